@@ -1,0 +1,16 @@
+// The run-time error numbers by which both programs identify failures.
+#pragma once
+
+namespace discfront {
+
+enum class ErrorNumber : int {
+  kNone = 0,
+  kInvalidCall = 5,            // invalid procedure call or argument
+  kOverflow = 6,               // overflow
+  kSubscriptOutOfRange = 9,    // subscript out of range
+  kFileNotFound = 53,          // file not found
+};
+
+constexpr int ToInt(ErrorNumber e) { return static_cast<int>(e); }
+
+}  // namespace discfront

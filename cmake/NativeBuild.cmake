@@ -1,0 +1,5 @@
+# Native (Linux) build: only the window-free core, its tests and benchmarks.
+if(DISCFRONT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,39 @@
+# GoogleTest for both builds, and the helpers that register tests.
+#
+#   discfront_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
+#
+# In the Windows build every test runs under Wine inside the build tree's Wine
+# session (a CTest fixture starts it once and stops it at the end); GUI tests
+# share one desktop and so never run at the same time.
+if(DISCFRONT_WINDOWS)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+
+  add_test(NAME wine_session_start
+           COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" start "${DISCFRONT_WINE_DIR}")
+  add_test(NAME wine_session_stop
+           COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" stop "${DISCFRONT_WINE_DIR}")
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180)
+  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+function(discfront_test name)
+  cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest discfront_warnings)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+  if(DISCFRONT_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
+    if(T_GUI)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+    endif()
+  endif()
+endfunction()

@@ -1,0 +1,161 @@
+#include "catalogue/splitter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue/cp1251.h"
+#include "catalogue/item_reader.h"
+#include "catalogue/line_format.h"
+
+namespace discfront {
+namespace {
+
+struct Handed {
+  int slot;
+  Field field;
+  std::wstring text;
+  bool operator==(const Handed&) const = default;
+};
+
+struct Recorder {
+  std::vector<Handed> fields;
+  FieldReceiver receiver() {
+    return [this](int slot, Field f, std::wstring_view t) { fields.push_back({slot, f, std::wstring(t)}); };
+  }
+};
+
+std::vector<Handed> Record(int slot, const wchar_t* p, const wchar_t* t, const wchar_t* c, const wchar_t* pic) {
+  return {{slot, Field::kPath, p}, {slot, Field::kTitle, t}, {slot, Field::kComment, c}, {slot, Field::kPicture, pic}};
+}
+
+std::wstring Records(int count) {
+  std::wstring text;
+  for (int i = 0; i < count; ++i) text += L"&\\p" + std::to_wstring(i) + L"#t$c@none";
+  return text;
+}
+
+TEST(SplitCatalogue, WorkedExampleFromFileBytes) {
+  // As the editor writes it, in Windows-1251 (the titles are "Офис" and "Драйверы").
+  const std::string file =
+      "&\\setup.exe#\xCE\xF4\xE8\xF1$Install@\\pics\\office.bmp\r\n"
+      "&\\drivers\\install.exe#\xC4\xF0\xE0\xE9\xE2\xE5\xF0\xFB$Drivers, tools@none\r\n";
+  Recorder r;
+  const SplitResult result = SplitCatalogue(JoinItems(file), r.receiver());
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.records, 2);
+  auto expected = Record(0, L"\\setup.exe", L"Офис", L"Install", L"\\pics\\office.bmp");
+  const auto second = Record(1, L"\\drivers\\install.exe", L"Драйверы", L"Driverstools", L"none");
+  expected.insert(expected.end(), second.begin(), second.end());
+  EXPECT_EQ(r.fields, expected);
+}
+
+TEST(SplitCatalogue, NoAmpersandMeansNoEntries) {
+  Recorder r;
+  const SplitResult result = SplitCatalogue(L"just a title line # $ @", r.receiver());
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.records, 0);
+  EXPECT_TRUE(r.fields.empty());
+}
+
+TEST(SplitCatalogue, TextBeforeFirstAmpersandIsIgnored) {
+  Recorder r;
+  EXPECT_TRUE(SplitCatalogue(L"Menu#x$y@z&a#b$c@d", r.receiver()).ok());
+  EXPECT_EQ(r.fields, Record(0, L"a", L"b", L"c", L"d"));
+}
+
+TEST(SplitCatalogue, FourSeparatorsAloneGiveOneEmptyEntry) {
+  Recorder r;
+  EXPECT_TRUE(SplitCatalogue(L"&#$@", r.receiver()).ok());
+  EXPECT_EQ(r.fields, Record(0, L"", L"", L"", L""));
+}
+
+TEST(SplitCatalogue, SeparatorsInsideFieldsShiftTheSplit) {
+  Recorder r;
+  // "#" in the path cuts it short; the later "#" stays in the title.
+  EXPECT_TRUE(SplitCatalogue(L"&a#b#c$d@e@f", r.receiver()).ok());
+  EXPECT_EQ(r.fields, Record(0, L"a", L"b#c", L"d", L"e@f"));
+}
+
+struct MalformedCase {
+  const char* name;
+  const wchar_t* text;
+  int fieldsHandedInFailedRecord;
+};
+
+class MalformedRecord : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedRecord, StopsWithError5AfterTheFieldsBeforeTheFault) {
+  Recorder r;
+  const std::wstring text = std::wstring(L"&ok#t$c@p") + GetParam().text + L"&never#t$c@p";
+  const SplitResult result = SplitCatalogue(text, r.receiver());
+  EXPECT_EQ(result.error, ErrorNumber::kInvalidCall);
+  EXPECT_EQ(result.failedSlot, 1);
+  EXPECT_EQ(result.records, 1);
+  ASSERT_EQ(static_cast<int>(r.fields.size()), 4 + GetParam().fieldsHandedInFailedRecord);
+  for (std::size_t i = 4; i < r.fields.size(); ++i) {
+    EXPECT_EQ(r.fields[i].slot, 1);
+    EXPECT_EQ(r.fields[i].field, static_cast<Field>(i - 4));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MalformedRecord,
+    ::testing::Values(MalformedCase{"no_hash", L"&path$t@p", 0},
+                      MalformedCase{"empty_record", L"&", 0},
+                      MalformedCase{"no_dollar", L"&p#t@p", 1},
+                      MalformedCase{"dollar_before_hash", L"&p$x#t@p", 1},
+                      MalformedCase{"no_at", L"&p#t$c", 2},
+                      MalformedCase{"at_before_dollar", L"&p#t@c$x", 2}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SplitCatalogue, FinalAmpersandWithNothingAfterIsAnEmptyRecord) {
+  Recorder r;
+  const SplitResult result = SplitCatalogue(L"&a#b$c@d&", r.receiver());
+  EXPECT_EQ(result.error, ErrorNumber::kInvalidCall);
+  EXPECT_EQ(result.failedSlot, 1);
+  EXPECT_EQ(r.fields.size(), 4u);
+}
+
+TEST(SplitCatalogue, Reads1001RecordsWhole) {
+  Recorder r;
+  const SplitResult result = SplitCatalogue(Records(1001), r.receiver());
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.records, 1001);
+  ASSERT_EQ(r.fields.size(), 4u * 1001);
+  EXPECT_EQ(r.fields.back(), (Handed{1000, Field::kPicture, L"none"}));
+  EXPECT_EQ(r.fields[4 * 1000].text, L"\\p1000");
+}
+
+TEST(SplitCatalogue, Record1002FailsWithError9AfterSlot1000IsComplete) {
+  Recorder r;
+  const SplitResult result = SplitCatalogue(Records(1002), r.receiver());
+  EXPECT_EQ(result.error, ErrorNumber::kSubscriptOutOfRange);
+  EXPECT_EQ(result.failedSlot, 1001);
+  EXPECT_EQ(result.records, 1001);
+  ASSERT_EQ(r.fields.size(), 4u * 1001);
+  EXPECT_EQ(r.fields.back().slot, 1000);
+}
+
+TEST(SplitCatalogue, LongCatalogueIsReadWholeWithoutPositionLimit) {
+  // Long comments put most records far past any 16-bit position.
+  std::wstring text;
+  const std::wstring comment(1500, L'ж');
+  for (int i = 0; i < 1001; ++i) text += FormatCatalogueLine(L"\\p", L"t" + std::to_wstring(i), comment, L"none");
+  ASSERT_GT(text.size(), 1'000'000u);
+  Recorder r;
+  const SplitResult result = SplitCatalogue(JoinItems([&] {
+                                              std::string bytes;
+                                              EncodeCp1251(text, bytes);
+                                              return bytes;
+                                            }()),
+                                            r.receiver());
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.records, 1001);
+  EXPECT_EQ(r.fields[4 * 1000 + 1].text, L"t1000");
+  EXPECT_EQ(r.fields[4 * 1000 + 2].text, comment);
+}
+
+}  // namespace
+}  // namespace discfront

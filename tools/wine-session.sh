@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# A Wine session of the build tree: its own prefix, a virtual X display and one
+# persistent wineserver, so that test programs start quickly and leave nothing behind.
+#
+#   wine-session.sh start DIR             make the prefix once, start display and wineserver
+#   wine-session.sh stop DIR              stop wineserver (and every Wine process) and display
+#   wine-session.sh run DIR PROGRAM ARGS  run PROGRAM under Wine in the session; without a
+#                                         started session, one is started and stopped around it
+#   wine-session.sh env DIR               print the environment of the session (for eval)
+set -u
+cmd=${1:?usage: wine-session.sh start|stop|run|env DIR ...}
+dir=${2:?usage: wine-session.sh start|stop|run|env DIR ...}
+shift 2
+mkdir -p "$dir"
+dir=$(cd "$dir" && pwd)
+
+export WINEPREFIX="$dir/prefix"
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installers on first run, and no prompts about them.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+session_alive() {
+  [ -f "$dir/xvfb.pid" ] && [ -f "$dir/display" ] && kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null
+}
+
+start_display() {
+  local fifo="$dir/displayfd"
+  rm -f "$fifo"; mkfifo "$fifo"
+  # Nothing started here may hold the caller's output open, or CTest would wait for it.
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp +extension XTEST \
+       3>"$fifo" </dev/null >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  local num
+  read -r -t 20 num <"$fifo" || { echo "wine-session: Xvfb did not start" >&2; return 1; }
+  rm -f "$fifo"
+  echo ":$num" >"$dir/display"
+}
+
+start_session() {
+  if session_alive; then return 0; fi
+  start_display || return 1
+  export DISPLAY=$(cat "$dir/display")
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
+    wineserver -w
+  fi
+  setsid wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
+  # Start Wine's own background processes now, away from the caller's output.
+  wine cmd /c exit </dev/null >>"$dir/wineserver.log" 2>&1
+}
+
+stop_session() {
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null; fi
+  if [ -f "$dir/xvfb.pid" ]; then
+    local pid; pid=$(cat "$dir/xvfb.pid")
+    kill "$pid" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null
+    rm -f "$dir/xvfb.pid" "$dir/display"
+  fi
+  return 0
+}
+
+case "$cmd" in
+  start) start_session ;;
+  stop) stop_session ;;
+  env)
+    session_alive || start_session || exit 1
+    echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win64 WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES' DISPLAY='$(cat "$dir/display")'"
+    ;;
+  run)
+    own=0
+    if ! session_alive; then own=1; start_session || exit 1; fi
+    export DISPLAY=$(cat "$dir/display")
+    # Programs may leave Wine's background processes behind, which would hold the
+    # caller's output open; they get a file instead, shown when the program ends.
+    out=$(mktemp "$dir/run.XXXXXX")
+    wine "$@" </dev/null >"$out" 2>&1
+    rc=$?
+    cat "$out"; rm -f "$out"
+    [ "$own" = 1 ] && stop_session
+    exit $rc
+    ;;
+  *) echo "wine-session: unknown command $cmd" >&2; exit 2 ;;
+esac
