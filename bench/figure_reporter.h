@@ -14,6 +14,8 @@ namespace discfront::bench {
 
 class FigureReporter : public benchmark::ConsoleReporter {
  public:
+  FigureReporter() : ConsoleReporter(OO_None) {}  // no colour codes before the figure lines
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       // Seconds per iteration; with repetitions the median aggregate wins.
