@@ -1,0 +1,101 @@
+// Starting, watching and ending a program under test.
+#include "uidriver/process.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "uidriver/window_find.h"
+
+namespace uidriver {
+
+Process Process::Start(const std::wstring& program, const std::wstring& arguments,
+                       const std::wstring& workingDir) {
+  std::wstring commandLine = L"\"" + program + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  const std::wstring directory = workingDir.empty() ? FolderOf(program) : workingDir;
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
+    throw std::runtime_error("uidriver: cannot start program (error " +
+                             std::to_string(GetLastError()) + ")");
+  }
+  CloseHandle(info.hThread);
+  return Process(info.hProcess, info.dwProcessId);
+}
+
+Process::Process(Process&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+
+Process& Process::operator=(Process&& other) noexcept {
+  if (this != &other) {
+    Release();
+    process_ = std::exchange(other.process_, nullptr);
+    id_ = std::exchange(other.id_, 0);
+  }
+  return *this;
+}
+
+Process::~Process() { Release(); }
+
+void Process::Release() {
+  if (process_ == nullptr) return;
+  if (IsRunning()) Kill();
+  CloseHandle(process_);
+  process_ = nullptr;
+}
+
+bool Process::IsRunning() const {
+  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitForExit(Milliseconds timeout) const {
+  if (process_ == nullptr) return true;
+  return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> Process::ExitCode() const {
+  if (process_ == nullptr || IsRunning()) return std::nullopt;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process_, &code)) return std::nullopt;
+  return code;
+}
+
+std::vector<HWND> Process::Windows(bool visibleOnly) const {
+  return FindWindows({.processId = id_, .visibleOnly = visibleOnly});
+}
+
+bool Process::Close(Milliseconds timeout) const {
+  for (HWND window : Windows()) PostMessageW(window, WM_CLOSE, 0, 0);
+  return WaitForExit(timeout);
+}
+
+void Process::Kill(UINT exitCode) const {
+  if (!IsRunning()) return;
+  TerminateProcess(process_, exitCode);
+  WaitForSingleObject(process_, static_cast<DWORD>(kDefaultTimeout.count()));
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {};
+  // A drive root keeps its backslash: "C:\" is a folder, "C:" is not.
+  if (slash == 2 && path.size() > 1 && path[1] == L':') return path.substr(0, 3);
+  return path.substr(0, slash);
+}
+
+std::wstring OwnFolder() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length < name.size()) {
+      name.resize(length);
+      return FolderOf(name);
+    }
+    name.resize(name.size() * 2);
+  }
+}
+
+}  // namespace uidriver
