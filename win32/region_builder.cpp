@@ -1,36 +1,63 @@
 // Fast regions from bitmaps: one GetDIBits, one scan, one ExtCreateRegion.
 #include "win32/region_builder.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace win32 {
 namespace {
 
+// Pixels of a row as 0x00RRGGBB, from 32-bit or 24-bit rows.
+struct Bgra32 {
+  static DWORD At(const unsigned char* row, int x) { return reinterpret_cast<const DWORD*>(row)[x] & 0x00FFFFFF; }
+};
+struct Bgr24 {
+  static DWORD At(const unsigned char* row, int x) {
+    const unsigned char* p = row + x * 3;
+    return p[0] | (p[1] << 8) | (p[2] << 16);
+  }
+};
+
 // The runs of kept pixels of one row, as [left, right) pairs.
-void RowRuns(const DWORD* row, int width, DWORD key, std::vector<int>& runs) {
+template <typename Format>
+void RowRuns(const unsigned char* row, int width, DWORD key, std::vector<int>& runs) {
   runs.clear();
   int x = 0;
   while (x < width) {
-    while (x < width && (row[x] & 0x00FFFFFF) == key) ++x;
+    while (x < width && Format::At(row, x) == key) ++x;
     if (x == width) break;
     const int left = x;
-    while (x < width && (row[x] & 0x00FFFFFF) != key) ++x;
+    while (x < width && Format::At(row, x) != key) ++x;
     runs.push_back(left);
     runs.push_back(x);
   }
 }
 
-}  // namespace
+UniqueRegion RegionOfRects(const RECT* rects, std::size_t count, int width, int height) {
+  std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + count * sizeof(RECT));
+  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+  header->dwSize = sizeof(RGNDATAHEADER);
+  header->iType = RDH_RECTANGLES;
+  header->nCount = static_cast<DWORD>(count);
+  header->nRgnSize = static_cast<DWORD>(count * sizeof(RECT));
+  header->rcBound = {0, 0, width, height};
+  std::memcpy(data.data() + sizeof(RGNDATAHEADER), rects, header->nRgnSize);
+  return UniqueRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                      reinterpret_cast<const RGNDATA*>(data.data())));
+}
 
-UniqueRegion BuildRegionFromPixels(const DWORD* pixels, int width, int height, COLORREF key) {
-  // GetDIBits gives 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+template <typename Format>
+UniqueRegion BuildRegion(const unsigned char* firstRow, std::ptrdiff_t rowStep, int width, int height,
+                         COLORREF key) {
+  // Bitmap bits are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
   const DWORD keyPixel = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
   std::vector<RECT> rects;
   std::vector<int> runs, previous;
   std::size_t openFrom = 0;  // rectangles of the previous band start here
   for (int y = 0; y < height; ++y) {
-    RowRuns(pixels + static_cast<std::size_t>(y) * width, width, keyPixel, runs);
+    RowRuns<Format>(firstRow + y * rowStep, width, keyPixel, runs);
     if (y > 0 && runs == previous) {
       // The same runs as the row above: grow that band instead of adding rectangles.
       for (std::size_t i = openFrom; i < rects.size(); ++i) rects[i].bottom = y + 1;
@@ -40,23 +67,86 @@ UniqueRegion BuildRegionFromPixels(const DWORD* pixels, int width, int height, C
     for (std::size_t i = 0; i < runs.size(); i += 2) rects.push_back({runs[i], y, runs[i + 1], y + 1});
     previous.swap(runs);
   }
-  std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-  auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-  header->dwSize = sizeof(RGNDATAHEADER);
-  header->iType = RDH_RECTANGLES;
-  header->nCount = static_cast<DWORD>(rects.size());
-  header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-  header->rcBound = {0, 0, width, height};
-  if (!rects.empty()) std::memcpy(data.data() + sizeof(RGNDATAHEADER), rects.data(), header->nRgnSize);
-  return UniqueRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                      reinterpret_cast<const RGNDATA*>(data.data())));
+  if (rects.empty()) return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
+  // Some ExtCreateRegion implementations add rectangle by rectangle, which grows as
+  // the square of their number; small pieces, merged pairwise,
+  // keep the whole build near linear everywhere.
+  constexpr std::size_t kPiece = 32;
+  std::vector<UniqueRegion> pieces;
+  for (std::size_t from = 0; from < rects.size(); from += kPiece) {
+    const std::size_t count = std::min(kPiece, rects.size() - from);
+    UniqueRegion piece = RegionOfRects(rects.data() + from, count, width, height);
+    if (!piece) return UniqueRegion();
+    pieces.push_back(std::move(piece));
+  }
+  while (pieces.size() > 1) {
+    std::vector<UniqueRegion> merged;
+    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
+      if (CombineRgn(pieces[i].get(), pieces[i].get(), pieces[i + 1].get(), RGN_OR) == ERROR) return UniqueRegion();
+      merged.push_back(std::move(pieces[i]));
+    }
+    if (pieces.size() % 2 == 1) merged.push_back(std::move(pieces.back()));
+    pieces.swap(merged);
+  }
+  return std::move(pieces.front());
+}
+
+// Whether a DIB section's bits begin with the top row. The header cannot tell (its
+// height may be given positive for either order), so a pixel where the first and
+// the last rows differ is read through a device context. nullopt: it cannot be read.
+template <typename Format>
+std::optional<bool> BitsStartAtTop(HBITMAP bitmap, const unsigned char* bits, std::ptrdiff_t stride, int width,
+                                   int height) {
+  for (int k = 0; k < height / 2; ++k) {
+    const unsigned char* first = bits + k * stride;
+    const unsigned char* last = bits + (height - 1 - k) * stride;
+    for (int x = 0; x < width; ++x) {
+      const DWORD a = Format::At(first, x);
+      if (a == Format::At(last, x)) continue;
+      MemoryDc dc(nullptr);
+      const HGDIOBJ previous = SelectObject(dc.get(), bitmap);
+      if (previous == nullptr || previous == HGDI_ERROR) return std::nullopt;
+      const COLORREF seen = GetPixel(dc.get(), x, k);
+      SelectObject(dc.get(), previous);
+      return static_cast<DWORD>((GetRValue(seen) << 16) | (GetGValue(seen) << 8) | GetBValue(seen)) == a;
+    }
+  }
+  return true;  // symmetric top to bottom: either order gives the same region
+}
+
+template <typename Format>
+UniqueRegion BuildFromSection(HBITMAP bitmap, const DIBSECTION& section, COLORREF key) {
+  const int width = section.dsBm.bmWidth;
+  const int height = section.dsBm.bmHeight;
+  const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
+  const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
+  const std::optional<bool> topDown = BitsStartAtTop<Format>(bitmap, bits, stride, width, height);
+  if (!topDown) return UniqueRegion();
+  if (*topDown) return BuildRegion<Format>(bits, stride, width, height, key);
+  return BuildRegion<Format>(bits + (height - 1) * stride, -stride, width, height, key);
+}
+
+}  // namespace
+
+UniqueRegion BuildRegionFromPixels(const DWORD* pixels, int width, int height, COLORREF key) {
+  return BuildRegion<Bgra32>(reinterpret_cast<const unsigned char*>(pixels),
+                             static_cast<std::ptrdiff_t>(width) * 4, width, height, key);
 }
 
 UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
-  BITMAP info{};
-  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return UniqueRegion();
-  const int width = info.bmWidth;
-  const int height = info.bmHeight;
+  DIBSECTION section{};
+  const int got = bitmap == nullptr ? 0 : GetObjectW(bitmap, sizeof section, &section);
+  if (got == 0) return UniqueRegion();
+  const int width = section.dsBm.bmWidth;
+  const int height = section.dsBm.bmHeight;
+  if (got == sizeof(DIBSECTION) && section.dsBm.bmBits != nullptr && section.dsBmih.biCompression == BI_RGB &&
+      (section.dsBm.bmBitsPixel == 32 || section.dsBm.bmBitsPixel == 24)) {
+    // A DIB section: its bits are read where they are, without a copy.
+    GdiFlush();
+    UniqueRegion region = section.dsBm.bmBitsPixel == 32 ? BuildFromSection<Bgra32>(bitmap, section, key)
+                                                         : BuildFromSection<Bgr24>(bitmap, section, key);
+    if (region) return region;
+  }
   BITMAPINFO bmi{};
   bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   bmi.bmiHeader.biWidth = width;

@@ -181,5 +181,30 @@ TEST(RegionBuilder, EqualsTheRegionBuiltPixelByPixel) {
   }
 }
 
+TEST(RegionBuilder, ReadsDibSectionsOfEitherRowOrderAndDepth) {
+  // An asymmetric shape: a triangle in the top left corner is kept.
+  for (const int depth : {32, 24}) {
+    for (const int sign : {1, -1}) {
+      BITMAPINFO bmi{};
+      bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 23, sign * 17, 1, static_cast<WORD>(depth), BI_RGB, 0, 0, 0, 0, 0};
+      void* bits = nullptr;
+      win32::UniqueBitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+      ASSERT_TRUE(section);
+      win32::MemoryDc dc(nullptr);
+      {
+        win32::SelectGuard select(dc.get(), section.get());
+        for (int y = 0; y < 17; ++y) {
+          for (int x = 0; x < 23; ++x) SetPixel(dc.get(), x, y, x + y < 15 ? RGB(10, 20, 30) : RGB(255, 0, 255));
+        }
+      }
+      win32::UniqueRegion fast = win32::BuildRegionFromBitmap(section.get(), RGB(255, 0, 255));
+      win32::SelectGuard select(dc.get(), section.get());
+      win32::UniqueRegion slow = NaiveRegion(dc.get(), 23, 17, RGB(255, 0, 255));
+      ASSERT_TRUE(fast);
+      EXPECT_TRUE(EqualRgn(fast.get(), slow.get())) << depth << " bits, height sign " << sign;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace discfront::buttonex
