@@ -180,6 +180,12 @@ LRESULT GalleryWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       return DefaultHandling(msg, wParam, lParam);
+    case kGalleryCpuQuery: {
+      FILETIME created, ended, kernel, user;
+      GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
+      auto ticks = [](const FILETIME& t) { return (static_cast<LRESULT>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+      return (ticks(kernel) + ticks(user)) / 10;
+    }
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

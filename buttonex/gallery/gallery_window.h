@@ -27,6 +27,10 @@ enum GalleryId : int {
   kIdLog = 200,
 };
 
+// Answered with the processor time the gallery has used, in microseconds, so that a
+// benchmark can read it (another process's times are not available under Wine).
+constexpr UINT kGalleryCpuQuery = WM_APP + 1;
+
 inline constexpr wchar_t kGalleryClass[] = L"KorvelDiscfront.ButtonExGallery";
 inline constexpr wchar_t kGalleryTitle[] = L"Галерея ButtonEx";
 
