@@ -178,40 +178,57 @@ void ButtonEx::Draw(const DrawPlan& plan) {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+win32::UniqueRegion ButtonEx::BuildSkinRegion(const DrawPlan& plan, COLORREF key) {
+  if (HBITMAP bitmap = win32::BitmapOf(*plan.skin)) return win32::BuildRegionFromBitmap(bitmap, key);
+  // Icons and metafiles: drawn on the key colour first, so their own see-through
+  // parts are see-through on the control too.
+  win32::MemoryDc dc(surfaceDc_.get());
+  win32::UniqueBitmap bitmap(CreateCompatibleBitmap(surfaceDc_.get(), plan.skinWidth, plan.skinHeight));
+  {
+    win32::SelectGuard select(dc.get(), bitmap.get());
+    const RECT all{0, 0, plan.skinWidth, plan.skinHeight};
+    SetBkColor(dc.get(), key);
+    ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    win32::DrawPicture(*plan.skin, dc.get(), 0, 0, plan.skinWidth, plan.skinHeight);
+  }
+  return win32::BuildRegionFromBitmap(bitmap.get(), key);
+}
+
 void ButtonEx::UpdateRegion(const DrawPlan& plan) {
   if (hwnd_ == nullptr) return;
   const bool wanted = plan.skinned && plan.skin && plan.skin->Handle() != 0 && plan.maskColor != kFromPicture;
   if (!wanted) {
-    if (hasRegion_) SetWindowRgn(hwnd_, nullptr, TRUE);
-    hasRegion_ = false;
-    regionSkin_.reset();
+    if (shownRegion_ >= 0) SetWindowRgn(hwnd_, nullptr, TRUE);
+    shownRegion_ = -1;
     return;
   }
   const COLORREF key = ResolveColour(plan.maskColor);
-  if (hasRegion_ && regionSkin_ == plan.skin && regionKey_ == key) return;
-  win32::UniqueRegion region;
-  if (HBITMAP bitmap = win32::BitmapOf(*plan.skin)) {
-    region = win32::BuildRegionFromBitmap(bitmap, key);
-  } else {
-    // Icons and metafiles: drawn on the key colour first, so their own see-through
-    // parts are see-through on the control too.
-    win32::MemoryDc dc(surfaceDc_.get());
-    win32::UniqueBitmap bitmap2(CreateCompatibleBitmap(surfaceDc_.get(), plan.skinWidth, plan.skinHeight));
-    {
-      win32::SelectGuard select(dc.get(), bitmap2.get());
-      const RECT all{0, 0, plan.skinWidth, plan.skinHeight};
-      SetBkColor(dc.get(), key);
-      ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-      win32::DrawPicture(*plan.skin, dc.get(), 0, 0, plan.skinWidth, plan.skinHeight);
-    }
-    region = win32::BuildRegionFromBitmap(bitmap2.get(), key);
+  int found = -1;
+  for (int i = 0; i < static_cast<int>(skinRegions_.size()); ++i) {
+    if (skinRegions_[i].skin.lock() == plan.skin && skinRegions_[i].key == key) found = i;
   }
-  if (!region) return;
-  // The window owns the region from here on.
-  if (SetWindowRgn(hwnd_, region.get(), TRUE)) region.release();
-  hasRegion_ = true;
-  regionSkin_ = plan.skin;
-  regionKey_ = key;
+  if (found < 0) {
+    // Regions of skins nobody holds any more go first; the shown one stays.
+    for (int i = static_cast<int>(skinRegions_.size()) - 1; i >= 0; --i) {
+      if (i == shownRegion_ || !skinRegions_[i].skin.expired()) continue;
+      skinRegions_.erase(skinRegions_.begin() + i);
+      if (shownRegion_ > i) --shownRegion_;
+    }
+    win32::UniqueRegion region = BuildSkinRegion(plan, key);
+    if (!region) return;
+    skinRegions_.push_back({plan.skin, key, std::move(region)});
+    found = static_cast<int>(skinRegions_.size()) - 1;
+  }
+  if (found == shownRegion_) return;
+  if (shownRegion_ >= 0 && EqualRgn(skinRegions_[found].region.get(), skinRegions_[shownRegion_].region.get())) {
+    shownRegion_ = found;
+    return;
+  }
+  // The window owns the region it is given: it gets a copy.
+  win32::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
+  CombineRgn(copy.get(), skinRegions_[found].region.get(), nullptr, RGN_COPY);
+  if (SetWindowRgn(hwnd_, copy.get(), TRUE)) copy.release();
+  shownRegion_ = found;
 }
 
 void ButtonEx::Paint(HDC hdc) const {

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "buttonex/button_model.h"
 #include "win32/handles.h"
@@ -84,6 +85,7 @@ class ButtonEx final : private ButtonHost {
   bool PointerOverMe(POINT screen) const;
   HFONT CaptionFont();
   void UpdateRegion(const DrawPlan& plan);
+  win32::UniqueRegion BuildSkinRegion(const DrawPlan& plan, COLORREF key);
   void Notify(UINT code, NMHDR& hdr) const;
 
   // ButtonHost
@@ -119,9 +121,15 @@ class ButtonEx final : private ButtonHost {
   FontRef fontOf_;  // the font object the HFONT was made from
   win32::UniqueFont font_;
 
-  PictureRef regionSkin_;  // the skin the window's region was built from
-  COLORREF regionKey_ = 0;
-  bool hasRegion_ = false;
+  // Regions built from skins, kept so that changing between skins of one shape (the
+  // usual case: up, over, down) neither rebuilds nor resets the window's region.
+  struct SkinRegion {
+    std::weak_ptr<PictureObject> skin;
+    COLORREF key = 0;
+    win32::UniqueRegion region;
+  };
+  std::vector<SkinRegion> skinRegions_;
+  int shownRegion_ = -1;  // index of the one the window has now, -1 for none
 
   HWND toolTip_ = nullptr;  // owned by the window system: a child of nothing, destroyed with us
 };

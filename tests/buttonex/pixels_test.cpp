@@ -103,6 +103,18 @@ TEST(ButtonPixels, SkinOfEachStateAndSeeThroughKeyPixels) {
   ClientToScreen(b->hwnd(), &key);
   EXPECT_EQ(WindowFromPoint(body), b->hwnd());
   EXPECT_EQ(WindowFromPoint(key), c.hwnd()) << "a key pixel belongs to the window beneath";
+  // A skin of another shape: see-through on the right instead.
+  p.SetSkinOver(MakeBitmapPicture(120, 30, [](int x, int) { return x >= 110 ? kMagenta : RGB(0, 200, 0); }));
+  p.Redraw(2);
+  c.Pump();
+  POINT right{115, 15};
+  ClientToScreen(b->hwnd(), &right);
+  EXPECT_EQ(WindowFromPoint(key), b->hwnd());
+  EXPECT_EQ(WindowFromPoint(right), c.hwnd());
+  p.Redraw(1);
+  c.Pump();
+  EXPECT_EQ(WindowFromPoint(key), c.hwnd()) << "back to the up skin's shape";
+  EXPECT_EQ(WindowFromPoint(right), b->hwnd());
   p.SetSkinUp(nullptr);
   c.Pump();
   EXPECT_EQ(WindowFromPoint(key), b->hwnd()) << "flat again: the whole rectangle";
