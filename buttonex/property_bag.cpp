@@ -187,13 +187,11 @@ class ValueParser {
     spec.name = ParseString();
     Expect(',');
     SkipBlanks();
-    const char* first = text_.data() + pos_;
     char* end = nullptr;
     const std::string rest(text_.substr(pos_));
     spec.points = std::strtod(rest.c_str(), &end);
     if (end == rest.c_str() || !(spec.points > 0 && spec.points < 1000)) Fail(L"неверный размер шрифта");
     pos_ += static_cast<std::size_t>(end - rest.c_str());
-    (void)first;
     Expect(',');
     spec.weight = ParseInt();
     Expect(',');

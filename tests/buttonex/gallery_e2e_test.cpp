@@ -132,6 +132,39 @@ TEST_F(GalleryE2e, SeeThroughSkinPixelCountsAsOutside) {
   EXPECT_TRUE(mark.WaitFor(L"cmdSkin: MouseExit"));
 }
 
+TEST_F(GalleryE2e, AccessKeyWithAltClicksWithoutPointer) {
+  Mark mark;
+  PressKey('Q', kAlt);
+  ASSERT_TRUE(mark.WaitFor(L"cmdAccessKey: BN_CLICKED"));
+  EXPECT_TRUE(mark.Has(L"cmdAccessKey: Click"));
+  const auto lines = mark.Since();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::wstring& l) { return l.rfind(L"cmdAccessKey: Mouse", 0) == 0; }),
+            0);
+}
+
+TEST_F(GalleryE2e, ToggleStaysDownUntilPressedAgain) {
+  const auto lightAt11 = [] { return ScreenPixel(g::kIdToggle, 1, 1); };
+  MoveMouse(On(g::kIdToggle, 30, 14));
+  MoveMouse(On(g::kIdToggle, 31, 14));
+  Mark mark;
+  MouseDown();
+  MouseUp();
+  ASSERT_TRUE(mark.WaitFor(L"cmdToggle: BN_CLICKED"));
+  MoveMouse(On(g::kIdToggle, 33, 14));
+  Away();
+  ASSERT_TRUE(mark.WaitFor(L"cmdToggle: MouseExit"));
+  EXPECT_TRUE(WaitUntil([&] { return lightAt11() == GetSysColor(COLOR_3DSHADOW); }))
+      << "latched: sunken after release and exit";
+  MoveMouse(On(g::kIdToggle, 30, 14));
+  MoveMouse(On(g::kIdToggle, 31, 14));
+  Mark again;
+  MouseDown();
+  MouseUp();
+  ASSERT_TRUE(again.WaitFor(L"cmdToggle: BN_CLICKED"));
+  EXPECT_TRUE(WaitUntil([&] { return lightAt11() != GetSysColor(COLOR_3DSHADOW); })) << "released";
+}
+
 TEST_F(GalleryE2e, ScreenshotShowsEveryKindOfButton) {
   const std::wstring path = OwnFolder() + L"\\buttonex_gallery.png";
   DeleteFileW(path.c_str());
