@@ -9,6 +9,7 @@ enum class ErrorNumber : int {
   kOverflow = 6,               // overflow
   kSubscriptOutOfRange = 9,    // subscript out of range
   kFileNotFound = 53,          // file not found
+  kPathFileAccess = 75,        // path/file access error: a file that exists but cannot be read
 };
 
 constexpr int ToInt(ErrorNumber e) { return static_cast<int>(e); }

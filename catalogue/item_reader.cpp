@@ -25,9 +25,36 @@ std::size_t FindUnquotedEnd(std::string_view s, std::size_t pos) {
 
 }  // namespace
 
-std::string JoinItemBytes(std::string_view s) {
-  std::string joined;
-  joined.reserve(s.size());
+namespace {
+
+// Appends bytes as they are.
+struct ByteSink {
+  std::string& out;
+  void Append(std::string_view s, std::size_t pos, std::size_t count) { out.append(s, pos, count); }
+};
+
+struct DecodeTable {
+  wchar_t chars[256];
+  DecodeTable() {
+    for (int b = 0; b < 256; ++b) chars[b] = DecodeCp1251Byte(static_cast<unsigned char>(b));
+  }
+};
+
+// Decodes bytes on the way, so that no joined byte copy is made.
+struct DecodingSink {
+  std::wstring& out;
+  void Append(std::string_view s, std::size_t pos, std::size_t count) {
+    static const DecodeTable table;
+    const std::size_t at = out.size();
+    out.resize(at + count);
+    wchar_t* to = out.data() + at;
+    const char* from = s.data() + pos;
+    for (std::size_t i = 0; i < count; ++i) to[i] = table.chars[static_cast<unsigned char>(from[i])];
+  }
+};
+
+template <typename Sink>
+void JoinInto(std::string_view s, Sink joined) {
   std::size_t pos = 0;
   while (pos < s.size()) {
     while (pos < s.size() && s[pos] == ' ') ++pos;
@@ -35,20 +62,33 @@ std::string JoinItemBytes(std::string_view s) {
       const std::size_t open = pos + 1;
       const void* close = std::memchr(s.data() + open, '"', s.size() - open);
       if (close == nullptr) {
-        joined.append(s, open);
+        joined.Append(s, open, s.size() - open);
         break;
       }
       const auto closeAt = static_cast<std::size_t>(static_cast<const char*>(close) - s.data());
-      joined.append(s, open, closeAt - open);
+      joined.Append(s, open, closeAt - open);
       pos = closeAt + 1;
     }
     const std::size_t end = FindUnquotedEnd(s, pos);
-    joined.append(s, pos, end - pos);
+    joined.Append(s, pos, end - pos);
     pos = SkipTerminator(s, end);
   }
+}
+
+}  // namespace
+
+std::string JoinItemBytes(std::string_view fileBytes) {
+  std::string joined;
+  joined.reserve(fileBytes.size());
+  JoinInto(fileBytes, ByteSink{joined});
   return joined;
 }
 
-std::wstring JoinItems(std::string_view fileBytes) { return DecodeCp1251(JoinItemBytes(fileBytes)); }
+std::wstring JoinItems(std::string_view fileBytes) {
+  std::wstring joined;
+  joined.reserve(fileBytes.size());
+  JoinInto(fileBytes, DecodingSink{joined});
+  return joined;
+}
 
 }  // namespace discfront

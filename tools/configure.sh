@@ -12,7 +12,6 @@ case "$kind" in
   windows) args=(-DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DDISCFRONT_BENCH=ON) ;;
   *) echo "configure.sh: unknown build $kind" >&2; exit 2 ;;
 esac
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
-fi
+# Configured every time: parts are picked up by the folders that exist.
+cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)" "$@"

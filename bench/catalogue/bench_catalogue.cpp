@@ -1,0 +1,98 @@
+// Reading catalogues natively: item reading, decoding and splitting into the
+// launcher's entry arrays, from the file's bytes.
+//   catalogue_read_MBps     - throughput on a 1001-record catalogue with long comments
+//   catalogue_scaling_ratio - cost per byte at 10 MB divided by cost per byte at 100 KB
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <memory>
+#include <string>
+
+#include "bench/figure_reporter.h"
+#include "catalogue/cp1251.h"
+#include "catalogue/item_reader.h"
+#include "catalogue/line_format.h"
+#include "launcher/launcher_catalogue.h"
+
+namespace discfront::bench {
+namespace {
+
+// A 1001-record catalogue of about targetBytes, as the editor writes it: Cyrillic
+// titles, comments with commas and spaces, pictures.
+std::string MakeCatalogue(std::size_t targetBytes) {
+  const std::size_t perRecord = targetBytes / kSlotCount;
+  const std::wstring phrase = L"Установка программы, драйверы и утилиты для диска. ";
+  std::wstring text;
+  for (int i = 0; i < kSlotCount; ++i) {
+    const std::wstring path = L"\\programs\\setup" + std::to_wstring(i) + L"\\setup.exe";
+    const std::wstring title = L"Программа номер " + std::to_wstring(i);
+    const std::wstring picture = i % 5 == 0 ? L"none" : L"\\pics\\p" + std::to_wstring(i) + L".bmp";
+    const std::size_t fixed = path.size() + title.size() + picture.size() + 6;
+    std::wstring comment;
+    while (fixed + comment.size() < perRecord) comment += phrase;
+    comment.resize(perRecord > fixed ? perRecord - fixed : 1);
+    text += FormatCatalogueLine(path, title, comment, picture);
+  }
+  std::string bytes;
+  EncodeCp1251(text, bytes);
+  return bytes;
+}
+
+void ReadCatalogue(benchmark::State& state, const std::string& bytes) {
+  auto catalogue = std::make_unique<LauncherCatalogue>();
+  std::size_t titles = 0;
+  for (auto _ : state) {
+    titles = 0;
+    const SplitResult result =
+        LoadCatalogue(JoinItems(bytes), *catalogue, [&](std::wstring_view) { ++titles; });
+    if (!result.ok() || titles != kSlotCount) state.SkipWithError("catalogue did not read whole");
+    benchmark::DoNotOptimize(catalogue->entryComment[kLastSlot].data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+const std::string& Catalogue1001() {
+  static const std::string bytes = MakeCatalogue(1'000'000);
+  return bytes;
+}
+const std::string& Catalogue100K() {
+  static const std::string bytes = MakeCatalogue(100'000);
+  return bytes;
+}
+const std::string& Catalogue10M() {
+  static const std::string bytes = MakeCatalogue(10'000'000);
+  return bytes;
+}
+
+void BM_Read1001LongComments(benchmark::State& state) { ReadCatalogue(state, Catalogue1001()); }
+void BM_Read100K(benchmark::State& state) { ReadCatalogue(state, Catalogue100K()); }
+void BM_Read10M(benchmark::State& state) { ReadCatalogue(state, Catalogue10M()); }
+
+BENCHMARK(BM_Read1001LongComments)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Read100K)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Read10M)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace discfront::bench
+
+int main(int argc, char** argv) {
+  using namespace discfront::bench;
+  // The allocator keeps freed memory for the next iteration at every size. Otherwise
+  // large blocks come fresh from the system each time and the first touch of each page
+  // (costly on a virtual machine) swamps the figure at 10 MB but not at 100 KB, which
+  // says nothing about how reading scales. Both sizes run warm alike.
+  mallopt(M_MMAP_THRESHOLD, 512 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, 1024 * 1024 * 1024);
+  benchmark::Initialize(&argc, argv);
+  FigureReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  const double readSeconds = reporter.Seconds("BM_Read1001LongComments");
+  if (readSeconds > 0) {
+    PrintFigure("catalogue_read_MBps", static_cast<double>(Catalogue1001().size()) / readSeconds / 1e6, "MB/s");
+  }
+  const double small = reporter.Seconds("BM_Read100K") / static_cast<double>(Catalogue100K().size());
+  const double large = reporter.Seconds("BM_Read10M") / static_cast<double>(Catalogue10M().size());
+  if (small > 0) PrintFigure("catalogue_scaling_ratio", large / small, "");
+  benchmark::Shutdown();
+  return 0;
+}

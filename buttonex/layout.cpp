@@ -1,0 +1,66 @@
+// Rounding and positions of the button's drawing.
+#include "buttonex/layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace discfront::buttonex {
+
+int Nearest(double v) {
+  const double down = std::floor(v);
+  const double frac = v - down;
+  double result = down;
+  if (frac > 0.5 || (frac == 0.5 && std::fmod(down, 2.0) != 0.0)) result = down + 1.0;
+  return static_cast<int>(result);
+}
+
+double SkinTwips(std::int32_t himetric) { return himetric / kHimetricPerTwip; }
+
+int TwipsToPixels(double twips, double twipsPerPixel) { return Nearest(twips / twipsPerPixel); }
+
+double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
+
+int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {
+  // 2540 HIMETRIC to the inch, 1440 twips to the inch.
+  return Nearest(himetric * 1440.0 / 2540.0 / twipsPerPixel);
+}
+
+Size SkinSize(std::int32_t widthHimetric, std::int32_t heightHimetric, double twipsPerPixelX,
+              double twipsPerPixelY) {
+  return {TwipsToPixels(SkinTwips(widthHimetric), twipsPerPixelX),
+          TwipsToPixels(SkinTwips(heightHimetric), twipsPerPixelY)};
+}
+
+Point PicturePosition(bool skinned, int scaleHeight, int pictureHeight, int state, int offsetX,
+                      int offsetY) {
+  const int margin = skinned ? 0 : 6;
+  Point p{margin, std::max(margin, scaleHeight / 2 - pictureHeight / 2)};
+  if (state == 0) {
+    p.x += 1;
+    p.y += 1;
+  }
+  p.x += offsetX;
+  p.y += offsetY;
+  return p;
+}
+
+Point CaptionPosition(const CaptionInput& in) {
+  const int g = (in.pictureNotNone && in.state == 0) ? -1 : 0;
+  Point p;
+  if (in.pictureShown) {
+    const int right = in.pictureLeft + g + in.pictureWidth;
+    p.x = (in.scaleWidth + right) / 2 - in.textWidth / 2;
+  } else {
+    p.x = in.scaleWidth / 2 - in.textWidth / 2 + g;
+  }
+  p.y = in.scaleHeight / 2 - in.textHeight / 2 - 1;
+  if (in.state == 0) {
+    p.x += 1;
+    p.y += 1;
+  }
+  p.x += in.offsetX;
+  p.y += in.offsetY + 1;
+  return p;
+}
+
+}  // namespace discfront::buttonex

@@ -1,0 +1,28 @@
+// frontsmith: the catalogue editor of Korvel Discfront.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "mainform.h"
+#include "mainform_menu.h"
+#include "messages.h"
+#include "win32/message_box.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  win32::SetProgramTitle(discfront::editor::kProgramTitle);
+
+  discfront::editor::Mainform mainform;
+  if (!mainform.Create(showCommand)) return 1;
+  HACCEL accelerators = discfront::editor::CreateMainAccelerators();
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(mainform.hwnd(), accelerators, &msg)) continue;
+    if (IsDialogMessageW(mainform.hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  DestroyAcceleratorTable(accelerators);
+  return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,311 @@
+#include "mainform.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "catalogue_file.h"
+#include "help_viewer.h"
+#include "mainform_layout.h"
+#include "mainform_menu.h"
+#include "messages.h"
+#include "win32/atomic_file.h"
+#include "win32/error_report.h"
+#include "win32/file_dialog.h"
+#include "win32/file_io.h"
+#include "win32/message_box.h"
+#include "win32/twips.h"
+
+namespace discfront::editor {
+namespace {
+
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kDropDownListPixels = 200;  // the open list below zap
+
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void SetText(HWND hwnd, const std::wstring& text) {
+  if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
+}
+
+// The message font of the system, for every control.
+HFONT CreateMessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
+  return CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+int TextWidth(HFONT font, const std::wstring& text) {
+  win32::WindowDc screen(nullptr);
+  win32::SelectGuard select(screen.get(), font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size{};
+  GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+win32::FileDialogOptions CatalogueDialog(const std::wstring& fileName) {
+  return win32::FileDialogOptions{kFileFilter, L"lnc", fileName};
+}
+
+}  // namespace
+
+bool Mainform::Create(int showCommand) {
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  if (!RegisterClassOnce(kClassName, icon)) return false;
+  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  RECT frame{0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)};
+  AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+  if (CreateWindowFor(kClassName, kCaption, kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                      frame.right - frame.left, frame.bottom - frame.top, nullptr, CreateMainMenu()) == nullptr) {
+    return false;
+  }
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
+  SetFocus(Control(kIdTxtNameSoft));
+  return true;
+}
+
+LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_HELP:  // F1 where the accelerator did not see it (menus, message loops of controls)
+      OnCommand(kCmdHelp, 0);
+      return TRUE;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefaultHandling(msg, wParam, lParam);
+  }
+}
+
+void Mainform::OnCreate() {
+  font_.reset(CreateMessageFont());
+  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const ControlPlace& place : kControls) {
+    const wchar_t* className = L"EDIT";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD exStyle = 0;
+    int height = screen.YToPixels(place.height);
+    switch (place.kind) {
+      case ControlKind::kButton:
+        className = L"BUTTON";
+        style |= WS_TABSTOP | BS_PUSHBUTTON;
+        break;
+      case ControlKind::kLabel:
+        className = L"STATIC";
+        style |= SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+        break;
+      case ControlKind::kEdit:
+        style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kMultilineEdit:
+        style |= WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL;
+        exStyle = WS_EX_CLIENTEDGE;
+        break;
+      case ControlKind::kDropDownList:
+        className = L"COMBOBOX";
+        style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        height += kDropDownListPixels;
+        break;
+    }
+    int width = screen.XToPixels(place.width);
+    // A label never cuts its caption short, whatever font the system gives it.
+    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), place.caption));
+    HWND control = CreateWindowExW(exStyle, className, place.caption, style, screen.XToPixels(place.left),
+                                   screen.YToPixels(place.top), width, height, hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
+    if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  }
+  // A field holds what a catalogue line can carry; the edit control's default
+  // limit (32 767) would cut long comments short without a word.
+  for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
+    SendMessageW(Control(id), EM_SETLIMITTEXT, 0, 0);
+  }
+  ShowStore();
+}
+
+void Mainform::OnCommand(int id, int code) {
+  switch (id) {
+    case kIdZap:
+      if (code == CBN_SELCHANGE) OnZapClick();
+      return;
+    case kIdCmdPaste:
+    case kCmdElementPaste:
+      if (code == BN_CLICKED || id == kCmdElementPaste) OnPaste();
+      return;
+    case kIdCmdDel:
+    case kCmdElementDel:
+      if (code == BN_CLICKED || id == kCmdElementDel) OnDelete();
+      return;
+    case kCmdFileNew: OnFileNew(); return;
+    case kCmdFileOpen: OnFileOpen(); return;
+    case kCmdFileSave: OnFileSave(); return;
+    case kCmdFileSaveAs: OnFileSaveAs(); return;
+    case kCmdFileExit: SendMessageW(hwnd(), WM_CLOSE, 0, 0); return;
+    case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
+    case kCmdHelpAbout:
+      // The About dialog comes with its own part of the program; until then the
+      // item is there and does nothing.
+      return;
+    default: return;
+  }
+}
+
+void Mainform::OnClose() {
+  if (!ConfirmDiscard()) return;
+  DestroyWindow(hwnd());
+}
+
+void Mainform::OnZapClick() {
+  const int chosen = ComboBox_GetCurSel(Control(kIdZap));
+  ReadFields();
+  const Notice notice = store_.Navigate(chosen);
+  ShowStore();  // puts the list back on the record being edited when navigation was refused
+  ShowNotice(notice);
+}
+
+void Mainform::OnPaste() {
+  ReadFields();
+  const Notice notice = store_.Insert();
+  ShowStore();
+  ShowNotice(notice);
+}
+
+void Mainform::OnDelete() {
+  ReadFields();
+  store_.Delete();
+  ShowStore();
+}
+
+void Mainform::OnFileNew() {
+  if (!ConfirmDiscard()) return;
+  store_ = RecordStore();
+  fileName_.clear();
+  ShowStore();
+}
+
+void Mainform::OnFileOpen() {
+  if (!ConfirmDiscard()) return;
+  const std::optional<std::wstring> chosen = win32::ShowOpenDialog(hwnd(), CatalogueDialog(fileName_));
+  if (!chosen) return;
+  std::string bytes;
+  const ErrorNumber error = win32::ReadWholeFile(*chosen, bytes);
+  if (error != ErrorNumber::kNone) {
+    win32::ShowMessage(hwnd(), ReadFailureMessage(*chosen, win32::DescribeError(error)), win32::MessageIcon::kStop);
+    return;
+  }
+  OpenResult result = ReadCatalogueFile(bytes);
+  if (!result.store) {
+    win32::ShowMessage(hwnd(), OpenFailureMessage(*chosen, result.failure), win32::MessageIcon::kStop);
+    return;
+  }
+  store_ = std::move(*result.store);
+  fileName_ = *chosen;
+  ShowStore();
+}
+
+bool Mainform::OnFileSave() {
+  if (fileName_.empty()) return OnFileSaveAs();
+  return SaveTo(fileName_);
+}
+
+bool Mainform::OnFileSaveAs() {
+  const std::optional<std::wstring> chosen = win32::ShowSaveDialog(hwnd(), CatalogueDialog(fileName_));
+  if (!chosen) return false;
+  if (!SaveTo(*chosen)) return false;
+  fileName_ = *chosen;
+  return true;
+}
+
+bool Mainform::SaveTo(const std::wstring& fileName) {
+  ReadFields();
+  const Notice notice = store_.StoreForSave();
+  if (notice != Notice::kNone) {
+    ShowNotice(notice);
+    return false;
+  }
+  std::string bytes;
+  EncodeFailure failure;
+  if (!WriteCatalogueFile(store_, bytes, failure)) {
+    win32::ShowMessage(hwnd(), EncodeFailureMessage(failure), win32::MessageIcon::kStop);
+    return false;
+  }
+  const win32::FileWriteResult written = win32::ReplaceFileContents(fileName, bytes);
+  if (!written.ok) {
+    win32::ShowMessage(hwnd(), SaveFailureMessage(fileName, written.reason), win32::MessageIcon::kStop);
+    return false;
+  }
+  store_.MarkSaved();
+  return true;
+}
+
+bool Mainform::ConfirmDiscard() {
+  ReadFields();
+  if (!store_.HasUnsavedChanges()) return true;
+  switch (win32::ShowMessage(hwnd(), kSaveChangesQuestion, win32::MessageIcon::kQuestion, MB_YESNOCANCEL)) {
+    case IDYES: return OnFileSave();
+    case IDNO: return true;
+    default: return false;
+  }
+}
+
+void Mainform::ReadFields() {
+  store_.SetFields(CatalogueEntry{WindowText(Control(kIdTxtWay)), WindowText(Control(kIdTxtNameSoft)),
+                                  WindowText(Control(kIdTxtCom)), WindowText(Control(kIdTxtPic))});
+}
+
+void Mainform::ShowStore() {
+  const CatalogueEntry& fields = store_.Fields();
+  SetText(Control(kIdTxtWay), fields.path);
+  SetText(Control(kIdTxtPic), fields.picture);
+  SetText(Control(kIdTxtNameSoft), fields.title);
+  SetText(Control(kIdTxtCom), fields.comment);
+
+  // Labels are positions: only the number of items changes.
+  HWND zap = Control(kIdZap);
+  const int count = ComboBox_GetCount(zap);
+  if (count != store_.Count()) {
+    SendMessageW(zap, WM_SETREDRAW, FALSE, 0);
+    if (store_.Count() > count) {
+      SendMessageW(zap, CB_INITSTORAGE, static_cast<WPARAM>(store_.Count() - count), 32);
+      for (int k = count; k < store_.Count(); ++k) ComboBox_AddString(zap, RecordLabel(k).c_str());
+    } else {
+      for (int k = count - 1; k >= store_.Count(); --k) ComboBox_DeleteString(zap, k);
+    }
+    SendMessageW(zap, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(zap, nullptr, TRUE);
+  }
+  ComboBox_SetCurSel(zap, store_.CurrentIndex());
+}
+
+void Mainform::ShowNotice(Notice notice) {
+  switch (notice) {
+    case Notice::kNone: return;
+    case Notice::kForbiddenCharacters: win32::ShowMessage(hwnd(), kForbiddenMessage); return;
+    case Notice::kIncomplete:
+      win32::ShowMessage(hwnd(), kIncompleteMessage, win32::MessageIcon::kInformation);
+      return;
+    case Notice::kNoRecords: win32::ShowMessage(hwnd(), kNoRecordsMessage, win32::MessageIcon::kStop); return;
+    case Notice::kStoreFull:
+      win32::ShowMessage(hwnd(), kStoreFullMessage, win32::MessageIcon::kInformation);
+      return;
+  }
+}
+
+}  // namespace discfront::editor

@@ -1,0 +1,54 @@
+// Mainform: the editor's window. It binds the record store to the four text boxes
+// and the record list, and runs the file and help commands around it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "record_store.h"
+#include "win32/handles.h"
+#include "win32/window.h"
+
+namespace discfront::editor {
+
+class Mainform : public win32::Window<Mainform> {
+ public:
+  static constexpr wchar_t kClassName[] = L"FrontsmithMainform";
+  static constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";
+
+  bool Create(int showCommand);
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void OnCreate();
+  void OnCommand(int id, int code);
+  void OnClose();
+
+  // Commands.
+  void OnZapClick();
+  void OnPaste();
+  void OnDelete();
+  void OnFileNew();
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+
+  // Writes the store to the file; false (after a message) when nothing was written.
+  bool SaveTo(const std::wstring& fileName);
+  // Asks whether to save unsaved changes; false when the user chose to stay.
+  bool ConfirmDiscard();
+
+  // Text boxes into the store, and the store into the text boxes and the list.
+  void ReadFields();
+  void ShowStore();
+  void ShowNotice(Notice notice);
+
+  HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+
+  RecordStore store_;
+  std::wstring fileName_;  // empty until a file was opened or saved
+  win32::UniqueFont font_;
+};
+
+}  // namespace discfront::editor

@@ -1,0 +1,47 @@
+// Form1: the launcher's frameless main window with the list of entries, the
+// description box and the four command buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "launcher/launcher_catalogue.h"
+#include "win32/handles.h"
+#include "win32/twips.h"
+#include "win32/window.h"
+
+namespace discfront {
+
+class Form1 : public win32::Window<Form1> {
+ public:
+  static constexpr const wchar_t* kClassName = L"Korvel Discfront BETA";
+  static constexpr const wchar_t* kTitle = L"Korvel Discfront BETA";
+
+  // Creates the window and runs the whole load sequence; the window is not yet shown.
+  // A failure of the load sequence ends the program with the default error report.
+  bool Create();
+  void Show(int showCommand);
+
+  LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+ private:
+  enum ControlId : int { kList = 100, kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit };
+
+  void CreateControls();
+  HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
+                     int top, int width, int height);
+  void LoadDescription();
+  void LoadCatalogueFile();
+  void OnCommand(int id, int code);
+
+  std::wstring appFolder_;
+  win32::ScreenResolution screen_;
+  win32::UniqueFont font_;
+  std::unique_ptr<LauncherCatalogue> catalogue_ = std::make_unique<LauncherCatalogue>();
+  HWND list_ = nullptr;       // not owned: child window
+  HWND aboutProg_ = nullptr;  // not owned: child window
+};
+
+}  // namespace discfront

@@ -1,0 +1,25 @@
+// discfront: the start-up menu of a distribution disc.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "launcher/form1.h"
+#include "win32/message_box.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  win32::SetProgramTitle(L"discfront");
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  discfront::Form1 form;
+  if (!form.Create()) return 1;
+  form.Show(showCommand);
+
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (IsDialogMessageW(form.hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

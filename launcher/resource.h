@@ -1,0 +1,4 @@
+// Resource identifiers of the launcher.
+#pragma once
+
+#define IDI_DISCFRONT 1

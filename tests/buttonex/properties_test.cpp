@@ -1,0 +1,240 @@
+// Property sets and their side effects, defaults, the access key, and saving and
+// loading through the property bag and its text form.
+#include <gtest/gtest.h>
+
+#include "buttonex/access_key.h"
+#include "tests/buttonex/fake_host.h"
+
+namespace discfront::buttonex {
+namespace {
+
+using testing::DecodeFake;
+using testing::Fake;
+using testing::Hosted;
+
+TEST(AccessKey, FromCaption) {
+  struct Case {
+    const wchar_t* caption;
+    std::optional<std::wstring> key;
+  } cases[] = {
+      {L"&Установить", L"У"},
+      {L"Вы&ход", L"х"},
+      {L"&&Save and &Quit", L"Q"},
+      {L"A && B &Q", L"Q"},
+      {L"&&", std::nullopt},
+      {L"No key", std::nullopt},
+      {L"", std::nullopt},
+      {L"Ends in &", L""},
+      {L"&&&X", L"X"},
+      {L"a&&&", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AccessKeyFromCaption(c.caption), c.key) << std::wstring(c.caption).size();
+}
+
+TEST(AccessKey, CaptionSetsKeepThePreviousKeyWhenNoneIsNamed) {
+  Hosted h;
+  h.model.SetCaption(L"&Open");
+  EXPECT_EQ(h.model.AccessKey(), L"O");
+  h.model.SetCaption(L"Plain");
+  EXPECT_EQ(h.model.AccessKey(), L"O");
+  h.model.SetCaption(L"&&");
+  EXPECT_EQ(h.model.AccessKey(), L"O");
+  h.model.SetCaption(L"Close &");
+  EXPECT_EQ(h.model.AccessKey(), L"");
+  EXPECT_TRUE(MatchesAccessKey(L"ф", L'Ф'));
+  EXPECT_FALSE(MatchesAccessKey(L"", L'a'));
+}
+
+TEST(Properties, NewInstanceAgainstLoadedFromAnEmptyForm) {
+  Hosted fresh;
+  testing::FakeHost host;
+  ButtonModel loaded(host);
+  host.model = &loaded;
+  const auto font = fresh.model.Font();
+  loaded.ReadProperties(PropertyBag{}, font);
+  for (int i = 0; i < kPropCount; ++i) {
+    const Prop p = static_cast<Prop>(i);
+    SCOPED_TRACE(std::string(NameOf(p)));
+    if (KindOf(p) == PropKind::kPicture) {
+      const auto& a = std::get<PictureRef>(fresh.model.Get(p));
+      ASSERT_TRUE(a) << "a new instance holds an empty picture";
+      EXPECT_EQ(a->Handle(), 0u);
+      EXPECT_FALSE(std::get<PictureRef>(loaded.Get(p))) << "a loaded one holds none";
+    } else {
+      EXPECT_EQ(fresh.model.Get(p), loaded.Get(p));
+    }
+  }
+  EXPECT_EQ(fresh.model.Caption(), L"ButtonEx1");
+  EXPECT_EQ(fresh.model.BackColor(), kButtonFace);
+  EXPECT_EQ(fresh.model.ForeColor(), kButtonText);
+  EXPECT_EQ(fresh.model.TransparentColor(), 0x00FF0000u);
+  EXPECT_EQ(fresh.model.Value(), 1);
+  EXPECT_EQ(fresh.model.Appearance(), 1);
+  EXPECT_TRUE(fresh.model.Enabled());
+  EXPECT_EQ(loaded.State(), 1) << "loading ends with the redraw of Value";
+}
+
+TEST(Properties, EverySetReportsItsChangeAndSomeRedraw) {
+  struct Case {
+    Prop prop;
+    PropertyValue value;
+    int redrawState;  // -1: no redraw
+  } cases[] = {
+      {Prop::kAppearance, std::int32_t{0}, 1},  {Prop::kCaption, std::wstring(L"x"), 1},
+      {Prop::kHighlightPicture, true, 3},       {Prop::kValue, std::int32_t{4}, 4},
+      {Prop::kPictureDown, PictureRef(), -1},   {Prop::kPictureOver, PictureRef(), -1},
+      {Prop::kToolTipText, std::wstring(L"t"), -1}, {Prop::kWhatsThisHelpID, std::int32_t{7}, -1},
+      {Prop::kMousePointer, std::int32_t{2}, -1}, {Prop::kSkinOver, PictureRef(), 1},
+      {Prop::kTransparentColor, Colour{0xFF00FF}, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(NameOf(c.prop)));
+    Hosted h;
+    h.model.Set(c.prop, c.value);
+    EXPECT_EQ(h.host.changed, std::vector<Prop>{c.prop});
+    if (c.redrawState < 0) {
+      EXPECT_TRUE(h.host.draws.empty());
+    } else {
+      ASSERT_EQ(h.host.draws.size(), 1u);
+      EXPECT_EQ(h.host.draws[0].state, c.redrawState);
+    }
+  }
+}
+
+TEST(Properties, EnabledTrueShowsUpEvenWhileHovered) {
+  Hosted h;
+  h.model.OnMouseMove(0, 0, 5, 5);
+  h.model.OnMouseMove(0, 0, 6, 5);
+  ASSERT_EQ(h.model.State(), 2);
+  h.model.SetEnabled(false);
+  EXPECT_EQ(h.model.State(), 2) << "disabling keeps the state";
+  EXPECT_NE(h.host.draws.back().captionFlags & kDssDisabled, 0u);
+  h.model.SetEnabled(true);
+  EXPECT_EQ(h.model.State(), 1);
+}
+
+TEST(Properties, MousePointerOutside16BitsIsStoredThenOverflows) {
+  Hosted h;
+  try {
+    h.model.SetMousePointer(40000);
+    FAIL() << "no error";
+  } catch (const ButtonExError& e) {
+    EXPECT_EQ(e.Number(), ErrorNumber::kOverflow);
+  }
+  EXPECT_EQ(h.model.MousePointer(), 40000);
+  EXPECT_TRUE(h.host.changed.empty());
+  EXPECT_NO_THROW(h.model.SetMousePointer(-32768));
+}
+
+TEST(Properties, WrongKindIsRefusedAndNumbersConvert) {
+  Hosted h;
+  EXPECT_THROW(h.model.Set(Prop::kCaption, std::int32_t{5}), ButtonExError);
+  EXPECT_EQ(h.model.Caption(), L"ButtonEx1");
+  h.model.Set(Prop::kBackColor, std::int32_t{255});
+  EXPECT_EQ(h.model.BackColor(), 255u);
+}
+
+TEST(PropertyBag, SavedInOrderWithDefaultsLeftOut) {
+  Hosted h;
+  h.model.SetCaption(L"&Выход");
+  h.model.SetAppearance(2);
+  PropertyBag bag;
+  h.model.WriteProperties(bag, h.model.Font());
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : bag.Entries()) keys.push_back(key);
+  // Every picture of a new instance is empty, which differs from the default none.
+  EXPECT_EQ(keys, (std::vector<std::string>{"Appearance", "Caption", "Picture", "PictureDisabled", "PictureDown",
+                                            "PictureFocus", "PictureOver", "MouseIcon", "SkinDisabled", "SkinDown",
+                                            "SkinFocus", "SkinOver", "SkinUp"}));
+}
+
+TEST(PropertyBag, TextFormRoundTripKeepsImagesAndNoneVersusEmpty) {
+  Hosted h;
+  h.model.SetCaption(L"Say \"hi\"\\\n&Да");
+  h.model.SetSkinUp(Fake(3175, 794, "up-bytes\x01\xff"));
+  h.model.SetSkinOver(nullptr);
+  h.model.SetBackColor(0x80000005);
+  h.model.SetTransparentColor(kFromPicture);
+  h.model.SetCaptionOffsetX(-3);
+  h.model.SetRightToLeft(true);
+  h.model.SetFont(std::make_shared<const FontSpec>(FontSpec{L"Tahoma", 9.75, 700, true, false, true, 204}));
+  PropertyBag bag;
+  h.model.WriteProperties(bag, nullptr);
+  const std::string text = bag.ToText();
+
+  testing::FakeHost host;
+  ButtonModel loaded(host);
+  host.model = &loaded;
+  loaded.ReadProperties(PropertyBag::FromText(text, DecodeFake), nullptr);
+  EXPECT_EQ(loaded.Caption(), h.model.Caption());
+  EXPECT_EQ(loaded.AccessKey(), L"Д");
+  EXPECT_EQ(loaded.BackColor(), 0x80000005u);
+  EXPECT_EQ(loaded.TransparentColor(), kFromPicture);
+  EXPECT_EQ(loaded.CaptionOffsetX(), -3);
+  EXPECT_TRUE(loaded.RightToLeft());
+  EXPECT_EQ(*loaded.Font(), *h.model.Font());
+  ASSERT_TRUE(loaded.SkinUp());
+  EXPECT_EQ(loaded.SkinUp()->Bytes(), h.model.SkinUp()->Bytes());
+  EXPECT_EQ(loaded.SkinUp()->WidthHimetric(), 3175);
+  EXPECT_FALSE(loaded.SkinOver()) << "none stays none";
+  ASSERT_TRUE(loaded.SkinDown()) << "empty stays empty";
+  EXPECT_EQ(loaded.SkinDown()->Handle(), 0u);
+
+  PropertyBag again;
+  loaded.WriteProperties(again, nullptr);
+  EXPECT_EQ(again.ToText(), text);
+}
+
+TEST(PropertyBag, BadTextFormsAreRefusedWithTheLine) {
+  struct Case {
+    const char* text;
+    ErrorNumber number;
+    const wchar_t* mentions;
+  } cases[] = {
+      {"Caption = \"open", ErrorNumber::kInvalidCall, L"строка 1"},
+      {"\nAppearance 2", ErrorNumber::kInvalidCall, L"строка 2"},
+      {"Value = 99999999999", ErrorNumber::kOverflow, L"переполнение"},
+      {"SkinUp = Picture(\"!!!!\")", ErrorNumber::kInvalidCall, L"повреждён"},
+      {"SkinUp = Picture(\"QUJD\")", ErrorNumber::kInvalidCall, L"не распознан"},
+      {"BackColor = &HZZ&", ErrorNumber::kInvalidCall, L"цвет"},
+      {"Enabled = True False", ErrorNumber::kInvalidCall, L"лишние"},
+      {"Font = Font(\"A\", -1, 400, False, False, False, 0)", ErrorNumber::kInvalidCall, L"шрифта"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    try {
+      PropertyBag::FromText(c.text, DecodeFake);
+      ADD_FAILURE() << "accepted";
+    } catch (const ButtonExError& e) {
+      EXPECT_EQ(e.Number(), c.number);
+      EXPECT_NE(e.Message().find(c.mentions), std::wstring::npos);
+    }
+  }
+}
+
+TEST(PropertyBag, ValueOfTheWrongKindFailsTheLoad) {
+  Hosted h;
+  const PropertyBag bag = PropertyBag::FromText("Caption = 5\n", DecodeFake);
+  EXPECT_THROW(h.model.ReadProperties(bag, nullptr), ButtonExError);
+  const PropertyBag colour = PropertyBag::FromText("BackColor = 255\nAppearance = &H2&\n", DecodeFake);
+  h.model.ReadProperties(colour, nullptr);
+  EXPECT_EQ(h.model.BackColor(), 255u);
+  EXPECT_EQ(h.model.Appearance(), 2);
+}
+
+TEST(TextCodecs, Base64AndUtf8RoundTrip) {
+  for (std::string s : {std::string(), std::string("a"), std::string("ab"), std::string("abc"),
+                        std::string("\0\xff\x10 z", 5)}) {
+    EXPECT_EQ(DecodeBase64(EncodeBase64(s)), s);
+  }
+  EXPECT_EQ(EncodeBase64("Man"), "TWFu");
+  EXPECT_FALSE(DecodeBase64("TWF"));
+  EXPECT_FALSE(DecodeBase64("T=Fu"));
+  const std::wstring text = L"Кнопка €\U0001F600";
+  EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+  EXPECT_FALSE(FromUtf8("\xd0"));
+  EXPECT_FALSE(FromUtf8("\xff"));
+}
+
+}  // namespace
+}  // namespace discfront::buttonex

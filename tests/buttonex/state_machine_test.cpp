@@ -1,0 +1,202 @@
+// The button's reactions to mouse, keyboard and focus, as event sequences and looks.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "tests/buttonex/fake_host.h"
+
+namespace discfront::buttonex {
+namespace {
+
+using testing::Hosted;
+using E = ButtonEvent;
+
+enum class Input { kMove, kDown, kUp, kClick, kLeave, kAccessKey, kKeyDown, kFocus, kBlur };
+
+struct Step {
+  const char* what;
+  Input input;
+  int button = 0;
+  int x = 10;
+  int y = 10;
+  std::vector<E> events{};
+  int drawn = -1;        // state after the step; -1 for "no redraw"
+  int value = -1;        // Value after the step; -1 for "not checked"
+};
+
+void Apply(ButtonModel& m, const Step& s) {
+  switch (s.input) {
+    case Input::kMove: m.OnMouseMove(s.button, 0, s.x, s.y); break;
+    case Input::kDown: m.OnMouseDown(s.button, 0, s.x, s.y); break;
+    case Input::kUp: m.OnMouseUp(s.button, 0, s.x, s.y); break;
+    case Input::kClick: m.OnClick(); break;
+    case Input::kLeave: m.OnPointerLeft(); break;
+    case Input::kAccessKey: m.OnAccessKey(); break;
+    case Input::kKeyDown: m.OnKeyDown(32, 1); break;
+    case Input::kFocus: m.OnFocus(true); break;
+    case Input::kBlur: m.OnFocus(false); break;
+  }
+}
+
+void RunSteps(Hosted& h, const std::vector<Step>& steps) {
+  for (const Step& s : steps) {
+    SCOPED_TRACE(s.what);
+    h.host.Clear();
+    Apply(h.model, s);
+    EXPECT_EQ(h.host.EventKinds(), s.events);
+    if (s.drawn < 0) {
+      EXPECT_TRUE(h.host.draws.empty());
+    } else {
+      ASSERT_FALSE(h.host.draws.empty());
+      EXPECT_EQ(h.host.draws.back().state, s.drawn);
+      EXPECT_EQ(h.model.State(), s.drawn);
+    }
+    if (s.value >= 0) {
+      EXPECT_EQ(h.model.Value(), s.value);
+    }
+  }
+}
+
+TEST(ButtonStateMachine, PushButtonThroughHoverPressReleaseAndExit) {
+  Hosted h;
+  RunSteps(h, {
+      {"first move: watch starts, look unchanged", Input::kMove, 0, 10, 10, {E::kMouseEnter, E::kMouseMove}, -1},
+      {"second move brings the hover look", Input::kMove, 0, 11, 10, {E::kMouseMove}, 2},
+      {"further moves draw nothing new", Input::kMove, 0, 12, 10, {E::kMouseMove}, -1},
+      {"left press", Input::kDown, 1, 12, 10, {E::kMouseDown}, 0, 0},
+      {"move pressed inside", Input::kMove, 1, 20, 10, {E::kMouseMove}, -1},
+      {"move pressed outside raises nothing", Input::kMove, 1, 200, 10, {}, -1},
+      {"release", Input::kUp, 1, 20, 10, {E::kMouseUp}, 1},
+      {"click from the window", Input::kClick, 0, 0, 0, {E::kClick}, -1},
+      {"next move hovers again", Input::kMove, 0, 20, 10, {E::kMouseMove}, 2},
+      {"pointer leaves", Input::kLeave, 0, 0, 0, {E::kMouseExit}, 1},
+      {"a second leave raises nothing", Input::kLeave, 0, 0, 0, {}, -1},
+      {"coming back restarts the watch only", Input::kMove, 0, 5, 5, {E::kMouseEnter, E::kMouseMove}, -1},
+      {"right press changes nothing", Input::kDown, 2, 5, 5, {E::kMouseDown}, -1, 0},
+      {"right release changes nothing", Input::kUp, 2, 5, 5, {E::kMouseUp}, -1, 0},
+      {"middle press changes nothing", Input::kDown, 4, 5, 5, {E::kMouseDown}, -1, 0},
+      {"access key clicks without a new look", Input::kAccessKey, 0, 0, 0, {E::kClick}, -1},
+      {"keys are passed on", Input::kKeyDown, 0, 0, 0, {E::kKeyDown}, -1},
+  });
+  EXPECT_EQ(h.host.watchStarts, 2);
+}
+
+TEST(ButtonStateMachine, BoundsIncludeTheEdges) {
+  Hosted h;
+  h.model.OnMouseMove(0, 0, 80, 24);
+  EXPECT_EQ(h.host.EventKinds(), (std::vector<E>{E::kMouseEnter, E::kMouseMove}));
+  h.host.Clear();
+  for (auto [x, y] : {std::pair{81, 5}, {-1, 5}, {5, 25}, {5, -1}}) {
+    h.model.OnMouseMove(0, 0, x, y);
+    EXPECT_TRUE(h.host.events.empty()) << x << "," << y;
+  }
+}
+
+TEST(ButtonStateMachine, EventArgumentsInTwips) {
+  Hosted h;
+  h.model.OnMouseDown(1, 3, 7, 9);
+  ASSERT_EQ(h.host.events.size(), 1u);
+  EXPECT_EQ(h.host.events[0], (EventArgs{E::kMouseDown, 1, 3, 105.0f, 135.0f}));
+  h.host.Clear();
+  h.model.OnKeyPress(65);
+  h.model.OnKeyUp(13, 2);
+  EXPECT_EQ(h.host.events[0], (EventArgs{E::kKeyPress, 65, 0}));
+  EXPECT_EQ(h.host.events[1], (EventArgs{E::kKeyUp, 13, 2}));
+}
+
+TEST(ButtonStateMachine, ToggleLatchesAndReleases) {
+  Hosted h;
+  h.model.SetStyle(1);
+  h.model.OnMouseMove(0, 0, 5, 5);
+  RunSteps(h, {
+      {"hover on a released toggle", Input::kMove, 0, 6, 5, {E::kMouseMove}, 2},
+      {"press latches", Input::kDown, 1, 6, 5, {E::kMouseDown}, 0, 0},
+      {"release keeps it down", Input::kUp, 1, 6, 5, {E::kMouseUp}, 0, 0},
+      {"hover keeps it down", Input::kMove, 0, 7, 5, {E::kMouseMove}, 0},
+      {"every hover move redraws it", Input::kMove, 0, 8, 5, {E::kMouseMove}, 0},
+      {"press releases it at once", Input::kDown, 1, 8, 5, {E::kMouseDown}, 1, 1},
+      {"release", Input::kUp, 1, 8, 5, {E::kMouseUp}, 1, 1},
+  });
+}
+
+TEST(ButtonStateMachine, EnterAndExitAlternateWhateverHappens) {
+  std::mt19937 random(20261207);
+  Hosted h;
+  for (int i = 0; i < 5000; ++i) {
+    const int x = static_cast<int>(random() % 120) - 20;
+    switch (random() % 5) {
+      case 0: h.model.OnMouseMove(0, 0, x, 5); break;
+      case 1: h.model.OnMouseMove(1, 0, x, 5); break;
+      case 2: h.model.OnMouseDown(1 << (random() % 3), 0, x, 5); break;
+      case 3: h.model.OnMouseUp(1, 0, x, 5); break;
+      default: h.model.OnPointerLeft(); break;
+    }
+  }
+  E last = E::kClick;
+  int hovers = 0;
+  for (const auto& e : h.host.events) {
+    if (e.event != E::kMouseEnter && e.event != E::kMouseExit) continue;
+    ASSERT_NE(e.event, last) << "after " << hovers << " hover events";
+    last = e.event;
+    ++hovers;
+  }
+  EXPECT_GT(hovers, 100);
+}
+
+TEST(ButtonStateMachine, CaptionColourFollowsHoverAndPress) {
+  Hosted h;
+  h.model.SetHighlightColor(0x0000FF);
+  h.model.SetForeColor(0x00FF00);
+  h.model.OnMouseMove(0, 0, 5, 5);
+  h.model.OnMouseMove(0, 0, 6, 5);
+  EXPECT_EQ(h.host.draws.back().captionColour, 0x0000FFu) << "hovered";
+  h.model.OnMouseDown(1, 0, 6, 5);
+  EXPECT_EQ(h.host.draws.back().captionColour, 0x0000FFu) << "pressed inside";
+  h.model.OnPointerLeft();
+  // Dragged outside: the first move restarts the watch, the next draws the press.
+  h.model.OnMouseMove(1, 0, 200, 5);
+  h.model.OnMouseMove(1, 0, 201, 5);
+  EXPECT_EQ(h.host.draws.back().state, 0);
+  EXPECT_EQ(h.host.draws.back().captionColour, 0x00FF00u) << "pressed after MouseExit";
+}
+
+TEST(ButtonStateMachine, FocusAndDefaultCue) {
+  Hosted h;
+  h.model.OnFocus(true);
+  EXPECT_TRUE(h.model.CueVisible());
+  EXPECT_TRUE(h.host.draws.back().focusRect);
+  h.model.OnFocus(false);
+  EXPECT_FALSE(h.host.draws.back().focusRect);
+  h.model.OnDisplayAsDefault(true);
+  EXPECT_TRUE(h.host.draws.back().focusRect);
+  h.host.userModeFails = true;
+  h.model.Redraw(1);
+  EXPECT_FALSE(h.host.draws.back().focusRect) << "a failing UserMode means no cue";
+  h.host.userModeFails = false;
+  h.host.userMode = false;
+  h.model.Redraw(1);
+  EXPECT_FALSE(h.host.draws.back().focusRect) << "no cue in a designer";
+}
+
+TEST(ButtonStateMachine, ResizeRedrawsUpAndRaisesResize) {
+  Hosted h;
+  h.model.OnMouseMove(0, 0, 5, 5);
+  h.model.OnMouseMove(0, 0, 6, 5);
+  h.host.Clear();
+  h.model.OnResize({100, 30});
+  EXPECT_EQ(h.host.EventKinds(), std::vector<E>{E::kResize});
+  EXPECT_EQ(h.model.State(), 1);
+  EXPECT_EQ(h.host.draws.back().width, 100);
+}
+
+TEST(ButtonStateMachine, UnknownEventNamesRaiseNothing) {
+  Hosted h;
+  h.model.RaiseButtonEvent("click", {});
+  h.model.RaiseButtonEvent("DblClick", {});
+  EXPECT_TRUE(h.host.events.empty());
+  h.model.RaiseButtonEvent("Click", {});
+  EXPECT_EQ(h.host.EventKinds(), std::vector<E>{E::kClick});
+}
+
+}  // namespace
+}  // namespace discfront::buttonex

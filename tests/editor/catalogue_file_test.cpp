@@ -1,0 +1,115 @@
+// Opening and saving catalogues through the store: whole files or nothing, exact
+// bytes, and the messages that name what went wrong.
+#include "editor/catalogue_file.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/messages.h"
+#include "store_test_util.h"
+
+namespace discfront::editor {
+namespace {
+
+using test::Rec;
+
+TEST(ReadCatalogueFile, ReadsEveryRecordAndShowsTheFirst) {
+  // The worked example of the file layout, Windows-1251 bytes.
+  const std::string bytes =
+      "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0@\\pics\\office.bmp\r\n"
+      "&\\drivers\\install.exe#\xC4\xF0$\xC4\xF0, \xF3\xF2@none\r\n";
+  const OpenResult result = ReadCatalogueFile(bytes);
+  ASSERT_TRUE(result.store.has_value());
+  const RecordStore& store = *result.store;
+  EXPECT_EQ(store.LastIndex(), 1);
+  EXPECT_EQ(store.CurrentIndex(), 0);
+  EXPECT_EQ(store.Fields(), (CatalogueEntry{L"\\setup.exe", L"Офис", L"Установка", L"\\pics\\office.bmp"}));
+  EXPECT_EQ(store.Record(1), (CatalogueEntry{L"\\drivers\\install.exe", L"Др", L"Друт", L"none"}));
+  EXPECT_FALSE(store.HasUnsavedChanges());
+}
+
+TEST(ReadCatalogueFile, NoRecordsGivesTheEmptyState) {
+  const OpenResult result = ReadCatalogueFile("just a title line\r\n");
+  ASSERT_TRUE(result.store.has_value());
+  EXPECT_EQ(result.store->Count(), 0);
+  EXPECT_EQ(result.store->CurrentIndex(), -1);
+}
+
+TEST(ReadCatalogueFile, RefusesAFileThatCannotBeReadWhole) {
+  std::string tooMany;
+  for (int i = 0; i < 1002; ++i) tooMany += "&p#t$c@x\r\n";
+  std::string exactlyFull;
+  for (int i = 0; i < 1001; ++i) exactlyFull += "&p#t$c@x\r\n";
+  struct Case {
+    std::string bytes;
+    OpenFailure::Kind kind;
+    int slot;
+  };
+  const Case cases[] = {
+      {"&a#b$c@d\r\n&a#b$c\r\n", OpenFailure::Kind::kMalformedRecord, 1},
+      {"&a$b#c@d\r\n", OpenFailure::Kind::kMalformedRecord, 0},
+      {"&a#b$c@d&&e#f$g@h", OpenFailure::Kind::kMalformedRecord, 1},
+      {tooMany, OpenFailure::Kind::kTooManyRecords, 1001},
+  };
+  for (const Case& c : cases) {
+    const OpenResult result = ReadCatalogueFile(c.bytes);
+    EXPECT_FALSE(result.store.has_value());
+    EXPECT_EQ(result.failure.kind, c.kind);
+    EXPECT_EQ(result.failure.slot, c.slot);
+  }
+  const OpenResult full = ReadCatalogueFile(exactlyFull);
+  ASSERT_TRUE(full.store.has_value());
+  EXPECT_EQ(full.store->Count(), 1001);
+}
+
+TEST(WriteCatalogueFile, WritesOneLinePerRecordAndReadsBack) {
+  RecordStore store;
+  store.SetFields({L"\\setup.exe", L"Офис", L"Установка офисного пакета", L"\\pics\\office.bmp"});
+  ASSERT_EQ(store.Insert(), Notice::kNone);
+  store.SetFields(Rec(L"второй"));
+  ASSERT_EQ(store.StoreForSave(), Notice::kNone);
+  std::string bytes;
+  EncodeFailure failure;
+  ASSERT_TRUE(WriteCatalogueFile(store, bytes, failure));
+  EXPECT_EQ(bytes,
+            "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0 "
+            "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n"
+            "&\\\xE2\xF2\xEE\xF0\xEE\xE9.exe#\xE2\xF2\xEE\xF0\xEE\xE9$\xEE \xE2\xF2\xEE\xF0\xEE\xE9@"
+            "\\\xE2\xF2\xEE\xF0\xEE\xE9.bmp\r\n");
+  const OpenResult back = ReadCatalogueFile(bytes);
+  ASSERT_TRUE(back.store.has_value());
+  EXPECT_EQ(back.store->Records(), store.Records());
+}
+
+TEST(WriteCatalogueFile, EmptyCatalogueIsAnEmptyFile) {
+  RecordStore store = test::StoreOf({L"a"});
+  store.Delete();
+  std::string bytes = "old";
+  EncodeFailure failure;
+  ASSERT_TRUE(WriteCatalogueFile(store, bytes, failure));
+  EXPECT_EQ(bytes, "");
+}
+
+TEST(WriteCatalogueFile, RefusesTextWindows1251CannotHoldAndNamesRecordAndField) {
+  RecordStore store = test::StoreOf({L"a", L"b"});
+  store.SetFields(Rec(L"a"));
+  ASSERT_EQ(store.Navigate(1), Notice::kNone);
+  store.SetFields({L"\\b", L"b", L"café", L"none"});
+  ASSERT_EQ(store.StoreForSave(), Notice::kNone);
+  std::string bytes;
+  EncodeFailure failure;
+  ASSERT_FALSE(WriteCatalogueFile(store, bytes, failure));
+  EXPECT_EQ(EncodeFailureMessage(failure),
+            L"Файл не сохранён: в записи номер 2 поле «Коментарий к программе» содержит символы, "
+            L"которых нет в кодировке Windows-1251. Замените их и сохраните снова.");
+}
+
+TEST(Messages, OpenFailuresNameTheFileAndTheRecord) {
+  EXPECT_EQ(OpenFailureMessage(L"C:\\a.lnc", {OpenFailure::Kind::kMalformedRecord, 4}),
+            L"Файл «C:\\a.lnc» не открыт: запись номер 5 повреждена (в ней нет символа «#», «$» или "
+            L"«@», или они стоят не по порядку).\nОткрытый каталог не изменён.");
+  EXPECT_NE(OpenFailureMessage(L"b.lnc", {OpenFailure::Kind::kTooManyRecords, 1001}).find(L"больше 1001 записи"),
+            std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace discfront::editor

@@ -1,0 +1,368 @@
+// frontsmith end to end under Wine: the real window, the real Open and Save As
+// dialogs, message boxes with their icons, files on disk, and the launcher reading
+// what the editor wrote.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frontsmith_driver.h"
+#include "uidriver/uidriver.h"
+
+namespace frontsmith_test {
+namespace {
+
+using namespace uidriver;
+using Labels = std::vector<std::wstring>;
+
+const CatalogueEntry kOffice{L"\\setup.exe", L"Офис", L"Установка офисного пакета", L"\\pics\\office.bmp"};
+const CatalogueEntry kDrivers{L"\\drv\\install.exe", L"Drivers", L"Drivers, utilities", L"none"};
+
+// kOffice and kDrivers as the file holds them: one Windows-1251 line each, CR LF.
+const std::string kOfficeLine =
+    "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0 "
+    "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n";
+const std::string kDriversLine = "&\\drv\\install.exe#Drivers$Drivers, utilities@none\r\n";
+
+std::string Lines(int count, const char* prefix) {
+  std::string bytes;
+  for (int i = 1; i <= count; ++i) {
+    const std::string n = std::to_string(i);
+    bytes += "&\\" + std::string(prefix) + n + ".exe#" + prefix + n + "$c" + n + "@none\r\n";
+  }
+  return bytes;
+}
+
+struct ShownBox {
+  std::wstring caption;
+  std::wstring text;
+  IconKind icon = IconKind::kUnknown;
+};
+
+// Reads the message box the editor shows now, and presses its button.
+ShownBox TakeMessageBox(Frontsmith& editor, int button = IDOK) {
+  HWND box = WaitForMessageBoxOf(editor.process().Id());
+  if (box == nullptr) return {L"<none>", L"<no message box>", IconKind::kUnknown};
+  const MessageBoxInfo info = ReadMessageBox(box);
+  PressMessageBoxButton(box, button);
+  return {info.caption, info.text, info.icon};
+}
+
+bool NoMessageBox(Frontsmith& editor) {
+  return WaitForMessageBoxOf(editor.process().Id(), Milliseconds{300}) == nullptr;
+}
+
+void SaveAs(Frontsmith& editor, const std::wstring& fileName) {
+  editor.Menu(kMenuSaveAs);
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr) << "no Save As dialog";
+  ChooseFile(dialog, fileName);
+  editor.Settle();
+}
+
+void Open(Frontsmith& editor, const std::wstring& fileName) {
+  editor.Key('O', kCtrl);
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr) << "no Open dialog";
+  ChooseFile(dialog, fileName);
+  editor.Settle();
+}
+
+TEST(FrontsmithWindow, StartsWithOneEmptyRecordAndItsControlsInTabOrder) {
+  Frontsmith editor;
+  EXPECT_EQ(GetText(editor.main()), kCaption);
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
+  EXPECT_EQ(GetText(editor.Control(kCmdPaste)), L"Вставаить");
+  EXPECT_EQ(GetText(editor.Control(kCmdDel)), L"Удалить");
+  // Tab goes title, path, picture, comment, Insert, Delete, record list.
+  const int order[] = {kTxtNameSoft, kTxtWay, kTxtPic, kTxtCom, kCmdPaste, kCmdDel, kZap, kTxtNameSoft};
+  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i) {
+    EXPECT_EQ(GetNextDlgTabItem(editor.main(), editor.Control(order[i]), FALSE), editor.Control(order[i + 1]))
+        << "after control " << order[i];
+  }
+  // The client area is 4170 x 6600 twips at the screen's resolution.
+  RECT client{};
+  GetClientRect(editor.main(), &client);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(client.right, MulDiv(4170, dpi, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(6600, dpi, 1440));
+}
+
+TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBack) {
+  TempFolder folder;
+  const std::wstring file = folder.File(L"content.lnc");
+  {
+    Frontsmith editor;
+    editor.Type(kOffice);
+    editor.Press(kCmdPaste);
+    EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+    EXPECT_EQ(editor.Selected(), 1);
+    EXPECT_EQ(editor.Shown(), CatalogueEntry{});
+    editor.Type(kDrivers);
+    editor.Navigate(0);
+    EXPECT_EQ(editor.Shown(), kOffice);
+    editor.Navigate(1);
+    EXPECT_EQ(editor.Shown(), kDrivers);
+    editor.Type({L"\\drv\\setup.exe", L"Drivers", L"Drivers, utilities", L"none"});  // typed, not navigated away
+    SaveAs(editor, file);
+    ASSERT_TRUE(NoMessageBox(editor));
+    // The record being edited reaches the file without a navigation first.
+    EXPECT_EQ(ReadBytes(file), kOfficeLine + "&\\drv\\setup.exe#Drivers$Drivers, utilities@none\r\n");
+    EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"content.lnc"});
+  }
+  Frontsmith editor;
+  Open(editor, file);
+  EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), kOffice);
+  editor.Navigate(1);
+  // The comma and the space after it vanish on reading, as in the launcher.
+  EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\setup.exe", L"Drivers", L"Driversutilities", L"none"}));
+}
+
+TEST(FrontsmithFiles, OpeningASecondFileReplacesTheWholeList) {
+  TempFolder folder;
+  WriteBytes(folder.File(L"five.lnc"), Lines(5, "five"));
+  WriteBytes(folder.File(L"two.lnc"), Lines(2, "two"));
+  Frontsmith editor;
+  Open(editor, folder.File(L"five.lnc"));
+  ASSERT_EQ(editor.Labels().size(), 5u);
+  editor.Navigate(3);
+  Open(editor, folder.File(L"two.lnc"));
+  EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\two1.exe", L"two1", L"c1", L"none"}));
+}
+
+TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStays) {
+  TempFolder folder;
+  WriteBytes(folder.File(L"good.lnc"), kOfficeLine + kDriversLine);
+  WriteBytes(folder.File(L"bad.lnc"), Lines(2, "ok") + "&\\x.exe#no picture separator$c\r\n");
+  WriteBytes(folder.File(L"big.lnc"), Lines(1002, "p"));
+  struct Case {
+    std::wstring name;
+    std::wstring expectedPart;
+  };
+  const Case cases[] = {
+      {L"bad.lnc", L"запись номер 3 повреждена"},
+      {L"big.lnc", L"больше 1001 записи"},
+  };
+  Frontsmith editor;
+  Open(editor, folder.File(L"good.lnc"));
+  editor.Navigate(1);
+  for (const Case& c : cases) {
+    Open(editor, folder.File(c.name));
+    const ShownBox box = TakeMessageBox(editor);
+    EXPECT_EQ(box.caption, L"frontsmith");
+    EXPECT_NE(box.text.find(c.expectedPart), std::wstring::npos) << c.expectedPart.size();
+    EXPECT_NE(box.text.find(c.name), std::wstring::npos);
+    EXPECT_EQ(box.icon, IconKind::kError);
+    EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+    EXPECT_EQ(editor.Selected(), 1);
+    EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\install.exe", L"Drivers", L"Driversutilities", L"none"}));
+  }
+}
+
+TEST(FrontsmithDialogs, CancelInEachDialogChangesAndWritesNothing) {
+  TempFolder folder;
+  Frontsmith editor;
+  editor.Type(kOffice);
+  editor.Press(kCmdPaste);
+  editor.Type(kDrivers);
+  struct Case {
+    const char* what;
+    int command;
+  };
+  const Case cases[] = {{"Save As", kMenuSaveAs}, {"Save without a file name", kMenuSave}};
+  for (const Case& c : cases) {
+    editor.Menu(c.command);
+    HWND dialog = WaitForFileDialog(editor.process().Id());
+    ASSERT_NE(dialog, nullptr) << c.what;
+    CancelDialog(dialog);
+    editor.Settle();
+    EXPECT_TRUE(NoMessageBox(editor)) << c.what;
+    EXPECT_EQ(editor.Shown(), kDrivers) << c.what;
+  }
+  // Open asks about the unsaved changes first; No, then cancel the dialog.
+  editor.Key('O', kCtrl);
+  const ShownBox question = TakeMessageBox(editor, IDNO);
+  EXPECT_EQ(question.text, L"Сохранить изменения?");
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr);
+  CancelDialog(dialog);
+  editor.Settle();
+  EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+  EXPECT_EQ(editor.Selected(), 1);
+  EXPECT_EQ(editor.Shown(), kDrivers);
+  editor.Navigate(0);
+  EXPECT_EQ(editor.Shown(), kOffice);
+  EXPECT_TRUE(folder.Files().empty());
+}
+
+class UnsavedChangesOnClose : public ::testing::TestWithParam<int> {};
+
+TEST_P(UnsavedChangesOnClose, AsksAndDoesWhatWasAnswered) {
+  const int answer = GetParam();
+  TempFolder folder;
+  const std::wstring file = folder.File(L"content.lnc");
+  WriteBytes(file, kOfficeLine);
+  Frontsmith editor;
+  Open(editor, file);
+  // Nothing changed yet: closing asks nothing.
+  editor.Type({L"\\setup.exe", L"Офис 2", L"Установка офисного пакета", L"\\pics\\office.bmp"});
+  PostMessageW(editor.main(), WM_CLOSE, 0, 0);
+  HWND box = WaitForMessageBoxOf(editor.process().Id());
+  ASSERT_NE(box, nullptr);
+  const MessageBoxInfo info = ReadMessageBox(box);
+  EXPECT_EQ(info.caption, L"frontsmith");
+  EXPECT_EQ(info.text, L"Сохранить изменения?");
+  EXPECT_EQ(info.icon, IconKind::kQuestion);
+  EXPECT_EQ(info.buttons.size(), 3u);
+  PressMessageBoxButton(box, answer);
+  if (answer == IDCANCEL) {
+    editor.Settle();
+    EXPECT_TRUE(editor.process().IsRunning());
+    EXPECT_EQ(editor.Shown().title, L"Офис 2");
+    EXPECT_EQ(ReadBytes(file), kOfficeLine);
+    return;
+  }
+  EXPECT_TRUE(editor.process().WaitForExit());
+  const std::string expected = answer == IDYES ? "&\\setup.exe#\xCE\xF4\xE8\xF1 2$" + kOfficeLine.substr(17)
+                                               : kOfficeLine;
+  EXPECT_EQ(ReadBytes(file), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachAnswer, UnsavedChangesOnClose, ::testing::Values(IDYES, IDNO, IDCANCEL));
+
+TEST(FrontsmithFiles, ClosingWithoutChangesAsksNothing) {
+  TempFolder folder;
+  WriteBytes(folder.File(L"a.lnc"), kOfficeLine);
+  Frontsmith editor;
+  Open(editor, folder.File(L"a.lnc"));
+  editor.Navigate(0);
+  EXPECT_TRUE(editor.process().Close());
+}
+
+TEST(FrontsmithFiles, NewForgetsTheFileSoSaveAsksWhere) {
+  TempFolder folder;
+  const std::wstring file = folder.File(L"content.lnc");
+  WriteBytes(file, kOfficeLine + kDriversLine);
+  Frontsmith editor;
+  Open(editor, file);
+  editor.Key('N', kCtrl);
+  editor.Settle();
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
+  editor.Type(kDrivers);
+  editor.Key('S', kCtrl);
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr) << "Save after New must ask where to save";
+  CancelDialog(dialog);
+  EXPECT_EQ(ReadBytes(file), kOfficeLine + kDriversLine);
+}
+
+TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
+  struct Case {
+    const char* what;
+    CatalogueEntry typed;
+    int command;  // a button or menu command
+    std::wstring text;
+    IconKind icon;
+  };
+  const Case cases[] = {
+      {"forbidden character on Insert", {L"\\a", L"t#", L"c", L"p"}, kCmdPaste,
+       L"Не должно присутствовать символов: @,#,&,$", IconKind::kNone},
+      {"empty field on Insert", {L"\\a", L"t", L"", L"p"}, kMenuPaste, L"Все строки должны быть заполнены!",
+       IconKind::kInformation},
+      {"forbidden character on Save", {L"\\a", L"t", L"c", L"a@b"}, kMenuSaveAs,
+       L"Не должно присутствовать символов: @,#,&,$", IconKind::kNone},
+      {"text Windows-1251 cannot hold", {L"\\a", L"t", L"c", L"中文"}, kMenuSaveAs,
+       L"Файл не сохранён: в записи номер 1 поле «Картинка к программе» содержит символы, которых нет в "
+       L"кодировке Windows-1251. Замените их и сохраните снова.",
+       IconKind::kError},
+  };
+  TempFolder folder;
+  Frontsmith editor;
+  for (const Case& c : cases) {
+    editor.Type(c.typed);
+    if (c.command == kCmdPaste) {
+      editor.Press(kCmdPaste);
+    } else {
+      editor.Menu(c.command);
+    }
+    if (c.command == kMenuSaveAs) {
+      HWND dialog = WaitForFileDialog(editor.process().Id());
+      ASSERT_NE(dialog, nullptr) << c.what;
+      ChooseFile(dialog, folder.File(L"refused.lnc"));
+    }
+    const ShownBox box = TakeMessageBox(editor);
+    EXPECT_EQ(box.caption, L"frontsmith") << c.what;
+    EXPECT_EQ(box.text, c.text) << c.what;
+    EXPECT_EQ(box.icon, c.icon) << c.what;
+    editor.Settle();
+    EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"}) << c.what;
+    EXPECT_EQ(editor.Shown(), c.typed) << c.what;
+    EXPECT_TRUE(folder.Files().empty()) << c.what;
+  }
+}
+
+TEST(FrontsmithFiles, ASaveThatCannotBeWrittenLeavesTheOldFile) {
+  // A read-only file, and (when the build could prepare one) a folder nothing may be
+  // created in: the temporary file cannot be made there.
+  TempFolder folder;
+  const std::wstring readOnly = folder.File(L"readonly.lnc");
+  WriteBytes(readOnly, kOfficeLine);
+  SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  std::vector<std::wstring> files = {readOnly};
+  const std::wstring locked = OwnFolder() + L"\\locked\\content.lnc";
+  const std::wstring probe = OwnFolder() + L"\\locked\\probe.tmp";
+  HANDLE created = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  if (created != INVALID_HANDLE_VALUE) {
+    CloseHandle(created);
+    DeleteFileW(probe.c_str());
+    ADD_FAILURE() << "the locked folder of the build is writable: the folder case was not checked";
+  } else if (FileExists(locked)) {
+    files.push_back(locked);
+  }
+  for (const std::wstring& file : files) {
+    const std::string before = ReadBytes(file);
+    Frontsmith editor;
+    Open(editor, file);
+    editor.Type(kDrivers);
+    editor.Key('S', kCtrl);
+    const ShownBox box = TakeMessageBox(editor);
+    EXPECT_NE(box.text.find(L"Не удалось сохранить файл «" + file + L"»"), std::wstring::npos);
+    EXPECT_NE(box.text.find(L"Прежнее содержимое файла не изменено."), std::wstring::npos);
+    EXPECT_EQ(box.icon, IconKind::kError);
+    EXPECT_EQ(ReadBytes(file), before);
+    editor.Settle();
+    EXPECT_EQ(editor.Shown(), kDrivers);  // nothing typed is lost
+  }
+  EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"readonly.lnc"});
+}
+
+TEST(FrontsmithHelp, F1OpensTheHelpViewerOnTopOfTheEditor) {
+  Frontsmith editor;
+  SetFocus(nullptr);
+  editor.Key(VK_F1);
+  HWND viewer = nullptr;
+  const bool opened = WaitUntil([&] {
+    for (HWND w : editor.process().Windows()) {
+      if (w != editor.main() && ClassName(w) != L"#32770") viewer = w;
+    }
+    return viewer != nullptr;
+  });
+  if (!opened) {
+    const ShownBox box = TakeMessageBox(editor);
+    FAIL() << "no help viewer; the editor said: " << testing::PrintToString(box.text);
+  }
+  EXPECT_EQ(GetWindow(viewer, GW_OWNER), editor.main());
+  EXPECT_TRUE(NoMessageBox(editor));
+}
+
+}  // namespace
+}  // namespace frontsmith_test

@@ -1,0 +1,180 @@
+#include "frontsmith_driver.h"
+
+#include <stdexcept>
+
+#include "win32/atomic_file.h"
+#include "win32/file_io.h"
+
+namespace frontsmith_test {
+
+using namespace uidriver;
+
+namespace {
+
+constexpr int kFileNameEdit = 0x480;   // edt1
+constexpr int kFileNameCombo = 0x47c;  // cmb13
+
+HWND FileNameEdit(HWND dialog) {
+  if (HWND edit = FindChild(dialog, {.id = kFileNameEdit}); edit != nullptr) return edit;
+  if (HWND combo = FindChild(dialog, {.id = kFileNameCombo}); combo != nullptr) {
+    if (_wcsicmp(ClassName(combo).c_str(), L"Edit") == 0) return combo;
+    return FindChild(combo, {.className = L"Edit"});
+  }
+  return nullptr;
+}
+
+bool IsFileDialog(HWND dialog) { return FileNameEdit(dialog) != nullptr; }
+
+}  // namespace
+
+std::wstring AppFolder() { return OwnFolder() + L"\\app"; }
+
+Frontsmith::Frontsmith() {
+  app_.emplace(Process::Start(AppFolder() + L"\\frontsmith.exe"));
+  main_ = WaitForWindow({.className = L"FrontsmithMainform", .title = kCaption, .processId = app_->Id()});
+  if (main_ == nullptr) throw std::runtime_error("frontsmith's window did not appear");
+  Settle();
+}
+
+void Frontsmith::Type(const CatalogueEntry& fields) const {
+  SetText(Control(kTxtNameSoft), fields.title);
+  SetText(Control(kTxtWay), fields.path);
+  SetText(Control(kTxtPic), fields.picture);
+  SetText(Control(kTxtCom), fields.comment);
+}
+
+CatalogueEntry Frontsmith::Shown() const {
+  return {GetText(Control(kTxtWay)), GetText(Control(kTxtNameSoft)), GetText(Control(kTxtCom)),
+          GetText(Control(kTxtPic))};
+}
+
+std::vector<std::wstring> Frontsmith::Labels() const { return ComboBoxItems(Control(kZap)); }
+int Frontsmith::Selected() const { return ComboBoxSelection(Control(kZap)); }
+
+void Frontsmith::Settle() const {
+  // Posted messages of a thread are handled in the order they were posted, so once a
+  // marker posted now has taken effect, everything posted before it (button clicks,
+  // list notifications, menu commands) has been handled too. The marker is the data
+  // of the list's first item, which the editor does not use.
+  static LPARAM serial = 0x5E771E;
+  HWND zap = Control(kZap);
+  if (Send(zap, CB_GETCOUNT) <= 0) {
+    Send(main_, WM_NULL);
+    return;
+  }
+  const LPARAM marker = ++serial;
+  PostMessageW(zap, CB_SETITEMDATA, 0, marker);
+  WaitUntil([&] { return Send(zap, CB_GETITEMDATA, 0) == marker || Send(zap, CB_GETCOUNT) <= 0; });
+}
+
+void Frontsmith::Navigate(int k) const {
+  SelectComboBoxItem(Control(kZap), k);
+  Settle();
+}
+
+void Frontsmith::Press(int buttonId) const {
+  PressButton(Control(buttonId));
+  Settle();
+}
+
+void Frontsmith::Menu(int commandId) const { PostMessageW(main_, WM_COMMAND, MAKEWPARAM(commandId, 0), 0); }
+
+void Frontsmith::Key(WORD key, unsigned modifiers) const {
+  BringToFront(main_);
+  PressKey(key, modifiers);
+}
+
+HWND WaitForFileDialog(DWORD processId) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
+      if (IsFileDialog(w)) {
+        found = w;
+        return true;
+      }
+    }
+    return false;
+  });
+  return found;
+}
+
+HWND WaitForMessageBoxOf(DWORD processId, Milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil([&] {
+    for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
+      if (!IsFileDialog(w) && FindChild(w, {.className = L"Button"}) != nullptr) {
+        found = w;
+        return true;
+      }
+    }
+    return false;
+  }, timeout);
+  return found;
+}
+
+void ChooseFile(HWND dialog, const std::wstring& fileName) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(dialog, &processId);
+  SetText(FileNameEdit(dialog), fileName);
+  PressButton(FindChild(dialog, {.className = L"Button", .id = IDOK}));
+  // Either the dialog closes, or it asks whether to replace the file.
+  WaitUntil([&] {
+    if (!IsWindow(dialog)) return true;
+    for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
+      if (w != dialog && !IsFileDialog(w) && GetWindow(w, GW_OWNER) == dialog) {
+        PressMessageBoxButton(w, IDYES);
+      }
+    }
+    return false;
+  });
+}
+
+void CancelDialog(HWND dialog) {
+  PressButton(FindChild(dialog, {.className = L"Button", .id = IDCANCEL}));
+  WaitForWindowGone(dialog);
+}
+
+TempFolder::TempFolder() {
+  static int serial = 0;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  path_ = std::wstring(temp) + L"frontsmith_e2e_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+          std::to_wstring(++serial);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+  for (const std::wstring& name : Files()) {
+    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(File(name).c_str());
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+std::vector<std::wstring> TempFolder::Files() const {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return names;
+}
+
+std::string ReadBytes(const std::wstring& fileName) {
+  std::string bytes;
+  if (win32::ReadWholeFile(fileName, bytes) != discfront::ErrorNumber::kNone) return "<unreadable>";
+  return bytes;
+}
+
+void WriteBytes(const std::wstring& fileName, const std::string& bytes) {
+  if (!win32::ReplaceFileContents(fileName, bytes).ok) throw std::runtime_error("cannot write a test file");
+}
+
+bool FileExists(const std::wstring& fileName) {
+  return GetFileAttributesW(fileName.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace frontsmith_test

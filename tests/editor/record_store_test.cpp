@@ -1,0 +1,246 @@
+// The record store: validation, navigation, Insert, Delete, store-before-save and
+// unsaved-changes tracking.
+#include "editor/record_store.h"
+
+#include <gtest/gtest.h>
+
+#include "store_test_util.h"
+
+namespace discfront::editor {
+namespace {
+
+using test::Rec;
+using test::StoreOf;
+using test::Titles;
+using Names = std::vector<std::wstring>;
+
+TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
+  struct Case {
+    CatalogueEntry fields;
+    bool forbidden;
+  };
+  const Case cases[] = {
+      {{L"\\a.exe", L"Драйверы, утилиты", L"с запятой, и точкой.", L"none"}, false},
+      {{L"", L"", L"", L""}, false},
+      {{L"\\a#b", L"t", L"c", L"p"}, true},
+      {{L"p", L"t&", L"c", L"p"}, true},
+      {{L"p", L"t", L"50$", L"p"}, true},
+      {{L"p", L"t", L"c", L"mail@host"}, true},
+      {{L"p", L"t", L"c\r\n\"q\"%^*", L"p"}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
+}
+
+TEST(IsComplete, OnlyEmptinessCounts) {
+  EXPECT_TRUE(IsComplete({L" ", L" ", L" ", L" "}));
+  EXPECT_FALSE(IsComplete({L"p", L"t", L"", L"x"}));
+  EXPECT_FALSE(IsComplete({L"", L"t", L"c", L"x"}));
+  EXPECT_FALSE(IsComplete({L"p", L"t", L"c", L""}));
+}
+
+TEST(RecordLabel, IsOneBasedDecimal) {
+  EXPECT_EQ(RecordLabel(0), L"Запись номер 1");
+  EXPECT_EQ(RecordLabel(1000), L"Запись номер 1001");
+}
+
+TEST(RecordStore, StartsWithOneEmptyRecordAndNothingToSave) {
+  RecordStore store;
+  EXPECT_EQ(store.LastIndex(), 0);
+  EXPECT_EQ(store.CurrentIndex(), 0);
+  EXPECT_EQ(store.Fields(), CatalogueEntry{});
+  EXPECT_FALSE(store.HasUnsavedChanges());
+  // Picking the item that is already selected changes nothing.
+  EXPECT_EQ(store.Navigate(0), Notice::kNone);
+  EXPECT_EQ(store.CurrentIndex(), 0);
+}
+
+TEST(Navigate, StoresTheEditedRecordAndShowsTheChosenOne) {
+  RecordStore store = StoreOf({L"a", L"b", L"c"});
+  store.SetFields(Rec(L"A"));
+  EXPECT_EQ(store.Navigate(2), Notice::kNone);
+  EXPECT_EQ(store.CurrentIndex(), 2);
+  EXPECT_EQ(store.Fields(), Rec(L"c"));
+  EXPECT_EQ(Titles(store), (Names{L"A", L"b", L"c"}));
+}
+
+TEST(Navigate, RefusesAnEmptyOrForbiddenFieldAndKeepsTheTypedText) {
+  struct Case {
+    CatalogueEntry typed;
+    Notice notice;
+  };
+  const Case cases[] = {
+      {{L"\\a", L"", L"c", L"p"}, Notice::kNone},  // silently
+      {{L"\\a", L"t", L"c#", L"p"}, Notice::kForbiddenCharacters},
+      {{L"\\a", L"", L"c#", L"p"}, Notice::kForbiddenCharacters},  // separators are reported first
+  };
+  for (const Case& c : cases) {
+    RecordStore store = StoreOf({L"a", L"b"});
+    store.SetFields(c.typed);
+    EXPECT_EQ(store.Navigate(1), c.notice);
+    EXPECT_EQ(store.CurrentIndex(), 0);
+    EXPECT_EQ(store.Fields(), c.typed);
+    EXPECT_EQ(store.Record(0), Rec(L"a"));
+  }
+}
+
+TEST(Navigate, OutOfRangeDoesNothing) {
+  RecordStore store = StoreOf({L"a", L"b"});
+  for (int j : {-1, 2, 1000}) {
+    EXPECT_EQ(store.Navigate(j), Notice::kNone);
+    EXPECT_EQ(store.CurrentIndex(), 0);
+  }
+}
+
+TEST(Insert, InTheMiddleKeepsTheTypedTextAndMovesTheRestDown) {
+  // Three records, the second being edited with new text: the edit is kept in the
+  // record that moves to the third place, the new empty record takes the second.
+  RecordStore store = StoreOf({L"a", L"b", L"c"});
+  store.SetFields(Rec(L"a"));
+  ASSERT_EQ(store.Navigate(1), Notice::kNone);
+  store.SetFields(Rec(L"B"));
+  EXPECT_EQ(store.Insert(), Notice::kNone);
+  EXPECT_EQ(store.CurrentIndex(), 1);
+  EXPECT_EQ(store.LastIndex(), 3);
+  EXPECT_EQ(store.Fields(), CatalogueEntry{});
+  EXPECT_EQ(Titles(store), (Names{L"a", L"", L"B", L"c"}));
+}
+
+TEST(Insert, AtTheEndAppendsAnEmptyRecordAndSelectsIt) {
+  RecordStore store = StoreOf({L"a", L"b", L"c"});
+  store.SetFields(Rec(L"a"));
+  ASSERT_EQ(store.Navigate(2), Notice::kNone);
+  store.SetFields(Rec(L"C"));
+  EXPECT_EQ(store.Insert(), Notice::kNone);
+  EXPECT_EQ(store.CurrentIndex(), 3);
+  EXPECT_EQ(store.Fields(), CatalogueEntry{});
+  EXPECT_EQ(Titles(store), (Names{L"a", L"b", L"C", L""}));
+}
+
+TEST(Insert, NewRecordIsEmptyEvenWhereADeletedRecordWas) {
+  RecordStore store = StoreOf({L"a", L"b", L"c"});
+  store.SetFields(Rec(L"a"));
+  ASSERT_EQ(store.Navigate(2), Notice::kNone);
+  store.Delete();  // "c" goes; "b" is edited
+  ASSERT_EQ(store.Insert(), Notice::kNone);
+  EXPECT_EQ(store.Fields(), CatalogueEntry{});
+  EXPECT_EQ(store.Record(2), CatalogueEntry{});
+}
+
+TEST(Insert, RefusalsChangeNothing) {
+  struct Case {
+    CatalogueEntry typed;
+    Notice notice;
+  };
+  const Case cases[] = {
+      {{L"\\a", L"t", L"", L"p"}, Notice::kIncomplete},
+      {{L"\\a", L"t&", L"c", L"p"}, Notice::kForbiddenCharacters},
+  };
+  for (const Case& c : cases) {
+    RecordStore store = StoreOf({L"a", L"b"});
+    store.SetFields(c.typed);
+    EXPECT_EQ(store.Insert(), c.notice);
+    EXPECT_EQ(Titles(store), (Names{L"a", L"b"}));
+    EXPECT_EQ(store.Fields(), c.typed);
+    EXPECT_EQ(store.CurrentIndex(), 0);
+  }
+}
+
+TEST(Insert, WhenAll1001RecordsAreInUseSaysSoAndChangesNothing) {
+  std::vector<CatalogueEntry> records(kSlotCount, Rec(L"x"));
+  RecordStore store(records);
+  store.SetFields(Rec(L"typed"));
+  EXPECT_EQ(store.Insert(), Notice::kStoreFull);
+  EXPECT_EQ(store.Count(), kSlotCount);
+  EXPECT_EQ(store.Record(0), Rec(L"x"));
+  // One record fewer, and the last slot can be filled again.
+  store.Delete();
+  EXPECT_EQ(store.Insert(), Notice::kNone);
+  EXPECT_EQ(store.Count(), kSlotCount);
+  EXPECT_EQ(store.Record(0), CatalogueEntry{});
+}
+
+TEST(Delete, FirstMiddleAndLast) {
+  struct Case {
+    int current;
+    Names left;
+    int currentAfter;
+    std::wstring shown;
+  };
+  const Case cases[] = {
+      {0, {L"b", L"c"}, 0, L"b"},
+      {1, {L"a", L"c"}, 1, L"c"},
+      {2, {L"a", L"b"}, 1, L"b"},  // the new last record is selected
+  };
+  for (const Case& c : cases) {
+    RecordStore store = StoreOf({L"a", L"b", L"c"});
+    ASSERT_EQ(store.Navigate(c.current), Notice::kNone);
+    store.SetFields(Rec(L"typed"));  // thrown away with the record
+    store.Delete();
+    EXPECT_EQ(Titles(store), c.left);
+    EXPECT_EQ(store.CurrentIndex(), c.currentAfter);
+    EXPECT_EQ(store.Fields().title, c.shown);
+  }
+}
+
+TEST(Delete, TheOnlyRecordLeavesTheEmptyState) {
+  RecordStore store = StoreOf({L"a"});
+  store.Delete();
+  EXPECT_EQ(store.LastIndex(), -1);
+  EXPECT_EQ(store.CurrentIndex(), -1);
+  EXPECT_EQ(store.Fields(), CatalogueEntry{});
+  // Delete again does nothing; Insert reports the empty list or the empty field.
+  store.Delete();
+  EXPECT_EQ(store.Count(), 0);
+  EXPECT_EQ(store.Insert(), Notice::kIncomplete);
+  store.SetFields(Rec(L"z"));
+  EXPECT_EQ(store.Insert(), Notice::kNoRecords);
+  EXPECT_EQ(store.Count(), 0);
+  EXPECT_EQ(store.Navigate(0), Notice::kNone);
+  EXPECT_EQ(store.CurrentIndex(), -1);
+}
+
+TEST(StoreForSave, StoresTheTypedRecordWithNavigationsValidation) {
+  struct Case {
+    CatalogueEntry typed;
+    Notice notice;
+    bool stored;
+  };
+  const Case cases[] = {
+      {Rec(L"typed"), Notice::kNone, true},
+      {{L"\\a", L"t", L"c", L"a@b"}, Notice::kForbiddenCharacters, false},
+      {{L"\\a", L"t", L"c", L""}, Notice::kIncomplete, false},
+  };
+  for (const Case& c : cases) {
+    RecordStore store;
+    store.SetFields(c.typed);
+    EXPECT_EQ(store.StoreForSave(), c.notice);
+    EXPECT_EQ(store.Record(0) == c.typed, c.stored);
+  }
+  RecordStore empty = StoreOf({L"a"});
+  empty.Delete();
+  EXPECT_EQ(empty.StoreForSave(), Notice::kNone);
+}
+
+TEST(UnsavedChanges, FollowTypingAndEveryCommand) {
+  RecordStore store = StoreOf({L"a", L"b"});
+  EXPECT_FALSE(store.HasUnsavedChanges());
+  store.SetFields(Rec(L"A"));
+  EXPECT_TRUE(store.HasUnsavedChanges());  // typed, not yet stored
+  store.SetFields(Rec(L"a"));
+  EXPECT_FALSE(store.HasUnsavedChanges());  // typed back to what is stored
+  EXPECT_EQ(store.Navigate(1), Notice::kNone);
+  EXPECT_FALSE(store.HasUnsavedChanges());  // navigation that stores the same text
+  store.SetFields(Rec(L"B"));
+  EXPECT_EQ(store.Navigate(0), Notice::kNone);
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  store.MarkSaved();
+  EXPECT_FALSE(store.HasUnsavedChanges());
+  store.Delete();
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  store.MarkSaved();
+  ASSERT_EQ(store.Insert(), Notice::kNone);
+  EXPECT_TRUE(store.HasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace discfront::editor

@@ -1,0 +1,33 @@
+#include "win32/app_folder.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+namespace win32 {
+namespace {
+
+TEST(ApplicationFolder, KeepsTheBackslashOnlyAtADriveRoot) {
+  struct Case {
+    const wchar_t* programFile;
+    const wchar_t* folder;
+  };
+  const Case cases[] = {
+      {L"D:\\discfront.exe", L"D:\\"},
+      {L"D:\\Диск с меню\\discfront.exe", L"D:\\Диск с меню"},
+      {L"C:\\a\\b\\c.exe", L"C:\\a\\b"},
+      {L"\\\\server\\share\\discfront.exe", L"\\\\server\\share"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FolderOfProgramFile(c.programFile), c.folder) << c.programFile;
+}
+
+TEST(ApplicationFolder, IsTheFolderOfTheRunningProgram) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  const std::wstring folder = ApplicationFolder();
+  EXPECT_EQ(std::wstring(self).rfind(folder + L"\\", 0), 0u);
+  EXPECT_NE(folder.back(), L'\\');
+}
+
+}  // namespace
+}  // namespace win32

@@ -1,0 +1,85 @@
+#include "atomic_file.h"
+
+#include "handles.h"
+
+namespace win32 {
+namespace {
+
+std::wstring FolderOf(const std::wstring& fileName) {
+  const std::size_t slash = fileName.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return L".";
+  if (slash == 2 && fileName[1] == L':') return fileName.substr(0, 3);  // drive root
+  return fileName.substr(0, slash);
+}
+
+FileWriteResult Failure(DWORD error) {
+  return FileWriteResult{false, error, DescribeSystemError(error)};
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+FileWriteResult ReplaceFileContents(const std::wstring& fileName, std::string_view bytes) {
+  // A file that may not be written (read-only) must stay as it is, even though the
+  // folder would let a new file take its name.
+  const DWORD attributes = GetFileAttributesW(fileName.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Failure(ERROR_DIRECTORY);
+    if (attributes & FILE_ATTRIBUTE_READONLY) return Failure(ERROR_ACCESS_DENIED);
+  }
+  wchar_t temp[MAX_PATH + 1] = {};
+  if (GetTempFileNameW(FolderOf(fileName).c_str(), L"lnc", 0, temp) == 0) return Failure(GetLastError());
+  {
+    UniqueHandle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD error = ERROR_SUCCESS;
+    if (!file.valid()) {
+      error = GetLastError();
+    } else if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+      error = GetLastError();
+      if (error == ERROR_SUCCESS) error = ERROR_WRITE_FAULT;
+    }
+    if (error != ERROR_SUCCESS) {
+      file = UniqueHandle();
+      DeleteFileW(temp);
+      return Failure(error);
+    }
+  }
+  if (!MoveFileExW(temp, fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    DeleteFileW(temp);
+    return Failure(error);
+  }
+  return FileWriteResult{true, ERROR_SUCCESS, {}};
+}
+
+std::wstring DescribeSystemError(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED: return L"нет прав на запись (файл или папка защищены от записи)";
+    case ERROR_WRITE_PROTECT: return L"диск защищён от записи";
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE: return L"папка не найдена";
+    case ERROR_DIRECTORY: return L"под этим именем уже есть папка";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return L"на диске нет места";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return L"файл занят другой программой";
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE: return L"недопустимое имя файла";
+    case ERROR_NOT_READY: return L"устройство не готово";
+    default: break;
+  }
+  return L"системная ошибка " + std::to_wstring(error);
+}
+
+}  // namespace win32

@@ -1,0 +1,59 @@
+#include "error_report.h"
+
+#include "message_box.h"
+#include "window.h"
+
+namespace win32 {
+
+using discfront::ErrorNumber;
+
+std::wstring DescribeError(ErrorNumber number) {
+  switch (number) {
+    case ErrorNumber::kInvalidCall: return L"Недопустимый вызов процедуры или аргумент";
+    case ErrorNumber::kOverflow: return L"Переполнение";
+    case ErrorNumber::kSubscriptOutOfRange: return L"Индекс вне допустимого диапазона";
+    case ErrorNumber::kFileNotFound: return L"Файл не найден";
+    case ErrorNumber::kPathFileAccess: return L"Ошибка доступа к файлу";
+    case ErrorNumber::kNone: break;
+  }
+  return L"Непредвиденная ошибка";
+}
+
+namespace {
+
+// What a catalogue fault means for the one who wrote the file.
+std::wstring RecordHint(const ErrorReport& report) {
+  const std::wstring number = std::to_wstring(report.recordNumber);
+  switch (report.number) {
+    case ErrorNumber::kInvalidCall:
+      return L"Запись номер " + number +
+             L" повреждена: в ней нет одного из знаков #, $, @ или они стоят не в этом порядке "
+             L"(&путь#название$комментарий@картинка).";
+    case ErrorNumber::kSubscriptOutOfRange:
+      return L"Запись номер " + number + L" лишняя: в каталоге может быть не больше 1001 записи.";
+    default:
+      return L"Запись номер " + number + L".";
+  }
+}
+
+}  // namespace
+
+std::wstring FormatErrorReport(const ErrorReport& report) {
+  std::wstring text = L"Ошибка " + std::to_wstring(discfront::ToInt(report.number)) + L": " +
+                      DescribeError(report.number) + L".";
+  if (!report.fileName.empty()) text += L"\r\n\r\nФайл: " + report.fileName;
+  if (report.recordNumber > 0) text += L"\r\n" + RecordHint(report);
+  return text;
+}
+
+void EndWithErrorReport(HWND owner, const ErrorReport& report) {
+  ShowMessage(owner, FormatErrorReport(report), MessageIcon::kStop);
+  ExitProcess(static_cast<UINT>(discfront::ToInt(report.number)));
+}
+
+void FailFromWindowProcedure(HWND hwnd) noexcept {
+  ShowMessage(hwnd, L"Непредвиденная ошибка. Программа будет закрыта.", MessageIcon::kStop);
+  ExitProcess(1);
+}
+
+}  // namespace win32

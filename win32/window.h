@@ -1,0 +1,84 @@
+// Window<Derived>: one static window procedure that routes messages to an object.
+//
+// The object pointer is stored at WM_NCCREATE and cleared at WM_NCDESTROY, the last
+// message a window gets. Derived classes implement
+//   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+// and call DefaultHandling() for what they do not handle. No exception leaves the
+// window procedure: one that reaches it ends the program with a report, as any
+// unhandled failure of the program does.
+#pragma once
+
+#include <windows.h>
+
+namespace win32 {
+
+// Shows the report for a failure that escaped a window procedure and ends the process.
+[[noreturn]] void FailFromWindowProcedure(HWND hwnd) noexcept;
+
+template <typename Derived>
+class Window {
+ public:
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  ~Window() = default;
+
+  // Registers the class once per process; later calls do nothing.
+  static bool RegisterClassOnce(const wchar_t* className, HICON icon = nullptr, UINT style = 0,
+                                HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)) {
+    WNDCLASSEXW wc{};
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, className, &wc)) return true;
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = &Window::StaticProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    return RegisterClassExW(&wc) != 0;
+  }
+
+  HWND CreateWindowFor(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
+                       int width, int height, HWND parent = nullptr, HMENU menu = nullptr) {
+    return CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                           GetModuleHandleW(nullptr), static_cast<Derived*>(this));
+  }
+
+  LRESULT DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  }
+
+ private:
+  static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Derived* self = nullptr;
+    if (msg == WM_NCCREATE) {
+      auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+      self = static_cast<Derived*>(create->lpCreateParams);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+      self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    try {
+      const LRESULT result = self->HandleMessage(msg, wParam, lParam);
+      if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+      }
+      return result;
+    } catch (...) {
+      FailFromWindowProcedure(hwnd);
+    }
+  }
+
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace win32
