@@ -74,6 +74,28 @@ double MatchShare(const Image& shown, HICON icon) {
   return opaque == 0 ? 0.0 : static_cast<double>(matching) / opaque;
 }
 
+IconKind RecogniseIcon(const Image& shown) {
+  if (shown.width == 0) return IconKind::kUnknown;
+  struct Candidate {
+    LPCWSTR id;
+    IconKind kind;
+  };
+  const Candidate candidates[] = {{IDI_INFORMATION, IconKind::kInformation},
+                                  {IDI_WARNING, IconKind::kWarning},
+                                  {IDI_ERROR, IconKind::kError},
+                                  {IDI_QUESTION, IconKind::kQuestion}};
+  IconKind best = IconKind::kUnknown;
+  double bestShare = 0.95;  // below this the screen shows some other picture
+  for (const auto& candidate : candidates) {
+    const double share = MatchShare(shown, LoadIconW(nullptr, candidate.id));
+    if (share > bestShare) {
+      bestShare = share;
+      best = candidate.kind;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 const char* ToString(IconKind kind) {
@@ -100,28 +122,12 @@ IconKind MessageBoxIcon(HWND box) {
   if (iconStatic == nullptr || Send(iconStatic, STM_GETICON) == 0) return IconKind::kNone;
 
   BringToFront(box, Milliseconds{2000});
-  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  const Image shown = CaptureScreen(ClientScreenRect(iconStatic));
-  if (shown.width == 0) return IconKind::kUnknown;
-
-  struct Candidate {
-    LPCWSTR id;
-    IconKind kind;
-  };
-  const Candidate candidates[] = {{IDI_INFORMATION, IconKind::kInformation},
-                                  {IDI_WARNING, IconKind::kWarning},
-                                  {IDI_ERROR, IconKind::kError},
-                                  {IDI_QUESTION, IconKind::kQuestion}};
-  IconKind best = IconKind::kUnknown;
-  double bestShare = 0.9;  // below this the screen shows some other picture
-  for (const auto& candidate : candidates) {
-    const double share = MatchShare(shown, LoadIconW(nullptr, candidate.id));
-    if (share > bestShare) {
-      bestShare = share;
-      best = candidate.kind;
-    }
-  }
-  return best;
+  // The box may not have painted yet: look until its icon is one of the four, for a while.
+  IconKind kind = IconKind::kUnknown;
+  WaitUntil([&] { return (kind = RecogniseIcon(CaptureScreen(ClientScreenRect(iconStatic)))) !=
+                         IconKind::kUnknown; },
+            Milliseconds{2000});
+  return kind;
 }
 
 MessageBoxInfo ReadMessageBox(HWND box) {

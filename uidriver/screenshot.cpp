@@ -3,9 +3,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "uidriver/controls.h"
 #include "uidriver/png_writer.h"
+#include "uidriver/wait.h"
 
 namespace uidriver {
 
@@ -49,7 +51,40 @@ Image CaptureScreen(const RECT& rect) {
   return image;
 }
 
-Image CaptureWindow(HWND window) { return CaptureScreen(ScreenRect(window)); }
+namespace {
+
+bool NeedsPainting(HWND window) {
+  if (GetUpdateRect(window, nullptr, FALSE)) return true;
+  bool pending = false;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM flag) -> BOOL {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+          *reinterpret_cast<bool*>(flag) = true;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
+}  // namespace
+
+Image CaptureWindow(HWND window) {
+  // A window just shown may not have painted yet, and Wine copies what a program
+  // painted to the display a moment later: wait until nothing is left to paint, then
+  // until two captures a little apart agree.
+  WaitUntil([&] { return !NeedsPainting(window); }, Milliseconds{3000});
+  Image last = CaptureScreen(ScreenRect(window));
+  for (int attempt = 0; attempt < 30; ++attempt) {
+    Sleep(50);
+    Image now = CaptureScreen(ScreenRect(window));
+    if (now.width == last.width && now.height == last.height && now.rgb == last.rgb) return now;
+    last = std::move(now);
+  }
+  return last;
+}
 
 bool SavePng(const Image& image, const std::wstring& path) {
   if (image.width <= 0 || image.height <= 0) return false;

@@ -22,8 +22,8 @@ struct Image {
 
 // The screen's pixels in a rectangle of screen coordinates.
 Image CaptureScreen(const RECT& rect);
-// A window's pixels as they are on screen (cover it with nothing first: the capture
-// shows whatever lies on top).
+// A window's pixels as they are on screen, once it has painted and the screen shows it
+// steadily (cover it with nothing first: the capture shows whatever lies on top).
 Image CaptureWindow(HWND window);
 
 bool SavePng(const Image& image, const std::wstring& path);

@@ -65,7 +65,9 @@ HWND WaitForWindow(const WindowQuery& query, Milliseconds timeout) {
 }
 
 bool WaitForWindowGone(HWND window, Milliseconds timeout) {
-  return WaitUntil([&] { return !IsWindow(window); }, timeout);
+  // Hidden counts as gone: Wine may take seconds to destroy a window it has already
+  // taken off the screen (it waits for a window manager that a virtual display lacks).
+  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
 }
 
 std::vector<HWND> FindChildren(HWND parent, const ChildQuery& query) {

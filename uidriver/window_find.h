@@ -32,7 +32,7 @@ std::vector<HWND> FindWindows(const WindowQuery& query);
 HWND FindWindowNow(const WindowQuery& query);  // nullptr when there is none
 // The first matching window once there is one, or nullptr after the time-out.
 HWND WaitForWindow(const WindowQuery& query, Milliseconds timeout = kDefaultTimeout);
-// True once the window is destroyed (or was never a window).
+// True once the window is off the screen: hidden, destroyed, or never a window.
 bool WaitForWindowGone(HWND window, Milliseconds timeout = kDefaultTimeout);
 
 std::vector<HWND> FindChildren(HWND parent, const ChildQuery& query);
