@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 namespace discfront::buttonex {
 namespace {

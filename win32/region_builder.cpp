@@ -147,6 +147,17 @@ UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
                                                          : BuildFromSection<Bgr24>(bitmap, section, key);
     if (region) return region;
   }
+  // A fresh buffer of a whole bitmap costs more to fault in than the scan itself, so
+  // one scratch buffer per thread is kept and reused.
+  thread_local std::vector<DWORD> pixels;
+  pixels.resize(static_cast<std::size_t>(width) * height);
+  const LONG bytes = static_cast<LONG>(pixels.size() * sizeof(DWORD));
+  if (got != sizeof(DIBSECTION) && section.dsBm.bmBitsPixel == 32 && section.dsBm.bmWidthBytes == width * 4) {
+    // A device bitmap of 32 bits: its rows as they are, top first, with no device context.
+    if (GetBitmapBits(bitmap, bytes, pixels.data()) == bytes) {
+      return BuildRegionFromPixels(pixels.data(), width, height, key);
+    }
+  }
   BITMAPINFO bmi{};
   bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   bmi.bmiHeader.biWidth = width;
@@ -154,9 +165,8 @@ UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
   bmi.bmiHeader.biPlanes = 1;
   bmi.bmiHeader.biBitCount = 32;
   bmi.bmiHeader.biCompression = BI_RGB;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
-  WindowDc screen(nullptr);
-  if (GetDIBits(screen.get(), bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS) != height) {
+  MemoryDc dc(nullptr);
+  if (GetDIBits(dc.get(), bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS) != height) {
     return UniqueRegion();
   }
   return BuildRegionFromPixels(pixels.data(), width, height, key);

@@ -204,6 +204,21 @@ TEST(RegionBuilder, ReadsDibSectionsOfEitherRowOrderAndDepth) {
       EXPECT_TRUE(EqualRgn(fast.get(), slow.get())) << depth << " bits, height sign " << sign;
     }
   }
+  // A device bitmap of the screen's format.
+  win32::WindowDc screen(nullptr);
+  win32::UniqueBitmap device(CreateCompatibleBitmap(screen.get(), 23, 17));
+  win32::MemoryDc dc(nullptr);
+  {
+    win32::SelectGuard select(dc.get(), device.get());
+    for (int y = 0; y < 17; ++y) {
+      for (int x = 0; x < 23; ++x) SetPixel(dc.get(), x, y, x + y < 15 ? RGB(10, 20, 30) : RGB(255, 0, 255));
+    }
+  }
+  win32::UniqueRegion fast = win32::BuildRegionFromBitmap(device.get(), RGB(255, 0, 255));
+  win32::SelectGuard select(dc.get(), device.get());
+  win32::UniqueRegion slow = NaiveRegion(dc.get(), 23, 17, RGB(255, 0, 255));
+  ASSERT_TRUE(fast);
+  EXPECT_TRUE(EqualRgn(fast.get(), slow.get())) << "device bitmap";
 }
 
 }  // namespace
