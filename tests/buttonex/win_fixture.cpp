@@ -41,6 +41,28 @@ PictureRef SolidPicture(int w, int h, COLORREF colour) {
   return MakeBitmapPicture(w, h, [colour](int, int) { return colour; });
 }
 
+namespace {
+
+// One top-level window for the whole test program: taking a top-level window off a
+// display without a window manager makes the window system wait, so each test's
+// container is a child of this one.
+HWND Desk(int width, int height) {
+  static HWND desk = [] {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ButtonExTestDesk";
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, L"test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 10, 10,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+  }();
+  SetWindowPos(desk, HWND_TOP, 50, 50, width, height, SWP_SHOWWINDOW);
+  SetForegroundWindow(desk);
+  return desk;
+}
+
+}  // namespace
+
 Container::Container(int width, int height) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = &Container::Proc;
@@ -48,9 +70,8 @@ Container::Container(int width, int height) {
   wc.lpszClassName = L"ButtonExTestContainer";
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassW(&wc);
-  hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, width,
-                          height, nullptr, nullptr, wc.hInstance, this);
-  SetForegroundWindow(hwnd_);
+  hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
+                          height, Desk(width, height), nullptr, wc.hInstance, this);
   Pump();
 }
 
