@@ -23,7 +23,7 @@ void AddModifiers(std::vector<INPUT>& inputs, unsigned modifiers, bool up) {
   if (modifiers & kAlt) inputs.push_back(KeyInput(VK_MENU, up));
 }
 
-void Send(std::vector<INPUT>& inputs) {
+void SendAll(std::vector<INPUT>& inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -60,7 +60,7 @@ void PressKey(WORD virtualKey, unsigned modifiers) {
   inputs.push_back(KeyInput(virtualKey, false));
   inputs.push_back(KeyInput(virtualKey, true));
   AddModifiers(inputs, modifiers, true);
-  Send(inputs);
+  SendAll(inputs);
 }
 
 void TypeText(std::wstring_view text) {
@@ -74,7 +74,7 @@ void TypeText(std::wstring_view text) {
       inputs.push_back(input);
     }
   }
-  Send(inputs);
+  SendAll(inputs);
 }
 
 void PostKey(HWND window, WORD virtualKey, unsigned modifiers) {
