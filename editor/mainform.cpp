@@ -78,6 +78,15 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_ACTIVATE:
+      // Coming back from a message box or dialog, the keyboard goes where it was.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (lastFocus_ != nullptr && IsChild(hwnd(), lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefaultHandling(msg, wParam, lParam);
     case WM_HELP:  // F1 where the accelerator did not see it (menus, message loops of controls)
       OnCommand(kCmdHelp, 0);
       return TRUE;

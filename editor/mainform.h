@@ -49,6 +49,7 @@ class Mainform : public win32::Window<Mainform> {
   RecordStore store_;
   std::wstring fileName_;  // empty until a file was opened or saved
   win32::UniqueFont font_;
+  HWND lastFocus_ = nullptr;  // not owned: the control that had the keyboard
 };
 
 }  // namespace discfront::editor

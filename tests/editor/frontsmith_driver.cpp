@@ -5,6 +5,33 @@
 #include "win32/atomic_file.h"
 #include "win32/file_io.h"
 
+namespace discfront {
+
+void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
+  auto field = [out](const std::wstring& text) {
+    *out << '"';
+    for (wchar_t ch : text) {
+      if (ch >= 32 && ch < 127) {
+        *out << static_cast<char>(ch);
+      } else {
+        *out << "\\u" << std::hex << static_cast<unsigned>(ch) << std::dec;
+      }
+    }
+    *out << '"';
+  };
+  *out << "{path ";
+  field(entry.path);
+  *out << ", title ";
+  field(entry.title);
+  *out << ", comment ";
+  field(entry.comment);
+  *out << ", picture ";
+  field(entry.picture);
+  *out << "}";
+}
+
+}  // namespace discfront
+
 namespace frontsmith_test {
 
 using namespace uidriver;

@@ -4,11 +4,17 @@
 #include <windows.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "catalogue/line_format.h"
 #include "uidriver/uidriver.h"
+
+namespace discfront {
+// Readable failure messages: the four fields, non-ASCII characters as code points.
+void PrintTo(const CatalogueEntry& entry, std::ostream* out);
+}  // namespace discfront
 
 namespace frontsmith_test {
 
