@@ -29,7 +29,7 @@
 //     Send(hwnd, msg, w, l)  // SendMessage with a time-out
 //
 //   Message boxes (message_box.h)
-//     HWND box = WaitForMessageBox(app.Id());     // a visible #32770 of that process
+//     HWND box = WaitForMessageBox(app.Id());     // statics and buttons only: not a file dialog
 //     MessageBoxInfo info = ReadMessageBox(box);  // .caption .text .icon .buttons
 //     info.icon == IconKind::kError;  // kNone, kInformation, kWarning, kError (stop), kQuestion,
 //                                     // kUnknown; recognised by the icon's pixels on screen

@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 enum : int {
   kList = 101, kEdit = 102, kCombo = 103,
   kInfoButton = 104, kStopButton = 105, kWarnButton = 106, kQuestionButton = 107, kPlainButton = 108,
-  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112,
+  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112, kOpenButton = 113,
 };
 
 constexpr wchar_t kTargetClass[] = L"UiDriverTarget";
@@ -71,7 +71,7 @@ TEST_F(DriverTest, FindsWindowsAndControlsByClassTitleIdAndText) {
 
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Стоп"}), Control(kStopButton));
   EXPECT_EQ(FindChild(main_, {.id = kCombo}), Control(kCombo));
-  EXPECT_EQ(FindChildren(main_, {.className = L"Button"}).size(), 5u);
+  EXPECT_EQ(FindChildren(main_, {.className = L"Button"}).size(), 6u);
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Нет такой"}), nullptr);
   EXPECT_EQ(ClassName(Control(kList)), L"ListBox");
 }
@@ -199,6 +199,20 @@ TEST_F(DriverTest, FindsOnlyTheMessageBoxesOfTheGivenProcess) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WaitForMessageBox(other.Id(), 300ms), nullptr);
   EXPECT_TRUE(PressMessageBoxButton(box));
+}
+
+TEST_F(DriverTest, PassesOverDialogsThatAreNotMessageBoxes) {
+  PressButton(Control(kOpenButton));
+  HWND dialog = WaitForWindow({.className = L"#32770", .processId = app_->Id()});
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(IsMessageBox(dialog));
+  EXPECT_EQ(WaitForMessageBox(app_->Id(), 300ms), nullptr);
+  // The dialog may still be setting itself up: ask again until it goes.
+  EXPECT_TRUE(WaitUntil([&] {
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return WaitForWindowGone(dialog, 200ms);
+  }));
+  EXPECT_TRUE(StatusBecomes(L"open 0"));
 }
 
 TEST_F(DriverTest, ScreenshotIsAPngOfTheWindowAsShown) {
