@@ -42,6 +42,16 @@ void SendMouse(DWORD flags) {
   SendInput(1, &input, sizeof(INPUT));
 }
 
+void AddCharacter(std::vector<INPUT>& inputs, wchar_t ch) {
+  for (bool up : {false, true}) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = ch;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    inputs.push_back(input);
+  }
+}
+
 }  // namespace
 
 bool BringToFront(HWND window, Milliseconds timeout) {
@@ -65,16 +75,22 @@ void PressKey(WORD virtualKey, unsigned modifiers) {
 
 void TypeText(std::wstring_view text) {
   std::vector<INPUT> inputs;
-  for (wchar_t ch : text) {
-    for (bool up : {false, true}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = ch;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-      inputs.push_back(input);
-    }
-  }
+  for (wchar_t ch : text) AddCharacter(inputs, ch);
   SendAll(inputs);
+}
+
+void PressAccessKey(wchar_t letter) {
+  // Wine turns Alt with a SendInput character into a WM_SYSCHAR whose character has the
+  // key flags mixed in, which matches no access key. So the WM_SYSCHAR that Alt+letter
+  // produces is posted instead, to the focused window of the foreground window's thread
+  // (the message loop's IsDialogMessage or DefWindowProc then finds the access key).
+  HWND target = GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &info) && info.hwndFocus != nullptr) {
+    target = info.hwndFocus;
+  }
+  PostMessageW(target, WM_SYSCHAR, letter, KeyLParam(0, false, true));
 }
 
 void PostKey(HWND window, WORD virtualKey, unsigned modifiers) {

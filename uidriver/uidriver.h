@@ -38,6 +38,7 @@
 //   Input (input.h)
 //     BringToFront(main);                  // SendInput goes to the foreground window
 //     PressKey('L', kCtrl); PressKey('A', kAlt); PressKey(VK_RETURN); TypeText(L"текст");
+//     PressAccessKey(L'У');               // Alt + any letter, e.g. "&Установить"
 //     PostKey(window, VK_DOWN); PostText(window, L"...");   // no foreground needed, but
 //                                                           // Ctrl accelerators need PressKey
 //     MoveMouse(point) (real pointer: hover works); Click(point[, MouseButton::kRight]);

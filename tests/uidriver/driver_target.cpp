@@ -17,7 +17,7 @@ enum : int {
   kList = 101, kEdit = 102, kCombo = 103,
   kInfoButton = 104, kStopButton = 105, kWarnButton = 106, kQuestionButton = 107, kPlainButton = 108,
   kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112, kOpenButton = 113,
-  kAccelCtrlL = 120, kAccelAltK = 121, kMenuMark = 122,
+  kAccelCtrlL = 120, kAccelAltK = 121, kMenuMark = 122, kMenuMarkRu = 123,
 };
 
 int exitCode = 0;
@@ -118,6 +118,8 @@ void Command(HWND hwnd, int id, int code, HWND control) {
     Status(L"accel alt+k");
   } else if (id == kMenuMark) {
     Status(L"menu mark");
+  } else if (id == kMenuMarkRu) {
+    Status(L"menu mark ru");
   }
 }
 
@@ -169,6 +171,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   AppendMenuW(action, MF_STRING, kMenuMark, L"&Mark");
   HMENU bar = CreateMenu();
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(action), L"&Action");
+  HMENU edit = CreatePopupMenu();
+  AppendMenuW(edit, MF_STRING, kMenuMarkRu, L"&Отметить");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Правка");
 
   HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 600, 440, nullptr,
                               bar, instance, nullptr);

@@ -148,6 +148,9 @@ TEST_F(DriverTest, KeysReachAcceleratorsAndMenus) {
   PressKey('A', kAlt);  // opens the menu "Action" by its mnemonic
   PressKey('M');        // and chooses "Mark"
   EXPECT_TRUE(StatusBecomes(L"menu mark"));
+  PressAccessKey(L'П');  // opens "Правка" under a Latin keyboard layout
+  TypeText(L"О");        // and chooses "Отметить"
+  EXPECT_TRUE(StatusBecomes(L"menu mark ru"));
 }
 
 TEST_F(DriverTest, MouseHoverAndClicksReachTheWindowUnderThePointer) {
