@@ -17,7 +17,8 @@ fi
 
 wine_dir="$root/build/windows/wine"
 if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
-  export WINEPREFIX="$wine_dir/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # A prefix of its own, whose windows the desktop's window manager looks after.
+  export WINEPREFIX="$root/build/windows/wine-desktop/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   exec wine "$disc/discfront.exe"
 fi

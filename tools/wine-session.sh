@@ -48,6 +48,12 @@ start_session() {
   setsid wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
   # Start Wine's own background processes now, away from the caller's output.
   wine cmd /c exit </dev/null >>"$dir/wineserver.log" 2>&1
+  # On a display without a window manager, windows Wine leaves to one take about two
+  # seconds each to close; the test prefix manages its own windows instead.
+  if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$dir/wineserver.log" 2>&1 &&
+      touch "$WINEPREFIX/.unmanaged-windows"
+  fi
 }
 
 stop_session() {
