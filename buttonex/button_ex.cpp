@@ -124,17 +124,17 @@ FontRef ButtonEx::AmbientFont(HWND parent) {
   LOGFONTW lf{};
   GetObjectW(font, sizeof lf, &lf);
   win32::WindowDc screen(nullptr);
-  FontSpec spec;
-  spec.name = lf.lfFaceName;
+  FontDescription ambient;
+  ambient.name = lf.lfFaceName;
   const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-  spec.points = Nearest(height * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY) * 4) / 4.0;
-  if (spec.points <= 0) spec.points = 8;
-  spec.weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
-  spec.italic = lf.lfItalic != 0;
-  spec.underline = lf.lfUnderline != 0;
-  spec.strikeout = lf.lfStrikeOut != 0;
-  spec.charset = lf.lfCharSet;
-  return std::make_shared<const FontSpec>(spec);
+  ambient.points = Nearest(height * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY) * 4) / 4.0;
+  if (ambient.points <= 0) ambient.points = 8;
+  ambient.weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
+  ambient.italic = lf.lfItalic != 0;
+  ambient.underline = lf.lfUnderline != 0;
+  ambient.strikeout = lf.lfStrikeOut != 0;
+  ambient.charset = lf.lfCharSet;
+  return std::make_shared<const FontDescription>(ambient);
 }
 
 HFONT ButtonEx::CaptionFont() {

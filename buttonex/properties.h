@@ -10,7 +10,7 @@
 #include <string_view>
 #include <variant>
 
-#include "buttonex/font_spec.h"
+#include "buttonex/font_description.h"
 #include "buttonex/picture_object.h"
 #include "buttonex/property_list.h"
 #include "catalogue/error_number.h"

@@ -54,12 +54,12 @@ std::string FormatValue(const PropertyValue& value) {
       return "Picture(\"" + (v ? EncodeBase64(v->Bytes()) : std::string()) + "\")";
     }
     std::string operator()(const FontRef& v) const {
-      const FontSpec spec = v ? *v : FontSpec{};
+      const FontDescription font = v ? *v : FontDescription{};
       char size[32];
-      std::snprintf(size, sizeof size, "%g", spec.points);
-      return "Font(" + Quote(spec.name) + ", " + size + ", " + std::to_string(spec.weight) + ", " +
-             Bool(spec.italic) + ", " + Bool(spec.underline) + ", " + Bool(spec.strikeout) + ", " +
-             std::to_string(spec.charset) + ")";
+      std::snprintf(size, sizeof size, "%g", font.points);
+      return "Font(" + Quote(font.name) + ", " + size + ", " + std::to_string(font.weight) + ", " +
+             Bool(font.italic) + ", " + Bool(font.underline) + ", " + Bool(font.strikeout) + ", " +
+             std::to_string(font.charset) + ")";
     }
   };
   return std::visit(Formatter{}, value);
@@ -185,27 +185,27 @@ class ValueParser {
   }
 
   FontRef ParseFont() {
-    FontSpec spec;
-    spec.name = ParseString();
+    FontDescription font;
+    font.name = ParseString();
     Expect(',');
     SkipBlanks();
     char* end = nullptr;
     const std::string rest(text_.substr(pos_));
-    spec.points = std::strtod(rest.c_str(), &end);
-    if (end == rest.c_str() || !(spec.points > 0 && spec.points < 1000)) Fail(L"неверный размер шрифта");
+    font.points = std::strtod(rest.c_str(), &end);
+    if (end == rest.c_str() || !(font.points > 0 && font.points < 1000)) Fail(L"неверный размер шрифта");
     pos_ += static_cast<std::size_t>(end - rest.c_str());
     Expect(',');
-    spec.weight = ParseInt();
+    font.weight = ParseInt();
     Expect(',');
-    spec.italic = ParseBool();
+    font.italic = ParseBool();
     Expect(',');
-    spec.underline = ParseBool();
+    font.underline = ParseBool();
     Expect(',');
-    spec.strikeout = ParseBool();
+    font.strikeout = ParseBool();
     Expect(',');
-    spec.charset = ParseInt();
+    font.charset = ParseInt();
     Expect(')');
-    return std::make_shared<const FontSpec>(spec);
+    return std::make_shared<const FontDescription>(font);
   }
 
   std::string_view text_;

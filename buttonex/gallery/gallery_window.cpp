@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kLogLines = 400;  // older lines are dropped
 
-struct Spec {
+struct Sample {
   int id;
   const wchar_t* name;
   int x, y;
@@ -31,7 +31,7 @@ void Skins(ButtonModel& p, COLORREF body) {
   p.SetAppearance(2);
 }
 
-std::vector<Spec> Specs() {
+std::vector<Sample> Samples() {
   return {
       {kIdFlat, L"cmdFlat", 10, 10, [](ButtonModel& p) {
          p.SetAppearance(0);
@@ -114,14 +114,14 @@ bool GalleryWindow::Create(bool pollExit) {
 }
 
 void GalleryWindow::AddButtons(bool pollExit) {
-  for (const Spec& spec : Specs()) {
-    names_.emplace_back(spec.id, spec.name);
-    ButtonEx* button = ButtonEx::Create(hwnd(), spec.id, spec.x, spec.y);
+  for (const Sample& sample : Samples()) {
+    names_.emplace_back(sample.id, sample.name);
+    ButtonEx* button = ButtonEx::Create(hwnd(), sample.id, sample.x, sample.y);
     if (button == nullptr) continue;
     if (pollExit) button->SetExitWatch(ExitWatch::kPoll);
     // Framed buttons get room for their captions; skinned ones take their skin's size.
     SetWindowPos(button->hwnd(), nullptr, 0, 0, 124, 28, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    spec.setUp(button->Props());
+    sample.setUp(button->Props());
   }
   Log(L"Готово");
 }

@@ -81,7 +81,7 @@ struct Hosted {
   Hosted() {
     host.model = &model;
     model.OnResize({80, 24});
-    model.InitProperties(std::make_shared<const FontSpec>());
+    model.InitProperties(std::make_shared<const FontDescription>());
     host.Clear();
   }
   FakeHost host;

@@ -157,7 +157,7 @@ TEST(PropertyBag, TextFormRoundTripKeepsImagesAndNoneVersusEmpty) {
   h.model.SetTransparentColor(kFromPicture);
   h.model.SetCaptionOffsetX(-3);
   h.model.SetRightToLeft(true);
-  h.model.SetFont(std::make_shared<const FontSpec>(FontSpec{L"Tahoma", 9.75, 700, true, false, true, 204}));
+  h.model.SetFont(std::make_shared<const FontDescription>(FontDescription{L"Tahoma", 9.75, 700, true, false, true, 204}));
   PropertyBag bag;
   h.model.WriteProperties(bag, nullptr);
   const std::string text = bag.ToText();

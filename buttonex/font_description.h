@@ -7,7 +7,7 @@
 
 namespace discfront::buttonex {
 
-struct FontSpec {
+struct FontDescription {
   std::wstring name = L"MS Sans Serif";
   double points = 8.25;
   std::int32_t weight = 400;
@@ -16,10 +16,10 @@ struct FontSpec {
   bool strikeout = false;
   std::int32_t charset = 204;  // Russian
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontDescription&) const = default;
 };
 
 // Shared like the other objects of the control: setting Font stores the reference.
-using FontRef = std::shared_ptr<const FontSpec>;
+using FontRef = std::shared_ptr<const FontDescription>;
 
 }  // namespace discfront::buttonex
