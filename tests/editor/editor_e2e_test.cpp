@@ -76,12 +76,23 @@ TEST(FrontsmithWindow, StartsWithOneEmptyRecordAndItsControlsInTabOrder) {
   EXPECT_EQ(editor.Shown(), CatalogueEntry{});
   EXPECT_EQ(GetText(editor.Control(kCmdPaste)), L"Вставаить");
   EXPECT_EQ(GetText(editor.Control(kCmdDel)), L"Удалить");
-  // Tab goes title, path, picture, comment, Insert, Delete, record list.
+  // Tab goes title, path, picture, comment, Insert, Delete, record list, and round.
   const int order[] = {kTxtNameSoft, kTxtWay, kTxtPic, kTxtCom, kCmdPaste, kCmdDel, kZap, kTxtNameSoft};
-  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i) {
-    EXPECT_EQ(GetNextDlgTabItem(editor.main(), editor.Control(order[i]), FALSE), editor.Control(order[i + 1]))
-        << "after control " << order[i];
+  const DWORD thread = GetWindowThreadProcessId(editor.main(), nullptr);
+  auto focused = [thread] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+  };
+  editor.Key(VK_TAB);  // brings the window to the front first
+  ASSERT_TRUE(WaitUntil([&] { return focused() == editor.Control(kTxtWay); }))
+      << "focus did not start in the title box";
+  for (int i = 2; i < static_cast<int>(std::size(order)); ++i) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focused() == editor.Control(order[i]); }, Milliseconds{3000}))
+        << "Tab did not reach control " << order[i];
   }
+  EXPECT_EQ(GetText(editor.Control(kTxtCom)), L"");  // Tab moved on, it typed nothing
   // The client area is 4170 x 6600 twips at the screen's resolution.
   RECT client{};
   GetClientRect(editor.main(), &client);
