@@ -108,7 +108,13 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   const std::wstring file = folder.File(L"content.lnc");
   {
     Frontsmith editor;
-    editor.Type(kOffice);
+    // The title typed key by key into the box that has the keyboard at start.
+    ASSERT_TRUE(BringToFront(editor.main()));
+    TypeText(kOffice.title);
+    ASSERT_TRUE(WaitUntil([&] { return GetText(editor.Control(kTxtNameSoft)) == kOffice.title; }));
+    SetText(editor.Control(kTxtWay), kOffice.path);
+    SetText(editor.Control(kTxtPic), kOffice.picture);
+    SetText(editor.Control(kTxtCom), kOffice.comment);
     editor.Press(kCmdPaste);
     EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
     EXPECT_EQ(editor.Selected(), 1);
@@ -133,6 +139,11 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   editor.Navigate(1);
   // The comma and the space after it vanish on reading, as in the launcher.
   EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\setup.exe", L"Drivers", L"Driversutilities", L"none"}));
+  // Deleting the last record selects the one before it.
+  editor.Press(kCmdDel);
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), kOffice);
 }
 
 TEST(FrontsmithFiles, OpeningASecondFileReplacesTheWholeList) {
