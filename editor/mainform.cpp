@@ -296,6 +296,11 @@ void Mainform::ReadFields() {
 }
 
 void Mainform::ShowStore() {
+  // With no records the boxes edit nothing, so nothing may be typed there to be lost.
+  const BOOL readOnly = store_.Count() == 0;
+  for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
+    SendMessageW(Control(id), EM_SETREADONLY, readOnly, 0);
+  }
   const CatalogueEntry& fields = store_.Fields();
   SetText(Control(kIdTxtWay), fields.path);
   SetText(Control(kIdTxtPic), fields.picture);

@@ -332,6 +332,28 @@ TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
   }
 }
 
+TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndInsertSaysSo) {
+  Frontsmith editor;
+  editor.Type(kOffice);
+  editor.Press(kCmdDel);
+  EXPECT_TRUE(editor.Labels().empty());
+  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
+  auto readOnly = [&] { return (GetWindowLongW(editor.Control(kTxtNameSoft), GWL_STYLE) & ES_READONLY) != 0; };
+  EXPECT_TRUE(readOnly());
+  editor.Press(kCmdPaste);
+  const ShownBox box = TakeMessageBox(editor);
+  EXPECT_EQ(box.text, L"У вас не заведена ни одна запись");
+  EXPECT_EQ(box.icon, IconKind::kError);
+  editor.Press(kCmdDel);  // nothing to delete: nothing happens
+  EXPECT_TRUE(NoMessageBox(editor));
+  // New starts over (after asking about the deleted record).
+  editor.Key('N', kCtrl);
+  EXPECT_EQ(TakeMessageBox(editor, IDNO).text, L"Сохранить изменения?");
+  editor.Settle();
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_FALSE(readOnly());
+}
+
 TEST(FrontsmithFiles, ASaveThatCannotBeWrittenLeavesTheOldFile) {
   // A read-only file, and (when the build could prepare one) a folder nothing may be
   // created in: the temporary file cannot be made there.

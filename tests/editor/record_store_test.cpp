@@ -174,10 +174,10 @@ TEST(Delete, TheOnlyRecordLeavesTheEmptyState) {
   EXPECT_EQ(store.LastIndex(), -1);
   EXPECT_EQ(store.CurrentIndex(), -1);
   EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  // Delete again does nothing; Insert reports the empty list or the empty field.
+  // Delete again does nothing; Insert reports the empty list.
   store.Delete();
   EXPECT_EQ(store.Count(), 0);
-  EXPECT_EQ(store.Insert(), Notice::kIncomplete);
+  EXPECT_EQ(store.Insert(), Notice::kNoRecords);
   store.SetFields(Rec(L"z"));
   EXPECT_EQ(store.Insert(), Notice::kNoRecords);
   EXPECT_EQ(store.Count(), 0);
