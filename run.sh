@@ -41,4 +41,4 @@ sleep 1  # let the window finish painting before the picture is taken
 import -display "$DISPLAY" -window root "$root/build/screenshot-full.png"
 geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} /Height/ {h=$NF} END {print w "x" h "+" x "+" y}')
 convert "$root/build/screenshot-full.png" -crop "$geometry" +repage "$root/build/screenshot.png"
-echo "The launcher is running on the sample disc; screenshot saved to build/screenshot.png"
+echo "The launcher started on the sample disc; screenshot saved to build/screenshot.png, launcher closed"

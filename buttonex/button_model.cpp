@@ -274,6 +274,8 @@ void ButtonModel::DrawSkin(DrawPlan& plan, int state, bool cue) {
   plan.skin = skin;
   if (!HasPicture(skin)) return;
   plan.maskColor = TransparentColor();
+  plan.skinWidth = HimetricToPixels(skin->WidthHimetric(), host_.TwipsPerPixelX());
+  plan.skinHeight = HimetricToPixels(skin->HeightHimetric(), host_.TwipsPerPixelY());
   const Size wanted = SkinSize(skin->WidthHimetric(), skin->HeightHimetric(), host_.TwipsPerPixelX(),
                                host_.TwipsPerPixelY());
   // The resize redraws the up state (OnResize); this redraw then goes on over it.

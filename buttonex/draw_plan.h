@@ -49,6 +49,7 @@ struct DrawPlan {
 
   // Skinned path (transparent back style): the background picture and its key colour.
   PictureRef skin;
+  int skinWidth = 0, skinHeight = 0;  // the skin's own size in pixels
   Colour maskColor = 0;
 
   // The picture of the state, when one with a handle is drawn.

@@ -110,7 +110,15 @@ PropertyValue LoadedDefault(Prop p, const FontRef& ambientFont) {
   }
 }
 
-bool SameValue(const PropertyValue& a, const PropertyValue& b) { return a == b; }
+bool SameValue(const PropertyValue& a, const PropertyValue& b) {
+  // Fonts by what they describe: a control keeping the container's font saves none.
+  if (std::holds_alternative<FontRef>(a) && std::holds_alternative<FontRef>(b)) {
+    const FontRef& fa = std::get<FontRef>(a);
+    const FontRef& fb = std::get<FontRef>(b);
+    return fa == fb || (fa && fb && *fa == *fb);
+  }
+  return a == b;
+}
 
 namespace {
 

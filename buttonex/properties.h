@@ -53,7 +53,7 @@ PropertyValue NewInstanceDefault(Prop p, const FontRef& ambientFont);
 // none (null); Font is ambientFont.
 PropertyValue LoadedDefault(Prop p, const FontRef& ambientFont);
 
-// Values compare as the saved form sees them: pictures and fonts by identity.
+// Values compare as the saved form sees them: pictures by identity, fonts by value.
 bool SameValue(const PropertyValue& a, const PropertyValue& b);
 
 // A failure of a property operation, numbered like the run-time errors, with the

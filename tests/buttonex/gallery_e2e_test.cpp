@@ -1,0 +1,153 @@
+// The gallery driven with the real pointer: hover, press, click and leave as a user
+// makes them, seen in the event log and on the screen.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "buttonex/gallery/gallery_window.h"
+#include "uidriver/uidriver.h"
+
+namespace discfront::buttonex {
+namespace {
+
+using namespace uidriver;
+namespace g = gallery;
+
+class GalleryE2e : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    app_.emplace(Process::Start(OwnFolder() + L"\\buttonex_gallery.exe"));
+    window_ = WaitForWindow({.className = g::kGalleryClass, .processId = app_->Id()});
+    ASSERT_NE(window_, nullptr) << "the gallery did not appear";
+    log_ = WaitForChild(window_, {.id = g::kIdLog});
+    ASSERT_TRUE(WaitUntil([] { return !ListBoxItems(log_).empty() && ListBoxItems(log_).back() == L"Готово"; }));
+  }
+  static void TearDownTestSuite() {
+    if (app_) app_->Kill();
+    app_.reset();
+  }
+
+  void SetUp() override {
+    ASSERT_TRUE(BringToFront(window_));
+    Away();
+  }
+
+  // Rests the pointer on the log, away from every button.
+  static void Away() { MoveMouse(CenterOf(log_)); }
+  static HWND Button(int id) { return FindChild(window_, {.id = id}); }
+  static POINT On(int id, int x, int y) { return ScreenPoint(Button(id), POINT{x, y}); }
+  static COLORREF ScreenPixel(int id, int x, int y) {
+    const POINT p = On(id, x, y);
+    return CaptureScreen(RECT{p.x, p.y, p.x + 1, p.y + 1}).Pixel(0, 0);
+  }
+  // The log lines written from now on.
+  struct Mark {
+    std::size_t from = ListBoxItems(log_).size();
+    std::vector<std::wstring> Since() const {
+      auto all = ListBoxItems(log_);
+      return std::vector<std::wstring>(all.begin() + std::min(from, all.size()), all.end());
+    }
+    bool Has(const std::wstring& line) const {
+      const auto lines = Since();
+      return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    bool WaitFor(const std::wstring& line) const { return WaitUntil([&] { return Has(line); }); }
+  };
+
+  static inline std::optional<Process> app_;
+  static inline HWND window_ = nullptr;
+  static inline HWND log_ = nullptr;
+};
+
+TEST_F(GalleryE2e, HoverLookArrivesWithTheSecondMove) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  ASSERT_EQ(ScreenPixel(g::kIdFlat, 0, 0), face) << "a flat button shows no frame at rest";
+  Mark mark;
+  MoveMouse(On(g::kIdFlat, 40, 14));
+  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseEnter"));
+  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseMove 0 0 600 210"));
+  Sleep(300);
+  EXPECT_EQ(ScreenPixel(g::kIdFlat, 0, 0), face) << "the first move leaves the look";
+  MoveMouse(On(g::kIdFlat, 42, 14));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kIdFlat, 0, 0) == GetSysColor(COLOR_3DLIGHT); }))
+      << "raised frame on the second move";
+  const auto lines = mark.Since();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), L"cmdFlat: MouseEnter"), 1);
+}
+
+TEST_F(GalleryE2e, PressedLookAndClickOnlyForAReleaseOverTheControl) {
+  MoveMouse(On(g::kId3D, 30, 14));
+  MoveMouse(On(g::kId3D, 31, 14));
+  Mark mark;
+  MouseDown();
+  ASSERT_TRUE(mark.WaitFor(L"cmd3D: MouseDown 1 0 465 210"));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kId3D, 0, 0) == GetSysColor(COLOR_WINDOWFRAME); }))
+      << "pressed and focused: the mono outer frame";
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kId3D, 1, 1) == GetSysColor(COLOR_3DSHADOW); }))
+      << "the sunken edge inside it";
+  MouseUp();
+  ASSERT_TRUE(mark.WaitFor(L"cmd3D: BN_CLICKED"));
+  auto lines = mark.Since();
+  const auto up = std::find(lines.begin(), lines.end(), L"cmd3D: MouseUp 1 0 465 210");
+  const auto click = std::find(lines.begin(), lines.end(), L"cmd3D: Click");
+  ASSERT_NE(up, lines.end());
+  ASSERT_NE(click, lines.end());
+  EXPECT_LT(up, click) << "Click follows MouseUp";
+
+  // Pressed, then dragged off onto the window's background and released there.
+  Mark drag;
+  MouseDown();
+  ASSERT_TRUE(drag.WaitFor(L"cmd3D: MouseDown 1 0 465 210"));
+  MoveMouse(ScreenPoint(window_, POINT{400, 280}));
+  MouseUp();
+  ASSERT_TRUE(WaitUntil([&] {
+    const auto l = drag.Since();
+    return std::any_of(l.begin(), l.end(), [](const std::wstring& s) { return s.rfind(L"cmd3D: MouseUp", 0) == 0; });
+  }));
+  Sleep(300);
+  EXPECT_FALSE(drag.Has(L"cmd3D: Click"));
+  EXPECT_FALSE(drag.Has(L"cmd3D: BN_CLICKED"));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kId3D, 1, 1) == GetSysColor(COLOR_3DLIGHT); }))
+      << "up again after the release";
+}
+
+TEST_F(GalleryE2e, MouseExitWhenThePointerMovesOntoAnotherWindow) {
+  Mark mark;
+  MoveMouse(On(g::kIdFlat, 30, 10));
+  MoveMouse(On(g::kIdFlat, 31, 10));
+  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseEnter"));
+  Away();
+  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseExit"));
+  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kIdFlat, 0, 0) == GetSysColor(COLOR_BTNFACE); }))
+      << "the hover look ends";
+}
+
+TEST_F(GalleryE2e, SeeThroughSkinPixelCountsAsOutside) {
+  Mark mark;
+  MoveMouse(On(g::kIdSkin, 60, 15));
+  MoveMouse(On(g::kIdSkin, 61, 15));
+  ASSERT_TRUE(mark.WaitFor(L"cmdSkin: MouseEnter"));
+  MoveMouse(On(g::kIdSkin, 1, 1));  // a magenta corner pixel of the skin
+  EXPECT_TRUE(mark.WaitFor(L"cmdSkin: MouseExit"));
+}
+
+TEST_F(GalleryE2e, ScreenshotShowsEveryKindOfButton) {
+  const std::wstring path = OwnFolder() + L"\\buttonex_gallery.png";
+  DeleteFileW(path.c_str());
+  ASSERT_TRUE(SaveScreenshot(window_, path));
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  const Image image = CaptureWindow(window_);
+  // The skinned button's body is drawn, and its see-through corner shows the window.
+  const POINT skin = On(g::kIdSkin, 60, 15);
+  const POINT corner = On(g::kIdSkin, 0, 0);
+  const RECT client = ClientScreenRect(window_);
+  const RECT frame = ScreenRect(window_);
+  (void)client;
+  EXPECT_NE(image.Pixel(skin.x - frame.left, skin.y - frame.top), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(image.Pixel(corner.x - frame.left, corner.y - frame.top), GetSysColor(COLOR_BTNFACE));
+}
+
+}  // namespace
+}  // namespace discfront::buttonex

@@ -1,0 +1,261 @@
+// The button's look under Wine, read back from the memory surface it draws on.
+#include <gtest/gtest.h>
+
+#include "buttonex/button_painter.h"
+#include "buttonex/masked_copy.h"
+#include "tests/buttonex/gdi_count.h"
+#include "tests/buttonex/win_fixture.h"
+#include "win32/handles.h"
+
+namespace discfront::buttonex {
+namespace {
+
+using testing::Container;
+using testing::Hex;
+using testing::MakeBitmapPicture;
+using testing::SolidPicture;
+
+COLORREF Sys(int index) { return GetSysColor(index); }
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+struct EdgeCase {
+  const char* what;
+  int appearance;
+  int state;
+  bool cue;
+  int outer;    // system colour at (0, 0), -1 for the button face
+  int inner;    // at (1, 1)
+  int outerBr;  // at (w-1, h-1)
+  bool focusRect;
+};
+
+TEST(ButtonPixels, FramedEdgesInEachStateWithAndWithoutCue) {
+  const EdgeCase cases[] = {
+      {"up raised", 1, 1, false, COLOR_3DLIGHT, COLOR_3DHILIGHT, COLOR_3DDKSHADOW, false},
+      {"up raised with cue", 1, 1, true, COLOR_WINDOWFRAME, COLOR_3DLIGHT, COLOR_WINDOWFRAME, true},
+      {"over", 0, 2, false, COLOR_3DLIGHT, COLOR_3DHILIGHT, COLOR_3DDKSHADOW, false},
+      {"down sunken", 1, 0, false, COLOR_3DSHADOW, COLOR_3DDKSHADOW, COLOR_3DHILIGHT, false},
+      {"down with cue", 1, 0, true, COLOR_WINDOWFRAME, COLOR_3DSHADOW, COLOR_WINDOWFRAME, true},
+      {"flat at rest", 0, 1, false, -1, -1, -1, false},
+      {"flat at rest with cue: no focus rectangle", 0, 1, true, -1, -1, -1, false},
+      {"disabled look with cue: focus rectangle only", 1, 3, true, -1, -1, -1, true},
+  };
+  Container c;
+  ButtonEx* b = c.Add(1, 10, 10);
+  b->Props().SetCaption(L"");
+  for (const auto& e : cases) {
+    SCOPED_TRACE(e.what);
+    b->Props().SetAppearance(e.appearance);
+    b->Props().OnFocus(e.cue);
+    b->Props().Redraw(e.state);
+    HDC dc = b->SurfaceDc();
+    const int w = b->Props().ControlSize().width, h = b->Props().ControlSize().height;
+    auto expect = [](int index) { return index < 0 ? GetSysColor(COLOR_BTNFACE) : GetSysColor(index); };
+    EXPECT_EQ(Hex(GetPixel(dc, 0, 0)), Hex(expect(e.outer)));
+    EXPECT_EQ(Hex(GetPixel(dc, 1, 1)), Hex(expect(e.inner)));
+    EXPECT_EQ(Hex(GetPixel(dc, w - 1, h - 1)), Hex(expect(e.outerBr)));
+    int dotted = 0;
+    for (int x = 4; x < w - 4; ++x) dotted += GetPixel(dc, x, 4) != Sys(COLOR_BTNFACE);
+    EXPECT_EQ(dotted > 0, e.focusRect) << dotted;
+  }
+}
+
+TEST(ButtonPixels, PaintCopiesTheSurfaceIntoMemory) {
+  Container c;
+  ButtonEx* b = c.Add(1, 10, 10);
+  b->Props().SetBackColor(RGB(10, 200, 30));
+  win32::WindowDc screen(nullptr);
+  win32::MemoryDc memory(screen.get());
+  win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), 80, 24));
+  win32::SelectGuard select(memory.get(), bitmap.get());
+  SendMessageW(b->hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT);
+  EXPECT_EQ(Hex(GetPixel(memory.get(), 40, 3)), Hex(RGB(10, 200, 30)));
+  EXPECT_EQ(Hex(GetPixel(memory.get(), 0, 0)), Hex(Sys(COLOR_3DLIGHT)));
+}
+
+TEST(ButtonPixels, SkinOfEachStateAndSeeThroughKeyPixels) {
+  Container c;
+  ButtonEx* b = c.Add(1, 20, 20);
+  // 120 x 30 skins whose left 10 columns are the key colour.
+  auto skin = [](COLORREF body) {
+    return MakeBitmapPicture(120, 30, [body](int x, int) { return x < 10 ? kMagenta : body; });
+  };
+  auto& p = b->Props();
+  p.SetCaption(L"");
+  p.SetTransparentColor(kMagenta);
+  p.SetSkinUp(skin(RGB(200, 0, 0)));
+  p.SetSkinOver(skin(RGB(0, 200, 0)));
+  p.SetSkinDown(skin(RGB(0, 0, 200)));
+  p.SetSkinFocus(skin(RGB(200, 200, 0)));
+  p.SetAppearance(2);
+  EXPECT_EQ(p.ControlSize(), (Size{120, 30}));
+  const std::pair<int, COLORREF> looks[] = {{1, RGB(200, 0, 0)}, {2, RGB(0, 200, 0)}, {0, RGB(0, 0, 200)}};
+  for (auto [state, colour] : looks) {
+    p.Redraw(state);
+    EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(colour)) << state;
+  }
+  p.OnFocus(true);
+  p.Redraw(1);
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(RGB(200, 200, 0))) << "focus skin";
+  c.Pump();
+  POINT body{60, 15}, key{5, 15};
+  ClientToScreen(b->hwnd(), &body);
+  ClientToScreen(b->hwnd(), &key);
+  EXPECT_EQ(WindowFromPoint(body), b->hwnd());
+  EXPECT_EQ(WindowFromPoint(key), c.hwnd()) << "a key pixel belongs to the window beneath";
+  p.SetSkinUp(nullptr);
+  c.Pump();
+  EXPECT_EQ(WindowFromPoint(key), b->hwnd()) << "flat again: the whole rectangle";
+}
+
+TEST(ButtonPixels, MaskedCopyLeavesTheDestinationUnderKeyPixels) {
+  win32::WindowDc screen(nullptr);
+  win32::MemoryDc dest(screen.get()), source(screen.get());
+  win32::UniqueBitmap destBitmap(CreateCompatibleBitmap(screen.get(), 20, 20));
+  win32::UniqueBitmap sourceBitmap(CreateCompatibleBitmap(screen.get(), 8, 8));
+  win32::SelectGuard selDest(dest.get(), destBitmap.get());
+  win32::SelectGuard selSource(source.get(), sourceBitmap.get());
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) SetPixel(dest.get(), x, y, RGB(x * 10, y * 10, 77));
+  }
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 8; ++x) SetPixel(source.get(), x, y, (x + y) % 3 == 0 ? kMagenta : RGB(1, 2, 3 + x));
+  }
+  struct Case {
+    COLORREF key;
+    COLORREF keyUsed;
+  } cases[] = {{kMagenta, kMagenta}, {kKeyFromSource, RGB(1, 2, 4)}};  // (1, 1) is RGB(1, 2, 4)
+  for (const auto& k : cases) {
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) SetPixel(dest.get(), x, y, RGB(x * 10, y * 10, 77));
+    }
+    MaskedCopy(dest.get(), source.get(), POINT{5, 6}, POINT{0, 0}, 8, 8, k.key);
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x) {
+        const COLORREF s = GetPixel(source.get(), x, y);
+        const COLORREF expected = s == k.keyUsed ? RGB((x + 5) * 10, (y + 6) * 10, 77) : s;
+        ASSERT_EQ(Hex(GetPixel(dest.get(), x + 5, y + 6)), Hex(expected)) << x << "," << y;
+      }
+    }
+    EXPECT_EQ(Hex(GetPixel(dest.get(), 4, 6)), Hex(RGB(40, 60, 77))) << "outside untouched";
+  }
+}
+
+// A 16 x 16 picture: key-coloured around a black 8 x 8 square.
+PictureRef SquarePicture() {
+  return MakeBitmapPicture(16, 16, [](int x, int y) {
+    return (x >= 4 && x < 12 && y >= 4 && y < 12) ? RGB(0, 0, 0) : kMagenta;
+  });
+}
+
+TEST(ButtonPixels, SilhouetteInHighlightColourOrGreyWhenDisabled) {
+  Container c;
+  ButtonEx* b = c.Add(1, 10, 10);
+  auto& p = b->Props();
+  p.SetCaption(L"");
+  p.SetAppearance(0);
+  p.SetPicture(SquarePicture());
+  p.SetPictureOver(nullptr);
+  p.SetPictureDown(nullptr);
+  p.SetTransparentColor(kMagenta);
+  p.SetHighlightColor(RGB(0, 0, 255));
+  p.Redraw(1);
+  // Picture at (6, 4): centred in 24 rows would be 4, the margin 6 wins.
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 8, 6 + 8)), Hex(RGB(0, 0, 0))) << "normal picture";
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 1, 6 + 1)), Hex(Sys(COLOR_BTNFACE))) << "key pixel not drawn";
+  p.SetHighlightPicture(true);
+  p.Redraw(2);
+  const COLORREF shape = RGB(0, 0, 255) ^ Sys(COLOR_BTNTEXT);
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 8, 6 + 8)), Hex(shape)) << "hover silhouette";
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 1, 6 + 1)), Hex(Sys(COLOR_BTNFACE))) << "outside the shape";
+  p.SetEnabled(false);
+  p.Redraw(1);
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 8, 6 + 8)), Hex(Sys(COLOR_GRAYTEXT) ^ Sys(COLOR_BTNTEXT)))
+      << "disabled silhouette";
+  // A picture larger than the old 81 x 33 scratch size is not cut.
+  p.SetEnabled(true);
+  p.SetPicture(MakeBitmapPicture(100, 40, [](int x, int) { return x < 2 ? kMagenta : RGB(0, 0, 0); }));
+  b->Props().OnResize({140, 50});
+  p.Redraw(2);
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 95, 6 + 30)), Hex(shape));
+}
+
+struct Box {
+  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+  int count = 0;
+  int highlights = 0;  // pixels in the 3-D highlight colour (embossed text)
+};
+
+Box CaptionBox(HDC dc, int w, int h) {
+  Box box;
+  for (int y = 3; y < h - 3; ++y) {
+    for (int x = 3; x < w - 3; ++x) {
+      const COLORREF p = GetPixel(dc, x, y);
+      if (p == GetSysColor(COLOR_BTNFACE)) continue;
+      box.left = std::min(box.left, x);
+      box.top = std::min(box.top, y);
+      box.right = std::max(box.right, x);
+      box.bottom = std::max(box.bottom, y);
+      ++box.count;
+      box.highlights += p == GetSysColor(COLOR_3DHILIGHT);
+    }
+  }
+  return box;
+}
+
+TEST(ButtonPixels, CaptionShiftsWhenPressedAndIsGreyedWhenDisabled) {
+  Container c;
+  ButtonEx* b = c.Add(1, 10, 10);
+  auto& p = b->Props();
+  p.SetAppearance(1);
+  p.SetCaption(L"Шаг");
+  p.SetPicture(nullptr);  // with a Picture object, even an empty one, the press shifts it back left
+  p.SetForeColor(RGB(0, 0, 0));
+  p.SetHighlightColor(RGB(0, 0, 0));
+  p.Redraw(1);
+  const Box up = CaptionBox(b->SurfaceDc(), 80, 24);
+  ASSERT_GT(up.count, 10);
+  EXPECT_EQ(up.highlights, 0);
+  p.Redraw(0);
+  const Box down = CaptionBox(b->SurfaceDc(), 80, 24);
+  EXPECT_EQ(down.left, up.left + 1);
+  EXPECT_EQ(down.top, up.top + 1);
+  EXPECT_EQ(down.count, up.count);
+  p.SetEnabled(false);
+  const Box disabled = CaptionBox(b->SurfaceDc(), 80, 24);
+  EXPECT_GT(disabled.highlights, 5) << "embossed";
+}
+
+TEST(ButtonPixels, GdiObjectsDoNotGrowWithRedraws) {
+  Container c;
+  ButtonEx* framed = c.Add(1, 10, 10);
+  framed->Props().SetPicture(SquarePicture());
+  framed->Props().SetHighlightPicture(true);
+  ButtonEx* skinned = c.Add(2, 10, 50);
+  skinned->Props().SetSkinUp(SolidPicture(120, 30, RGB(9, 9, 9)));
+  skinned->Props().SetSkinDown(SolidPicture(120, 30, RGB(19, 9, 9)));
+  skinned->Props().SetPicture(SquarePicture());
+  skinned->Props().SetAppearance(2);
+  auto redraw = [&](int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+      for (int state = 0; state <= 4; ++state) {
+        framed->Props().OnFocus(i % 2 == 0);
+        framed->Props().Redraw(state);
+        skinned->Props().Redraw(state);
+      }
+    }
+  };
+  redraw(10);
+  const DWORD after10 = testing::CountGdiObjects();
+  ASSERT_GT(after10, 0u) << "the count must be available for the check to mean anything";
+  // A leak of one object per redraw would show; so would one that the count misses.
+  win32::UniqueBitmap probe(CreateBitmap(1, 1, 1, 1, nullptr));
+  EXPECT_EQ(testing::CountGdiObjects(), after10 + 1);
+  probe.reset();
+  redraw(2000);  // 10 000 redraws of each button
+  const DWORD after10000 = testing::CountGdiObjects();
+  EXPECT_EQ(after10000, after10);
+}
+
+}  // namespace
+}  // namespace discfront::buttonex

@@ -1,0 +1,116 @@
+// Test helpers of the button's window tests.
+#include "tests/buttonex/win_fixture.h"
+
+#include <cstdio>
+
+namespace discfront::buttonex::testing {
+
+std::string MakeBmp(int w, int h, const std::function<COLORREF(int, int)>& colour) {
+  const int stride = (w * 3 + 3) & ~3;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + stride * h;
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  for (int row = h - 1; row >= 0; --row) {
+    std::string line(stride, '\0');
+    for (int x = 0; x < w; ++x) {
+      const COLORREF c = colour(x, row);
+      line[x * 3] = static_cast<char>(GetBValue(c));
+      line[x * 3 + 1] = static_cast<char>(GetGValue(c));
+      line[x * 3 + 2] = static_cast<char>(GetRValue(c));
+    }
+    bytes += line;
+  }
+  return bytes;
+}
+
+PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
+  return win32::DecodePicture(MakeBmp(w, h, colour));
+}
+
+PictureRef SolidPicture(int w, int h, COLORREF colour) {
+  return MakeBitmapPicture(w, h, [colour](int, int) { return colour; });
+}
+
+Container::Container(int width, int height) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &Container::Proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"ButtonExTestContainer";
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  RegisterClassW(&wc);
+  hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, width,
+                          height, nullptr, nullptr, wc.hInstance, this);
+  SetForegroundWindow(hwnd_);
+  Pump();
+}
+
+Container::~Container() { DestroyWindow(hwnd_); }
+
+ButtonEx* Container::Add(int id, int x, int y, const PropertyBag* saved) {
+  ButtonEx* button = ButtonEx::Create(hwnd_, id, x, y, saved);
+  events.clear();
+  args.clear();
+  changed.clear();
+  commandClicks = 0;
+  return button;
+}
+
+void Container::Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Container*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self != nullptr && msg == WM_NOTIFY) {
+    const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+    if (hdr->code == kBxnPropertyChanged) {
+      self->changed.push_back(reinterpret_cast<const NmButtonExProperty*>(lParam)->prop);
+    } else {
+      const auto* nm = reinterpret_cast<const NmButtonEx*>(lParam);
+      self->events.push_back(nm->args.event);
+      self->args.push_back(nm->args);
+    }
+    return 0;
+  }
+  if (self != nullptr && msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    ++self->commandClicks;
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+COLORREF Pixel(HDC hdc, int x, int y) { return GetPixel(hdc, x, y); }
+
+std::string Hex(COLORREF c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%06lX", static_cast<unsigned long>(c));
+  return buf;
+}
+
+std::wstring TestDataPath(const wchar_t* name) {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring dir(path);
+  dir.resize(dir.find_last_of(L"\\/"));
+  return dir + L"\\data\\" + name;
+}
+
+}  // namespace discfront::buttonex::testing

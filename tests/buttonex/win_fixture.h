@@ -1,0 +1,48 @@
+// Helpers of the button's window tests under Wine: a recording container window,
+// bitmaps made in memory, and pixel reading.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "buttonex/button_ex.h"
+#include "win32/picture.h"
+
+namespace discfront::buttonex::testing {
+
+// A 24-bit BMP file image of w x h pixels, colour(x, y) giving each COLORREF.
+std::string MakeBmp(int w, int h, const std::function<COLORREF(int, int)>& colour);
+// The same, decoded into a picture object by the system's loader.
+PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour);
+PictureRef SolidPicture(int w, int h, COLORREF colour);
+
+// A visible top-level window that hosts buttons and records what they report.
+class Container {
+ public:
+  Container(int width = 400, int height = 300);
+  ~Container();
+  Container(const Container&) = delete;
+  Container& operator=(const Container&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  ButtonEx* Add(int id, int x, int y, const PropertyBag* saved = nullptr);
+  void Pump();  // handles the messages waiting
+
+  std::vector<ButtonEvent> events;
+  std::vector<EventArgs> args;
+  std::vector<Prop> changed;
+  int commandClicks = 0;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+COLORREF Pixel(HDC hdc, int x, int y);
+std::string Hex(COLORREF c);
+std::wstring TestDataPath(const wchar_t* name);
+
+}  // namespace discfront::buttonex::testing

@@ -1,0 +1,185 @@
+// The button as a window: notifications, access keys, the default cue, pictures
+// from files, saved forms with real images, and the region builder.
+#include <gtest/gtest.h>
+
+#include "tests/buttonex/win_fixture.h"
+#include "win32/region_builder.h"
+
+namespace discfront::buttonex {
+namespace {
+
+using testing::Container;
+using testing::Hex;
+using E = ButtonEvent;
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+TEST(ButtonWindow, PressAndReleaseReportEventsAndTheButtonCommand) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  SendMessageW(b->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  EXPECT_EQ(GetFocus(), b->hwnd()) << "a press focuses the control";
+  SendMessageW(b->hwnd(), WM_LBUTTONUP, 0, At(6, 5));
+  c.Pump();
+  EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp, E::kClick}));
+  EXPECT_EQ(c.commandClicks, 1);
+  EXPECT_FLOAT_EQ(c.args[0].x, 75.0f);
+  c.events.clear();
+  // A release outside the control is no click.
+  SendMessageW(b->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+  SendMessageW(b->hwnd(), WM_LBUTTONUP, 0, At(300, 200));
+  EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp}));
+  EXPECT_EQ(c.commandClicks, 1);
+  c.events.clear();
+  c.args.clear();
+  SendMessageW(b->hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
+  SendMessageW(b->hwnd(), WM_RBUTTONUP, 0, At(5, 5));
+  EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp})) << "no click for the right button";
+  EXPECT_EQ(c.args[0].code, 2);
+}
+
+TEST(ButtonWindow, KeysArePassedOnAndAccessKeysClick) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  ButtonEx* other = c.Add(8, 10, 50);
+  other->Props().SetCaption(L"&Выход");
+  b->Props().SetCaption(L"&Open");
+  SetFocus(b->hwnd());
+  c.events.clear();
+  SendMessageW(b->hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(b->hwnd(), WM_CHAR, L' ', 0);
+  SendMessageW(b->hwnd(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(c.events, (std::vector<E>{E::kKeyDown, E::kKeyPress, E::kKeyUp})) << "space does not click";
+  EXPECT_EQ(c.commandClicks, 0);
+  c.events.clear();
+  const int before = b->Props().State();
+  MSG alt{b->hwnd(), WM_SYSCHAR, L'о', 0, 0, {}};
+  EXPECT_FALSE(ButtonEx::TranslateAccessKey(alt));
+  alt.wParam = L'в';
+  EXPECT_TRUE(ButtonEx::TranslateAccessKey(alt)) << "Alt with the other button's letter";
+  MSG letter{b->hwnd(), WM_CHAR, L'o', 0, 0, {}};
+  EXPECT_TRUE(ButtonEx::TranslateAccessKey(letter)) << "the letter alone, focus on a button";
+  EXPECT_EQ(c.events, (std::vector<E>{E::kClick, E::kClick}));
+  EXPECT_EQ(c.commandClicks, 2);
+  EXPECT_EQ(b->Props().State(), before) << "no change of look";
+  SendMessageW(b->hwnd(), BM_CLICK, 0, 0);
+  EXPECT_EQ(c.commandClicks, 3) << "a dialog's mnemonic";
+  other->Props().SetEnabled(false);
+  alt.wParam = L'В';
+  EXPECT_FALSE(ButtonEx::TranslateAccessKey(alt)) << "a disabled button takes no access key";
+}
+
+TEST(ButtonWindow, DefaultButtonStyleShowsTheCue) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  SendMessageW(b->hwnd(), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  EXPECT_TRUE(b->Props().CueVisible());
+  EXPECT_EQ(SendMessageW(b->hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON);
+  SendMessageW(b->hwnd(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  EXPECT_FALSE(b->Props().CueVisible());
+}
+
+TEST(ButtonWindow, PropertySetsNotifyTheContainer) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  b->Props().SetCaption(L"x");
+  b->Props().SetToolTipText(L"Подсказка");
+  EXPECT_EQ(c.changed, (std::vector<Prop>{Prop::kCaption, Prop::kToolTipText}));
+  b->Props().SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(b->hwnd()));
+}
+
+TEST(Pictures, EveryFormatLoadsWithItsSize) {
+  struct Case {
+    const wchar_t* file;
+    PictureKind kind;
+    int width;  // pixels
+  } cases[] = {{L"sample.bmp", PictureKind::kBitmap, 8}, {L"sample.gif", PictureKind::kBitmap, 8},
+               {L"sample.jpg", PictureKind::kBitmap, 8}, {L"sample.png", PictureKind::kBitmap, 8},
+               {L"sample.ico", PictureKind::kIcon, 16}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(testing::Hex(0) + " " + std::string(k.file, k.file + wcslen(k.file)));
+    PictureRef p = win32::LoadPictureFile(testing::TestDataPath(k.file));
+    ASSERT_TRUE(p);
+    EXPECT_NE(p->Handle(), 0u);
+    EXPECT_EQ(p->Kind(), k.kind);
+    EXPECT_EQ(HimetricToPixels(p->WidthHimetric(), 15), k.width);
+    EXPECT_FALSE(p->Bytes().empty());
+  }
+  try {
+    win32::LoadPictureFile(testing::TestDataPath(L"missing.bmp"));
+    ADD_FAILURE();
+  } catch (const ButtonExError& e) {
+    EXPECT_EQ(e.Number(), ErrorNumber::kFileNotFound);
+    EXPECT_EQ(e.Message(), L"Файл не найден.");
+  }
+  EXPECT_FALSE(win32::DecodePicture("not a picture at all"));
+}
+
+TEST(SavedForm, LoadsTheSameImagesBack) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  b->Props().SetAppearance(2);
+  b->Props().SetCaption(L"");
+  b->Props().SetTransparentColor(RGB(255, 0, 255));
+  b->Props().SetSkinUp(win32::LoadPictureFile(testing::TestDataPath(L"sample.bmp")));
+  b->Props().SetSkinOver(nullptr);
+  PropertyBag bag;
+  b->WriteProperties(bag);
+  const std::string text = bag.ToText();
+  const PropertyBag loaded = PropertyBag::FromText(text, &win32::DecodePicture);
+  ButtonEx* copy = c.Add(8, 200, 10, &loaded);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->Props().ControlSize(), (Size{8, 6}));
+  EXPECT_EQ(Hex(GetPixel(copy->SurfaceDc(), 3, 2)), Hex(GetPixel(b->SurfaceDc(), 3, 2)));
+  EXPECT_EQ(Hex(GetPixel(copy->SurfaceDc(), 3, 2)), Hex(RGB(0, 0, 255)));
+  EXPECT_FALSE(copy->Props().SkinOver());
+  ASSERT_TRUE(copy->Props().SkinDown());
+  EXPECT_EQ(copy->Props().SkinDown()->Handle(), 0u);
+  const PropertyBag bad = PropertyBag::FromText("Caption = 3\n", &win32::DecodePicture);
+  EXPECT_THROW(c.Add(9, 10, 100, &bad), ButtonExError);
+  EXPECT_EQ(GetDlgItem(c.hwnd(), 9), nullptr) << "nothing is left of a failed load";
+}
+
+// The region the slow way: one GetPixel per pixel, one CombineRgn per run.
+win32::UniqueRegion NaiveRegion(HDC dc, int w, int h, COLORREF key) {
+  win32::UniqueRegion all(CreateRectRgn(0, 0, 0, 0));
+  for (int y = 0; y < h; ++y) {
+    int x = 0;
+    while (x < w) {
+      while (x < w && GetPixel(dc, x, y) == key) ++x;
+      const int left = x;
+      while (x < w && GetPixel(dc, x, y) != key) ++x;
+      if (x > left) {
+        win32::UniqueRegion run(CreateRectRgn(left, y, x, y + 1));
+        CombineRgn(all.get(), all.get(), run.get(), RGN_OR);
+      }
+    }
+  }
+  return all;
+}
+
+TEST(RegionBuilder, EqualsTheRegionBuiltPixelByPixel) {
+  struct Case {
+    int w, h;
+    COLORREF (*colour)(int, int);
+  } cases[] = {
+      {64, 48, [](int x, int y) -> COLORREF { return (x - 32) * (x - 32) + (y - 24) * (y - 24) < 400 ? RGB(1, 2, 3) : RGB(255, 0, 255); }},
+      {33, 17, [](int x, int y) -> COLORREF { return ((x * 7 + y * 13) % 5 == 0) ? RGB(255, 0, 255) : RGB(0, 0, 0); }},
+      {10, 10, [](int, int) -> COLORREF { return RGB(255, 0, 255); }},
+      {10, 10, [](int, int) -> COLORREF { return RGB(255, 0, 254); }},
+  };
+  for (const auto& k : cases) {
+    PictureRef picture = testing::MakeBitmapPicture(k.w, k.h, k.colour);
+    HBITMAP bitmap = win32::BitmapOf(*picture);
+    win32::UniqueRegion fast = win32::BuildRegionFromBitmap(bitmap, RGB(255, 0, 255));
+    ASSERT_TRUE(fast);
+    win32::MemoryDc dc(nullptr);
+    win32::SelectGuard select(dc.get(), bitmap);
+    win32::UniqueRegion slow = NaiveRegion(dc.get(), k.w, k.h, RGB(255, 0, 255));
+    EXPECT_TRUE(EqualRgn(fast.get(), slow.get())) << k.w << "x" << k.h;
+  }
+}
+
+}  // namespace
+}  // namespace discfront::buttonex

@@ -1,0 +1,74 @@
+// The sample disc's data read as the launcher reads it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "catalogue/item_reader.h"
+#include "catalogue/splitter.h"
+#include "tests/sampledisc/file_bytes.h"
+
+namespace discfront {
+namespace {
+
+using discfront::testing::RepoFile;
+
+struct Entry {
+  std::wstring path, title, comment, picture;
+};
+
+std::vector<Entry> ReadSampleCatalogue(SplitResult& result) {
+  std::vector<Entry> entries;
+  result = SplitCatalogue(JoinItems(RepoFile("sampledisc/disc/content.lnc")),
+                          [&](int slot, Field field, std::wstring_view text) {
+                            if (static_cast<std::size_t>(slot) >= entries.size()) entries.resize(slot + 1);
+                            Entry& e = entries[static_cast<std::size_t>(slot)];
+                            (field == Field::kPath      ? e.path
+                             : field == Field::kTitle   ? e.title
+                             : field == Field::kComment ? e.comment
+                                                        : e.picture) = text;
+                          });
+  return entries;
+}
+
+TEST(SampleDisc, CatalogueReadsWholeWithCyrillicTitles) {
+  SplitResult result;
+  const auto entries = ReadSampleCatalogue(result);
+  ASSERT_TRUE(result.ok());
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].title, L"Приветствие");
+  EXPECT_EQ(entries[1].title, L"Сообщение");
+  EXPECT_EQ(entries[2].title, L"Папка диска");
+  EXPECT_EQ(entries[3].title, L"О формате каталога");
+  EXPECT_EQ(entries[2].picture, L"none");
+  // The one comment written with a comma reads back without it.
+  EXPECT_NE(RepoFile("sampledisc/disc/content.lnc").find(','), std::string::npos);
+  EXPECT_NE(entries[3].comment.find(L"стоита на экране"), std::wstring::npos);
+}
+
+TEST(SampleDisc, EveryPictureAndProgramNamedIsOnTheDisc) {
+  SplitResult result;
+  const auto entries = ReadSampleCatalogue(result);
+  const std::filesystem::path disc = std::filesystem::path(DISCFRONT_SOURCE_DIR) / "sampledisc";
+  for (const auto& e : entries) {
+    if (e.picture != L"none") {
+      std::wstring relative = e.picture.substr(1);
+      for (auto& ch : relative) ch = ch == L'\\' ? L'/' : ch;
+      EXPECT_TRUE(std::filesystem::exists(disc / "disc" / relative)) << std::string(relative.begin(), relative.end());
+    }
+    if (e.path.size() > 1) {
+      // Programs are built into the assembled disc; their sources are under programs/.
+      EXPECT_TRUE(e.path == L"\\programs\\hello.exe" || e.path == L"\\programs\\notice.exe");
+    }
+  }
+}
+
+TEST(SampleDisc, DescriptionReadsAsOneRunOfText) {
+  const std::wstring text = JoinItems(RepoFile("sampledisc/disc/info.txt"));
+  EXPECT_EQ(text.find(L'\n'), std::wstring::npos);
+  EXPECT_EQ(text.rfind(L"Добро пожаловать на диск-пример Korvel Discfront. Выберите", 0), 0u);
+  EXPECT_NE(text.find(L"слева, и здесь"), std::wstring::npos);  // quoted lines keep their commas
+}
+
+}  // namespace
+}  // namespace discfront

@@ -1,0 +1,128 @@
+// Pictures through OleLoadPicture, which reads every format the system knows.
+#include "win32/picture.h"
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "buttonex/properties.h"
+#include "win32/handles.h"
+
+namespace win32 {
+namespace {
+
+using discfront::ErrorNumber;
+using discfront::buttonex::ButtonExError;
+using discfront::buttonex::PictureKind;
+using discfront::buttonex::PictureObject;
+
+// OLE_HANDLE is 32 bits; GDI and user handles are sign-extended from 32 bits.
+HANDLE FromOleHandle(OLE_HANDLE h) { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(static_cast<LONG>(h))); }
+
+class OlePicture final : public PictureObject {
+ public:
+  OlePicture(IPicture* picture, std::string bytes) : picture_(picture), bytes_(std::move(bytes)) {
+    OLE_HANDLE handle = 0;
+    picture_->get_Handle(&handle);
+    handle_ = FromOleHandle(handle);
+    SHORT type = PICTYPE_NONE;
+    picture_->get_Type(&type);
+    kind_ = type == PICTYPE_BITMAP ? PictureKind::kBitmap
+            : type == PICTYPE_ICON ? PictureKind::kIcon
+            : (type == PICTYPE_METAFILE || type == PICTYPE_ENHMETAFILE) ? PictureKind::kMetafile
+                                                                        : PictureKind::kEmpty;
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    picture_->get_Width(&w);
+    picture_->get_Height(&h);
+    width_ = w;
+    height_ = h;
+  }
+  OlePicture(const OlePicture&) = delete;
+  OlePicture& operator=(const OlePicture&) = delete;
+  ~OlePicture() override { picture_->Release(); }
+
+  PictureKind Kind() const override { return kind_; }
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(handle_); }
+  std::int32_t WidthHimetric() const override { return width_; }
+  std::int32_t HeightHimetric() const override { return height_; }
+  const std::string& Bytes() const override { return bytes_; }
+  IPicture* Ole() const { return picture_; }
+
+ private:
+  IPicture* picture_;  // owned: one reference
+  std::string bytes_;
+  HANDLE handle_ = nullptr;
+  PictureKind kind_ = PictureKind::kEmpty;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+};
+
+// COM is needed by the decoders; the programs are single-threaded apartments.
+void EnsureCom() {
+  static const HRESULT once = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  (void)once;
+}
+
+}  // namespace
+
+PictureRef DecodePicture(const std::string& bytes) {
+  if (bytes.empty()) return nullptr;
+  EnsureCom();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  if (memory == nullptr) return nullptr;
+  void* data = GlobalLock(memory);
+  std::memcpy(data, bytes.data(), bytes.size());
+  GlobalUnlock(memory);
+  IStream* stream = nullptr;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  IPicture* picture = nullptr;
+  const HRESULT hr = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture,
+                                    reinterpret_cast<void**>(&picture));
+  stream->Release();
+  if (FAILED(hr) || picture == nullptr) return nullptr;
+  auto result = std::make_shared<OlePicture>(picture, bytes);
+  if (result->Handle() == 0) return nullptr;
+  return result;
+}
+
+PictureRef LoadPictureFile(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  if (!file) throw ButtonExError(ErrorNumber::kFileNotFound, L"Файл не найден.");
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  PictureRef picture = DecodePicture(bytes);
+  if (!picture) throw ButtonExError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);
+  return picture;
+}
+
+HBITMAP BitmapOf(const PictureObject& picture) {
+  if (picture.Kind() != PictureKind::kBitmap) return nullptr;
+  return reinterpret_cast<HBITMAP>(picture.Handle());
+}
+
+void DrawPicture(const PictureObject& picture, HDC hdc, int x, int y, int width, int height) {
+  if (picture.Handle() == 0) return;
+  if (HBITMAP bitmap = BitmapOf(picture)) {
+    MemoryDc source(hdc);
+    SelectGuard select(source.get(), bitmap);
+    BitBlt(hdc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+    return;
+  }
+  if (picture.Kind() == PictureKind::kIcon) {
+    DrawIconEx(hdc, x, y, reinterpret_cast<HICON>(picture.Handle()), width, height, 0, nullptr, DI_NORMAL);
+    return;
+  }
+  if (const auto* ole = dynamic_cast<const OlePicture*>(&picture)) {
+    // Render takes the source in HIMETRIC, bottom up.
+    ole->Ole()->Render(hdc, x, y, width, height, 0, picture.HeightHimetric(), picture.WidthHimetric(),
+                       -picture.HeightHimetric(), nullptr);
+  }
+}
+
+}  // namespace win32

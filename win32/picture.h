@@ -1,0 +1,29 @@
+// Picture objects of the programs: a bitmap, icon or metafile loaded by the system's
+// own decoders (BMP, ICO, GIF, JPEG, PNG, WMF, EMF), shared and reference-counted,
+// keeping the file image it came from.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "buttonex/picture_object.h"
+
+namespace win32 {
+
+using discfront::buttonex::PictureRef;
+
+// The picture of a file image, or null when the bytes are no picture the system reads.
+PictureRef DecodePicture(const std::string& bytes);
+
+// The picture of a file. Throws discfront::buttonex::ButtonExError: number 53 with
+// "Файл не найден." for a file that cannot be read, number 5 for one that is no picture.
+PictureRef LoadPictureFile(const std::wstring& path);
+
+// Draws the picture at its own size (in pixels) with its top left corner at (x, y).
+void DrawPicture(const discfront::buttonex::PictureObject& picture, HDC hdc, int x, int y, int width, int height);
+
+// The bitmap handle of a bitmap picture, else null.
+HBITMAP BitmapOf(const discfront::buttonex::PictureObject& picture);
+
+}  // namespace win32
