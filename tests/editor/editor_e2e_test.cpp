@@ -165,6 +165,11 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
   WriteBytes(folder.File(L"good.lnc"), kOfficeLine + kDriversLine);
   WriteBytes(folder.File(L"bad.lnc"), Lines(2, "ok") + "&\\x.exe#no picture separator$c\r\n");
   WriteBytes(folder.File(L"big.lnc"), Lines(1002, "p"));
+  WriteBytes(folder.File(L"busy.lnc"), kOfficeLine);
+  // Held open without sharing: the editor cannot read it.
+  HANDLE busy = CreateFileW(folder.File(L"busy.lnc").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
   struct Case {
     std::wstring name;
     std::wstring expectedPart;
@@ -172,6 +177,7 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
   const Case cases[] = {
       {L"bad.lnc", L"запись номер 3 повреждена"},
       {L"big.lnc", L"больше 1001 записи"},
+      {L"busy.lnc", L"Не удалось прочитать файл"},
   };
   Frontsmith editor;
   Open(editor, folder.File(L"good.lnc"));
@@ -187,6 +193,7 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
     EXPECT_EQ(editor.Selected(), 1);
     EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\install.exe", L"Drivers", L"Driversutilities", L"none"}));
   }
+  CloseHandle(busy);
 }
 
 TEST(FrontsmithDialogs, CancelInEachDialogChangesAndWritesNothing) {
