@@ -23,7 +23,7 @@ void AddModifiers(std::vector<INPUT>& inputs, unsigned modifiers, bool up) {
   if (modifiers & kAlt) inputs.push_back(KeyInput(VK_MENU, up));
 }
 
-void Send(std::vector<INPUT>& inputs) {
+void SendAll(std::vector<INPUT>& inputs) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -40,6 +40,16 @@ void SendMouse(DWORD flags) {
   input.type = INPUT_MOUSE;
   input.mi.dwFlags = flags;
   SendInput(1, &input, sizeof(INPUT));
+}
+
+void AddCharacter(std::vector<INPUT>& inputs, wchar_t ch) {
+  for (bool up : {false, true}) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = ch;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    inputs.push_back(input);
+  }
 }
 
 }  // namespace
@@ -60,21 +70,27 @@ void PressKey(WORD virtualKey, unsigned modifiers) {
   inputs.push_back(KeyInput(virtualKey, false));
   inputs.push_back(KeyInput(virtualKey, true));
   AddModifiers(inputs, modifiers, true);
-  Send(inputs);
+  SendAll(inputs);
 }
 
 void TypeText(std::wstring_view text) {
   std::vector<INPUT> inputs;
-  for (wchar_t ch : text) {
-    for (bool up : {false, true}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = ch;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
-      inputs.push_back(input);
-    }
+  for (wchar_t ch : text) AddCharacter(inputs, ch);
+  SendAll(inputs);
+}
+
+void PressAccessKey(wchar_t letter) {
+  // Wine turns Alt with a SendInput character into a WM_SYSCHAR whose character has the
+  // key flags mixed in, which matches no access key. So the WM_SYSCHAR that Alt+letter
+  // produces is posted instead, to the focused window of the foreground window's thread
+  // (the message loop's IsDialogMessage or DefWindowProc then finds the access key).
+  HWND target = GetForegroundWindow();
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(target, nullptr), &info) && info.hwndFocus != nullptr) {
+    target = info.hwndFocus;
   }
-  Send(inputs);
+  PostMessageW(target, WM_SYSCHAR, letter, KeyLParam(0, false, true));
 }
 
 void PostKey(HWND window, WORD virtualKey, unsigned modifiers) {

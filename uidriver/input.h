@@ -20,8 +20,13 @@ bool BringToFront(HWND window, Milliseconds timeout = kDefaultTimeout);
 // the key goes down and up, the modifiers come up. Accelerators and menus see the
 // modifiers, as they check the keyboard state.
 void PressKey(WORD virtualKey, unsigned modifiers = kNoModifier);
-// Types text as Unicode characters (SendInput with KEYEVENTF_UNICODE).
+// Types text as Unicode characters (SendInput with KEYEVENTF_UNICODE), whatever the
+// keyboard layout: Cyrillic letters too.
 void TypeText(std::wstring_view text);
+// Alt with a letter of any alphabet, as the focused window of the foreground window
+// gets it (WM_SYSCHAR): access keys such as "&Установить" and menu mnemonics work under
+// a Latin keyboard layout.
+void PressAccessKey(wchar_t letter);
 
 // Posted input, for a window that need not be in the foreground: WM_KEYDOWN/WM_KEYUP
 // (WM_SYSKEYDOWN/WM_SYSKEYUP with kAlt, which opens menus by mnemonic) and WM_CHAR.

@@ -110,8 +110,35 @@ const char* ToString(IconKind kind) {
   return "?";
 }
 
+bool IsMessageBox(HWND dialog) {
+  // A message box holds statics (text, icon) and buttons only; a file dialog or a
+  // dialog of the program's own has other controls too.
+  int buttons = 0;
+  for (HWND control : FindChildren(dialog, {})) {
+    const auto kind = ClassName(control);
+    if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+      ++buttons;
+    } else if (_wcsicmp(kind.c_str(), L"Static") != 0) {
+      return false;
+    }
+  }
+  return buttons > 0;
+}
+
 HWND WaitForMessageBox(DWORD processId, Milliseconds timeout) {
-  return WaitForWindow({.className = kDialogClass, .processId = processId}, timeout);
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND dialog : FindWindows({.className = kDialogClass, .processId = processId})) {
+          if (IsMessageBox(dialog)) {
+            found = dialog;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+  return found;
 }
 
 IconKind MessageBoxIcon(HWND box) {

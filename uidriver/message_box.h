@@ -24,8 +24,10 @@ struct MessageBoxInfo {
   std::vector<std::wstring> buttons;  // button captions, in the box's order
 };
 
-// A visible dialog box (class #32770) of the process, once there is one; nullptr
-// after the time-out.
+// Whether a dialog (class #32770) looks like a message box: statics and buttons only.
+bool IsMessageBox(HWND dialog);
+// A visible message box of the process, once there is one; nullptr after the time-out.
+// File dialogs and other dialogs of class #32770 are passed over.
 HWND WaitForMessageBox(DWORD processId, Milliseconds timeout = kDefaultTimeout);
 
 // Reads caption, text, icon and buttons. The icon is recognised by its pixels on the

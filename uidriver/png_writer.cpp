@@ -66,9 +66,9 @@ std::vector<std::uint8_t> EncodePng(int width, int height, std::span<const std::
 
   std::vector<std::uint8_t> zlib{0x78, 0x01};
   constexpr std::size_t kMaxStored = 65535;
-  for (std::size_t at = 0; at < raw.size() || at == 0; at += kMaxStored) {
+  for (std::size_t at = 0;; at += kMaxStored) {  // raw is never empty: every row has a filter byte
     const std::size_t length = std::min(kMaxStored, raw.size() - at);
-    const bool last = at + length >= raw.size();
+    const bool last = at + length == raw.size();
     zlib.push_back(last ? 1 : 0);
     zlib.push_back(static_cast<std::uint8_t>(length));
     zlib.push_back(static_cast<std::uint8_t>(length >> 8));

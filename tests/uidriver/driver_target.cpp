@@ -4,6 +4,8 @@
 // Command line: "/exit N" ends with exit code N on closing; "/noclose" ignores WM_CLOSE.
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <string>
 
 namespace {
@@ -14,8 +16,8 @@ constexpr wchar_t kTitle[] = L"Цель драйвера";
 enum : int {
   kList = 101, kEdit = 102, kCombo = 103,
   kInfoButton = 104, kStopButton = 105, kWarnButton = 106, kQuestionButton = 107, kPlainButton = 108,
-  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112,
-  kAccelCtrlL = 120, kAccelAltK = 121, kMenuMark = 122,
+  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112, kOpenButton = 113,
+  kAccelCtrlL = 120, kAccelAltK = 121, kMenuMark = 122, kMenuMarkRu = 123,
 };
 
 int exitCode = 0;
@@ -67,6 +69,7 @@ void Create(HWND hwnd) {
     Child(hwnd, L"Button", caption, BS_PUSHBUTTON, 10, y, 120, 26, id);
     y += 30;
   }
+  Child(hwnd, L"Button", L"Открыть", BS_PUSHBUTTON, 440, 10, 120, 26, kOpenButton);
   Child(hwnd, L"UiDriverPad", nullptr, WS_BORDER, 220, 140, 200, 140, kPad);
   statusLine = Child(hwnd, L"Static", L"ready", 0, 10, 300, 410, 20, kStatus);
   Child(hwnd, L"Static", ProgramFolder().c_str(), 0, 10, 324, 560, 20, kFolder);
@@ -91,6 +94,18 @@ void Command(HWND hwnd, int id, int code, HWND control) {
       return;
     }
   }
+  if (id == kOpenButton && code == BN_CLICKED) {
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW open{};
+    open.lStructSize = sizeof open;
+    open.hwndOwner = hwnd;
+    open.lpstrFile = file;
+    open.nMaxFile = MAX_PATH;
+    open.Flags = OFN_EXPLORER;
+    const BOOL chosen = GetOpenFileNameW(&open);
+    Status(L"open " + std::to_wstring(chosen));
+    return;
+  }
   if (id == kList && code == LBN_SELCHANGE) {
     Status(L"selected " + std::to_wstring(SendMessageW(control, LB_GETCURSEL, 0, 0)));
   } else if (id == kList && code == LBN_DBLCLK) {
@@ -103,6 +118,8 @@ void Command(HWND hwnd, int id, int code, HWND control) {
     Status(L"accel alt+k");
   } else if (id == kMenuMark) {
     Status(L"menu mark");
+  } else if (id == kMenuMarkRu) {
+    Status(L"menu mark ru");
   }
 }
 
@@ -154,6 +171,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
   AppendMenuW(action, MF_STRING, kMenuMark, L"&Mark");
   HMENU bar = CreateMenu();
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(action), L"&Action");
+  HMENU edit = CreatePopupMenu();
+  AppendMenuW(edit, MF_STRING, kMenuMarkRu, L"&Отметить");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Правка");
 
   HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, 40, 40, 600, 440, nullptr,
                               bar, instance, nullptr);

@@ -19,7 +19,7 @@ using namespace std::chrono_literals;
 enum : int {
   kList = 101, kEdit = 102, kCombo = 103,
   kInfoButton = 104, kStopButton = 105, kWarnButton = 106, kQuestionButton = 107, kPlainButton = 108,
-  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112,
+  kPad = 109, kStatus = 110, kFolder = 111, kWorkDir = 112, kOpenButton = 113,
 };
 
 constexpr wchar_t kTargetClass[] = L"UiDriverTarget";
@@ -37,7 +37,12 @@ POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top
 
 class DriverTest : public ::testing::Test {
  protected:
-  void SetUp() override { StartTarget(TargetPath()); }
+  void SetUp() override {
+    // The pointer waits in a corner, so that no earlier test's pointer position gives the
+    // new window mouse moves (which would change its status line).
+    ASSERT_TRUE(MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2}));
+    StartTarget(TargetPath());
+  }
 
   void StartTarget(const std::wstring& program, const std::wstring& arguments = {},
                    const std::wstring& workingDir = {}) {
@@ -71,7 +76,7 @@ TEST_F(DriverTest, FindsWindowsAndControlsByClassTitleIdAndText) {
 
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Стоп"}), Control(kStopButton));
   EXPECT_EQ(FindChild(main_, {.id = kCombo}), Control(kCombo));
-  EXPECT_EQ(FindChildren(main_, {.className = L"Button"}).size(), 5u);
+  EXPECT_EQ(FindChildren(main_, {.className = L"Button"}).size(), 6u);
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Нет такой"}), nullptr);
   EXPECT_EQ(ClassName(Control(kList)), L"ListBox");
 }
@@ -148,6 +153,9 @@ TEST_F(DriverTest, KeysReachAcceleratorsAndMenus) {
   PressKey('A', kAlt);  // opens the menu "Action" by its mnemonic
   PressKey('M');        // and chooses "Mark"
   EXPECT_TRUE(StatusBecomes(L"menu mark"));
+  PressAccessKey(L'П');  // opens "Правка" under a Latin keyboard layout
+  TypeText(L"О");        // and chooses "Отметить"
+  EXPECT_TRUE(StatusBecomes(L"menu mark ru"));
 }
 
 TEST_F(DriverTest, MouseHoverAndClicksReachTheWindowUnderThePointer) {
@@ -199,6 +207,20 @@ TEST_F(DriverTest, FindsOnlyTheMessageBoxesOfTheGivenProcess) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WaitForMessageBox(other.Id(), 300ms), nullptr);
   EXPECT_TRUE(PressMessageBoxButton(box));
+}
+
+TEST_F(DriverTest, PassesOverDialogsThatAreNotMessageBoxes) {
+  PressButton(Control(kOpenButton));
+  HWND dialog = WaitForWindow({.className = L"#32770", .processId = app_->Id()});
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(IsMessageBox(dialog));
+  EXPECT_EQ(WaitForMessageBox(app_->Id(), 300ms), nullptr);
+  // The dialog may still be setting itself up: ask again until it goes.
+  EXPECT_TRUE(WaitUntil([&] {
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return WaitUntil([&] { return !IsWindow(dialog); }, 300ms);
+  }));
+  EXPECT_TRUE(StatusBecomes(L"open 0"));
 }
 
 TEST_F(DriverTest, ScreenshotIsAPngOfTheWindowAsShown) {

@@ -1,0 +1,87 @@
+// The assembled sample disc under Wine: the system loads its pictures and the launcher's
+// icon as they are meant, and its programs say what they are and stay until asked to close.
+#include <gtest/gtest.h>
+
+#include "uidriver/uidriver.h"
+
+namespace uidriver {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The disc is assembled in build/windows/disc; this test runs in build/windows/tests/sampledisc.
+std::wstring DiscFolder() { return FolderOf(FolderOf(OwnFolder())) + L"\\disc"; }
+
+struct PictureCase {
+  const wchar_t* file;
+  int width, height;
+  bool magentaCorner;
+};
+
+TEST(SampleDisc, SkinsAndPicturesLoadAsBitmapsOfTheirSize) {
+  const PictureCase cases[] = {
+      {L"skin\\back.bmp", 530, 349, true},      {L"skin\\button.bmp", 169, 25, true},
+      {L"skin\\buttonmove.bmp", 169, 25, true}, {L"skin\\buttondown.bmp", 169, 25, true},
+      {L"pics\\hello.bmp", 200, 150, false},    {L"pics\\notice.bmp", 200, 150, false},
+      {L"pics\\disc.bmp", 200, 150, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.file)));
+    const std::wstring path = DiscFolder() + L"\\" + c.file;
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, c.width);
+    EXPECT_EQ(info.bmHeight, c.height);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    EXPECT_EQ(GetPixel(dc, 0, 0) == RGB(255, 0, 255), c.magentaCorner);
+    EXPECT_NE(GetPixel(dc, c.width / 2, c.height / 2), RGB(255, 0, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+  }
+}
+
+TEST(SampleDisc, LauncherIconLoadsAt48By48) {
+  // The build copies art/discfront.ico beside this test.
+  const std::wstring icon = OwnFolder() + L"\\discfront.ico";
+  auto handle = static_cast<HICON>(LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, 48, 48, LR_LOADFROMFILE));
+  ASSERT_NE(handle, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(handle, &info));
+  BITMAP colour{};
+  GetObjectW(info.hbmColor, sizeof colour, &colour);
+  EXPECT_EQ(colour.bmWidth, 48);
+  EXPECT_EQ(colour.bmHeight, 48);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(handle);
+}
+
+TEST(SamplePrograms, HelloShowsItsWindowUntilClosed) {
+  Process hello = Process::Start(DiscFolder() + L"\\programs\\hello.exe");
+  HWND window = WaitForWindow({.title = L"Приветствие — пример", .processId = hello.Id()});
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(hello.WaitForExit(500ms));
+  ASSERT_TRUE(hello.Close());
+  EXPECT_EQ(hello.ExitCode(), 0u);
+}
+
+TEST(SamplePrograms, NoticeShowsItsMessageUntilOk) {
+  Process notice = Process::Start(DiscFolder() + L"\\programs\\notice.exe");
+  HWND box = WaitForMessageBox(notice.Id());
+  ASSERT_NE(box, nullptr);
+  const auto info = ReadMessageBox(box);
+  EXPECT_EQ(info.caption, L"Сообщение — пример");
+  EXPECT_NE(info.text.find(L"программа-пример"), std::wstring::npos);
+  EXPECT_EQ(info.icon, IconKind::kInformation);
+  EXPECT_FALSE(notice.WaitForExit(500ms));
+  ASSERT_TRUE(PressMessageBoxButton(box, IDOK));
+  ASSERT_TRUE(notice.WaitForExit());
+  EXPECT_EQ(notice.ExitCode(), 0u);
+}
+
+}  // namespace
+}  // namespace uidriver
