@@ -339,6 +339,30 @@ TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
   }
 }
 
+TEST(FrontsmithWindow, MenuItemsAnswerTheirMnemonics) {
+  Frontsmith editor;
+  editor.Type(kOffice);
+  auto menu = [&](wchar_t title, wchar_t item) {
+    ASSERT_TRUE(BringToFront(editor.main()));
+    PressAccessKey(title);
+    TypeText(std::wstring(1, item));
+  };
+  menu(L'э', L'в');  // Элементы > Вставить
+  ASSERT_TRUE(WaitUntil([&] { return editor.Labels().size() == 2; }));
+  EXPECT_EQ(editor.Selected(), 1);
+  menu(L'э', L'у');  // Элементы > Удалить
+  ASSERT_TRUE(WaitUntil([&] { return editor.Labels().size() == 1; }));
+  EXPECT_EQ(editor.Shown(), kOffice);
+  menu(L'ф', L'к');  // Файл > Сахранить как...
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr);
+  CancelDialog(dialog);
+  menu(L'ф', L'в');  // Файл > Выход: asks about the inserted and deleted records
+  const ShownBox question = TakeMessageBox(editor, IDNO);
+  EXPECT_EQ(question.text, L"Сохранить изменения?");
+  EXPECT_TRUE(editor.process().WaitForExit());
+}
+
 TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndInsertSaysSo) {
   Frontsmith editor;
   editor.Type(kOffice);
