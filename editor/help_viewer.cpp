@@ -7,11 +7,14 @@ namespace discfront::editor {
 namespace {
 
 constexpr UINT kHelpContext = 0x000F;  // HH_HELP_CONTEXT
+constexpr UINT kCloseAll = 0x0012;     // HH_CLOSE_ALL
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The viewer stays loaded for the rest of the process: its windows live on after
 // the call returns.
+bool helpOpened = false;
+
 HtmlHelpFunction HtmlHelpEntry() {
   static HtmlHelpFunction entry = [] {
     HMODULE module = LoadLibraryW(L"hhctrl.ocx");
@@ -38,11 +41,16 @@ void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context) {
                        win32::MessageIcon::kStop);
     return;
   }
+  helpOpened = true;
   if (htmlHelp(owner, helpFile.c_str(), kHelpContext, context) == nullptr) {
     win32::ShowMessage(owner, L"Справку открыть нельзя: программа просмотра справки не открыла файл «" +
                                   helpFile + L"».",
                        win32::MessageIcon::kStop);
   }
+}
+
+void CloseHelp() {
+  if (helpOpened) HtmlHelpEntry()(nullptr, nullptr, kCloseAll, 0);
 }
 
 }  // namespace discfront::editor

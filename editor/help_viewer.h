@@ -15,4 +15,7 @@ std::wstring HelpFileName();
 // owner. Shows a Russian message when the viewer or the file is missing.
 void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context);
 
+// Closes the help windows the program opened (nothing when it opened none).
+void CloseHelp();
+
 }  // namespace discfront::editor

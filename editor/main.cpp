@@ -19,6 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     if (TranslateAcceleratorW(mainform.hwnd(), accelerators, &msg)) continue;
+    if (mainform.PreTranslateMessage(msg)) continue;
     if (IsDialogMessageW(mainform.hwnd(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

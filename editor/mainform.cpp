@@ -70,6 +70,18 @@ bool Mainform::Create(int showCommand) {
   return true;
 }
 
+bool Mainform::PreTranslateMessage(const MSG& msg) {
+  // The comment box takes Enter for new lines, but Tab still moves on, as in every
+  // other box of the window (a multi-line edit would otherwise swallow it).
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && msg.hwnd == Control(kIdTxtCom) &&
+      (GetKeyState(VK_CONTROL) & 0x8000) == 0) {
+    const bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    SetFocus(GetNextDlgTabItem(hwnd(), msg.hwnd, backwards));
+    return true;
+  }
+  return false;
+}
+
 LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE:
@@ -94,6 +106,7 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnClose();
       return 0;
     case WM_DESTROY:
+      CloseHelp();
       PostQuitMessage(0);
       return 0;
     default:
@@ -141,6 +154,9 @@ void Mainform::OnCreate() {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
     if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
+  // The list's selection field is as tall as its place says (less its frame).
+  SendMessageW(Control(kIdZap), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+               std::max(screen.YToPixels(kControls[std::size(kControls) - 1].height) - 6, 8));
   // A field holds what a catalogue line can carry; the edit control's default
   // limit (32 767) would cut long comments short without a word.
   for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
@@ -280,6 +296,11 @@ void Mainform::ReadFields() {
 }
 
 void Mainform::ShowStore() {
+  // With no records the boxes edit nothing, so nothing may be typed there to be lost.
+  const BOOL readOnly = store_.Count() == 0;
+  for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
+    SendMessageW(Control(id), EM_SETREADONLY, readOnly, 0);
+  }
   const CatalogueEntry& fields = store_.Fields();
   SetText(Control(kIdTxtWay), fields.path);
   SetText(Control(kIdTxtPic), fields.picture);

@@ -18,6 +18,8 @@ class Mainform : public win32::Window<Mainform> {
   static constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";
 
   bool Create(int showCommand);
+  // Keys the window handles before the message loop's dialog navigation; true when handled.
+  bool PreTranslateMessage(const MSG& msg);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:

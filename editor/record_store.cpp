@@ -60,8 +60,10 @@ Notice RecordStore::Navigate(int j) {
 }
 
 Notice RecordStore::Insert() {
-  if (const Notice notice = Validate(); notice != Notice::kNone) return notice;
+  // With no records there is nothing the text boxes edit (the window keeps them
+  // read-only): the user is told to start a catalogue, whatever the boxes hold.
   if (records_.empty()) return Notice::kNoRecords;
+  if (const Notice notice = Validate(); notice != Notice::kNone) return notice;
   if (Count() >= kSlotCount) return Notice::kStoreFull;
   // What was typed into the current record is kept whichever way the record goes.
   StoreFields();

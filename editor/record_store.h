@@ -53,7 +53,7 @@ class RecordStore {
   // being edited (only the former is reported); j == CurrentIndex() does nothing.
   Notice Navigate(int j);
 
-  // Stores the record being edited, then inserts an empty record in its place
+  // Stores the record being edited (after the validation of navigation), then inserts an empty record in its place
   // (the record and those after it move down one place) or, when it is the last
   // one, appends an empty record after it and selects that.
   Notice Insert();

@@ -103,13 +103,5 @@ TEST(WriteCatalogueFile, RefusesTextWindows1251CannotHoldAndNamesRecordAndField)
             L"которых нет в кодировке Windows-1251. Замените их и сохраните снова.");
 }
 
-TEST(Messages, OpenFailuresNameTheFileAndTheRecord) {
-  EXPECT_EQ(OpenFailureMessage(L"C:\\a.lnc", {OpenFailure::Kind::kMalformedRecord, 4}),
-            L"Файл «C:\\a.lnc» не открыт: запись номер 5 повреждена (в ней нет символа «#», «$» или "
-            L"«@», или они стоят не по порядку).\nОткрытый каталог не изменён.");
-  EXPECT_NE(OpenFailureMessage(L"b.lnc", {OpenFailure::Kind::kTooManyRecords, 1001}).find(L"больше 1001 записи"),
-            std::wstring::npos);
-}
-
 }  // namespace
 }  // namespace discfront::editor

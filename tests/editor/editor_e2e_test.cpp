@@ -76,12 +76,23 @@ TEST(FrontsmithWindow, StartsWithOneEmptyRecordAndItsControlsInTabOrder) {
   EXPECT_EQ(editor.Shown(), CatalogueEntry{});
   EXPECT_EQ(GetText(editor.Control(kCmdPaste)), L"Вставаить");
   EXPECT_EQ(GetText(editor.Control(kCmdDel)), L"Удалить");
-  // Tab goes title, path, picture, comment, Insert, Delete, record list.
+  // Tab goes title, path, picture, comment, Insert, Delete, record list, and round.
   const int order[] = {kTxtNameSoft, kTxtWay, kTxtPic, kTxtCom, kCmdPaste, kCmdDel, kZap, kTxtNameSoft};
-  for (int i = 0; i + 1 < static_cast<int>(std::size(order)); ++i) {
-    EXPECT_EQ(GetNextDlgTabItem(editor.main(), editor.Control(order[i]), FALSE), editor.Control(order[i + 1]))
-        << "after control " << order[i];
+  const DWORD thread = GetWindowThreadProcessId(editor.main(), nullptr);
+  auto focused = [thread] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+  };
+  editor.Key(VK_TAB);  // brings the window to the front first
+  ASSERT_TRUE(WaitUntil([&] { return focused() == editor.Control(kTxtWay); }))
+      << "focus did not start in the title box";
+  for (int i = 2; i < static_cast<int>(std::size(order)); ++i) {
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return focused() == editor.Control(order[i]); }, Milliseconds{3000}))
+        << "Tab did not reach control " << order[i];
   }
+  EXPECT_EQ(GetText(editor.Control(kTxtCom)), L"");  // Tab moved on, it typed nothing
   // The client area is 4170 x 6600 twips at the screen's resolution.
   RECT client{};
   GetClientRect(editor.main(), &client);
@@ -97,7 +108,13 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   const std::wstring file = folder.File(L"content.lnc");
   {
     Frontsmith editor;
-    editor.Type(kOffice);
+    // The title typed key by key into the box that has the keyboard at start.
+    ASSERT_TRUE(BringToFront(editor.main()));
+    TypeText(kOffice.title);
+    ASSERT_TRUE(WaitUntil([&] { return GetText(editor.Control(kTxtNameSoft)) == kOffice.title; }));
+    SetText(editor.Control(kTxtWay), kOffice.path);
+    SetText(editor.Control(kTxtPic), kOffice.picture);
+    SetText(editor.Control(kTxtCom), kOffice.comment);
     editor.Press(kCmdPaste);
     EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
     EXPECT_EQ(editor.Selected(), 1);
@@ -122,6 +139,11 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   editor.Navigate(1);
   // The comma and the space after it vanish on reading, as in the launcher.
   EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\setup.exe", L"Drivers", L"Driversutilities", L"none"}));
+  // Deleting the last record selects the one before it.
+  editor.Press(kCmdDel);
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), kOffice);
 }
 
 TEST(FrontsmithFiles, OpeningASecondFileReplacesTheWholeList) {
@@ -143,6 +165,11 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
   WriteBytes(folder.File(L"good.lnc"), kOfficeLine + kDriversLine);
   WriteBytes(folder.File(L"bad.lnc"), Lines(2, "ok") + "&\\x.exe#no picture separator$c\r\n");
   WriteBytes(folder.File(L"big.lnc"), Lines(1002, "p"));
+  WriteBytes(folder.File(L"busy.lnc"), kOfficeLine);
+  // Held open without sharing: the editor cannot read it.
+  HANDLE busy = CreateFileW(folder.File(L"busy.lnc").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
   struct Case {
     std::wstring name;
     std::wstring expectedPart;
@@ -150,6 +177,7 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
   const Case cases[] = {
       {L"bad.lnc", L"запись номер 3 повреждена"},
       {L"big.lnc", L"больше 1001 записи"},
+      {L"busy.lnc", L"Не удалось прочитать файл"},
   };
   Frontsmith editor;
   Open(editor, folder.File(L"good.lnc"));
@@ -165,6 +193,7 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
     EXPECT_EQ(editor.Selected(), 1);
     EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\install.exe", L"Drivers", L"Driversutilities", L"none"}));
   }
+  CloseHandle(busy);
 }
 
 TEST(FrontsmithDialogs, CancelInEachDialogChangesAndWritesNothing) {
@@ -308,6 +337,52 @@ TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
     EXPECT_EQ(editor.Shown(), c.typed) << c.what;
     EXPECT_TRUE(folder.Files().empty()) << c.what;
   }
+}
+
+TEST(FrontsmithWindow, MenuItemsAnswerTheirMnemonics) {
+  Frontsmith editor;
+  editor.Type(kOffice);
+  auto menu = [&](wchar_t title, wchar_t item) {
+    ASSERT_TRUE(BringToFront(editor.main()));
+    PressAccessKey(title);
+    TypeText(std::wstring(1, item));
+  };
+  menu(L'э', L'в');  // Элементы > Вставить
+  ASSERT_TRUE(WaitUntil([&] { return editor.Labels().size() == 2; }));
+  EXPECT_EQ(editor.Selected(), 1);
+  menu(L'э', L'у');  // Элементы > Удалить
+  ASSERT_TRUE(WaitUntil([&] { return editor.Labels().size() == 1; }));
+  EXPECT_EQ(editor.Shown(), kOffice);
+  menu(L'ф', L'к');  // Файл > Сахранить как...
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr);
+  CancelDialog(dialog);
+  menu(L'ф', L'в');  // Файл > Выход: asks about the inserted and deleted records
+  const ShownBox question = TakeMessageBox(editor, IDNO);
+  EXPECT_EQ(question.text, L"Сохранить изменения?");
+  EXPECT_TRUE(editor.process().WaitForExit());
+}
+
+TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndInsertSaysSo) {
+  Frontsmith editor;
+  editor.Type(kOffice);
+  editor.Press(kCmdDel);
+  EXPECT_TRUE(editor.Labels().empty());
+  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
+  auto readOnly = [&] { return (GetWindowLongW(editor.Control(kTxtNameSoft), GWL_STYLE) & ES_READONLY) != 0; };
+  EXPECT_TRUE(readOnly());
+  editor.Press(kCmdPaste);
+  const ShownBox box = TakeMessageBox(editor);
+  EXPECT_EQ(box.text, L"У вас не заведена ни одна запись");
+  EXPECT_EQ(box.icon, IconKind::kError);
+  editor.Press(kCmdDel);  // nothing to delete: nothing happens
+  EXPECT_TRUE(NoMessageBox(editor));
+  // New starts over (after asking about the deleted record).
+  editor.Key('N', kCtrl);
+  EXPECT_EQ(TakeMessageBox(editor, IDNO).text, L"Сохранить изменения?");
+  editor.Settle();
+  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_FALSE(readOnly());
 }
 
 TEST(FrontsmithFiles, ASaveThatCannotBeWrittenLeavesTheOldFile) {

@@ -31,13 +31,6 @@ TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
   for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
 }
 
-TEST(IsComplete, OnlyEmptinessCounts) {
-  EXPECT_TRUE(IsComplete({L" ", L" ", L" ", L" "}));
-  EXPECT_FALSE(IsComplete({L"p", L"t", L"", L"x"}));
-  EXPECT_FALSE(IsComplete({L"", L"t", L"c", L"x"}));
-  EXPECT_FALSE(IsComplete({L"p", L"t", L"c", L""}));
-}
-
 TEST(RecordLabel, IsOneBasedDecimal) {
   EXPECT_EQ(RecordLabel(0), L"Запись номер 1");
   EXPECT_EQ(RecordLabel(1000), L"Запись номер 1001");
@@ -83,14 +76,6 @@ TEST(Navigate, RefusesAnEmptyOrForbiddenFieldAndKeepsTheTypedText) {
   }
 }
 
-TEST(Navigate, OutOfRangeDoesNothing) {
-  RecordStore store = StoreOf({L"a", L"b"});
-  for (int j : {-1, 2, 1000}) {
-    EXPECT_EQ(store.Navigate(j), Notice::kNone);
-    EXPECT_EQ(store.CurrentIndex(), 0);
-  }
-}
-
 TEST(Insert, InTheMiddleKeepsTheTypedTextAndMovesTheRestDown) {
   // Three records, the second being edited with new text: the edit is kept in the
   // record that moves to the third place, the new empty record takes the second.
@@ -133,6 +118,7 @@ TEST(Insert, RefusalsChangeNothing) {
   };
   const Case cases[] = {
       {{L"\\a", L"t", L"", L"p"}, Notice::kIncomplete},
+      {{L"", L"t", L"c", L"p"}, Notice::kIncomplete},
       {{L"\\a", L"t&", L"c", L"p"}, Notice::kForbiddenCharacters},
   };
   for (const Case& c : cases) {
@@ -188,10 +174,10 @@ TEST(Delete, TheOnlyRecordLeavesTheEmptyState) {
   EXPECT_EQ(store.LastIndex(), -1);
   EXPECT_EQ(store.CurrentIndex(), -1);
   EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  // Delete again does nothing; Insert reports the empty list or the empty field.
+  // Delete again does nothing; Insert reports the empty list.
   store.Delete();
   EXPECT_EQ(store.Count(), 0);
-  EXPECT_EQ(store.Insert(), Notice::kIncomplete);
+  EXPECT_EQ(store.Insert(), Notice::kNoRecords);
   store.SetFields(Rec(L"z"));
   EXPECT_EQ(store.Insert(), Notice::kNoRecords);
   EXPECT_EQ(store.Count(), 0);
@@ -207,6 +193,7 @@ TEST(StoreForSave, StoresTheTypedRecordWithNavigationsValidation) {
   };
   const Case cases[] = {
       {Rec(L"typed"), Notice::kNone, true},
+      {{L" ", L" ", L" ", L" "}, Notice::kNone, true},  // blanks are text
       {{L"\\a", L"t", L"c", L"a@b"}, Notice::kForbiddenCharacters, false},
       {{L"\\a", L"t", L"c", L""}, Notice::kIncomplete, false},
   };
