@@ -27,18 +27,10 @@ TEST(ReadCatalogueFile, ReadsEveryRecordAndShowsTheFirst) {
   EXPECT_FALSE(store.HasUnsavedChanges());
 }
 
-TEST(ReadCatalogueFile, NoRecordsGivesTheEmptyState) {
-  const OpenResult result = ReadCatalogueFile("just a title line\r\n");
-  ASSERT_TRUE(result.store.has_value());
-  EXPECT_EQ(result.store->Count(), 0);
-  EXPECT_EQ(result.store->CurrentIndex(), -1);
-}
-
 TEST(ReadCatalogueFile, RefusesAFileThatCannotBeReadWhole) {
-  std::string tooMany;
-  for (int i = 0; i < 1002; ++i) tooMany += "&p#t$c@x\r\n";
   std::string exactlyFull;
   for (int i = 0; i < 1001; ++i) exactlyFull += "&p#t$c@x\r\n";
+  const std::string tooMany = exactlyFull + "&p#t$c@x\r\n";
   struct Case {
     std::string bytes;
     OpenFailure::Kind kind;
@@ -80,12 +72,14 @@ TEST(WriteCatalogueFile, WritesOneLinePerRecordAndReadsBack) {
   EXPECT_EQ(back.store->Records(), store.Records());
 }
 
-TEST(WriteCatalogueFile, EmptyCatalogueIsAnEmptyFile) {
-  RecordStore store = test::StoreOf({L"a"});
-  store.Delete();
+TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
+  OpenResult result = ReadCatalogueFile("just a title line\r\n");
+  ASSERT_TRUE(result.store.has_value());
+  EXPECT_EQ(result.store->Count(), 0);
+  EXPECT_EQ(result.store->CurrentIndex(), -1);
   std::string bytes = "old";
   EncodeFailure failure;
-  ASSERT_TRUE(WriteCatalogueFile(store, bytes, failure));
+  ASSERT_TRUE(WriteCatalogueFile(*result.store, bytes, failure));
   EXPECT_EQ(bytes, "");
 }
 

@@ -31,11 +31,6 @@ TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
   for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
 }
 
-TEST(RecordLabel, IsOneBasedDecimal) {
-  EXPECT_EQ(RecordLabel(0), L"Запись номер 1");
-  EXPECT_EQ(RecordLabel(1000), L"Запись номер 1001");
-}
-
 TEST(RecordStore, StartsWithOneEmptyRecordAndNothingToSave) {
   RecordStore store;
   EXPECT_EQ(store.LastIndex(), 0);
@@ -76,34 +71,32 @@ TEST(Navigate, RefusesAnEmptyOrForbiddenFieldAndKeepsTheTypedText) {
   }
 }
 
-TEST(Insert, InTheMiddleKeepsTheTypedTextAndMovesTheRestDown) {
-  // Three records, the second being edited with new text: the edit is kept in the
-  // record that moves to the third place, the new empty record takes the second.
-  RecordStore store = StoreOf({L"a", L"b", L"c"});
-  store.SetFields(Rec(L"a"));
-  ASSERT_EQ(store.Navigate(1), Notice::kNone);
-  store.SetFields(Rec(L"B"));
-  EXPECT_EQ(store.Insert(), Notice::kNone);
-  EXPECT_EQ(store.CurrentIndex(), 1);
-  EXPECT_EQ(store.LastIndex(), 3);
-  EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  EXPECT_EQ(Titles(store), (Names{L"a", L"", L"B", L"c"}));
-}
-
-TEST(Insert, AtTheEndAppendsAnEmptyRecordAndSelectsIt) {
-  RecordStore store = StoreOf({L"a", L"b", L"c"});
-  store.SetFields(Rec(L"a"));
-  ASSERT_EQ(store.Navigate(2), Notice::kNone);
-  store.SetFields(Rec(L"C"));
-  EXPECT_EQ(store.Insert(), Notice::kNone);
-  EXPECT_EQ(store.CurrentIndex(), 3);
-  EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  EXPECT_EQ(Titles(store), (Names{L"a", L"b", L"C", L""}));
+TEST(Insert, KeepsTheTypedTextAndStartsAnEmptyRecord) {
+  // The record being edited gets the typed text; in the middle the new empty record takes
+  // its place and the rest move down, at the end it is appended.
+  struct Case {
+    int current;
+    int currentAfter;
+    Names titles;
+  };
+  const Case cases[] = {
+      {1, 1, {L"a", L"", L"B", L"c"}},
+      {2, 3, {L"a", L"b", L"C", L""}},
+  };
+  for (const Case& c : cases) {
+    RecordStore store = StoreOf({L"a", L"b", L"c"});
+    ASSERT_EQ(store.Navigate(c.current), Notice::kNone);
+    store.SetFields(Rec(c.current == 1 ? L"B" : L"C"));
+    EXPECT_EQ(store.Insert(), Notice::kNone);
+    EXPECT_EQ(store.CurrentIndex(), c.currentAfter);
+    EXPECT_EQ(store.LastIndex(), 3);
+    EXPECT_EQ(store.Fields(), CatalogueEntry{});
+    EXPECT_EQ(Titles(store), c.titles);
+  }
 }
 
 TEST(Insert, NewRecordIsEmptyEvenWhereADeletedRecordWas) {
   RecordStore store = StoreOf({L"a", L"b", L"c"});
-  store.SetFields(Rec(L"a"));
   ASSERT_EQ(store.Navigate(2), Notice::kNone);
   store.Delete();  // "c" goes; "b" is edited
   ASSERT_EQ(store.Insert(), Notice::kNone);
