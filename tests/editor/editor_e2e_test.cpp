@@ -41,7 +41,7 @@ struct ShownBox {
 
 // Reads the message box the editor shows now, and presses its button.
 ShownBox TakeMessageBox(Frontsmith& editor, int button = IDOK) {
-  HWND box = WaitForMessageBoxOf(editor.process().Id());
+  HWND box = WaitForMessageBox(editor.process().Id());
   if (box == nullptr) return {L"<none>", L"<no message box>", IconKind::kUnknown};
   const MessageBoxInfo info = ReadMessageBox(box);
   PressMessageBoxButton(box, button);
@@ -49,7 +49,7 @@ ShownBox TakeMessageBox(Frontsmith& editor, int button = IDOK) {
 }
 
 bool NoMessageBox(Frontsmith& editor) {
-  return WaitForMessageBoxOf(editor.process().Id(), Milliseconds{300}) == nullptr;
+  return WaitForMessageBox(editor.process().Id(), Milliseconds{300}) == nullptr;
 }
 
 void SaveAs(Frontsmith& editor, const std::wstring& fileName) {
@@ -146,22 +146,9 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   EXPECT_EQ(editor.Shown(), kOffice);
 }
 
-TEST(FrontsmithFiles, OpeningASecondFileReplacesTheWholeList) {
+TEST(FrontsmithFiles, OpenReplacesTheWholeListOrRefusesAFileThatCannotBeReadWhole) {
   TempFolder folder;
   WriteBytes(folder.File(L"five.lnc"), Lines(5, "five"));
-  WriteBytes(folder.File(L"two.lnc"), Lines(2, "two"));
-  Frontsmith editor;
-  Open(editor, folder.File(L"five.lnc"));
-  ASSERT_EQ(editor.Labels().size(), 5u);
-  editor.Navigate(3);
-  Open(editor, folder.File(L"two.lnc"));
-  EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
-  EXPECT_EQ(editor.Selected(), 0);
-  EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\two1.exe", L"two1", L"c1", L"none"}));
-}
-
-TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStays) {
-  TempFolder folder;
   WriteBytes(folder.File(L"good.lnc"), kOfficeLine + kDriversLine);
   WriteBytes(folder.File(L"bad.lnc"), Lines(2, "ok") + "&\\x.exe#no picture separator$c\r\n");
   WriteBytes(folder.File(L"big.lnc"), Lines(1002, "p"));
@@ -180,7 +167,13 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
       {L"busy.lnc", L"Не удалось прочитать файл"},
   };
   Frontsmith editor;
-  Open(editor, folder.File(L"good.lnc"));
+  Open(editor, folder.File(L"five.lnc"));
+  ASSERT_EQ(editor.Labels().size(), 5u);
+  editor.Navigate(3);
+  Open(editor, folder.File(L"good.lnc"));  // a second file replaces the whole list
+  EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+  EXPECT_EQ(editor.Selected(), 0);
+  EXPECT_EQ(editor.Shown(), kOffice);
   editor.Navigate(1);
   for (const Case& c : cases) {
     Open(editor, folder.File(c.name));
@@ -194,6 +187,7 @@ TEST(FrontsmithFiles, AFileThatCannotBeReadWholeIsRefusedAndTheOpenCatalogueStay
     EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\install.exe", L"Drivers", L"Driversutilities", L"none"}));
   }
   CloseHandle(busy);
+  EXPECT_TRUE(editor.process().Close());  // nothing was changed: closing asks nothing
 }
 
 TEST(FrontsmithDialogs, CancelInEachDialogChangesAndWritesNothing) {
@@ -244,7 +238,7 @@ TEST_P(UnsavedChangesOnClose, AsksAndDoesWhatWasAnswered) {
   // Nothing changed yet: closing asks nothing.
   editor.Type({L"\\setup.exe", L"Офис 2", L"Установка офисного пакета", L"\\pics\\office.bmp"});
   PostMessageW(editor.main(), WM_CLOSE, 0, 0);
-  HWND box = WaitForMessageBoxOf(editor.process().Id());
+  HWND box = WaitForMessageBox(editor.process().Id());
   ASSERT_NE(box, nullptr);
   const MessageBoxInfo info = ReadMessageBox(box);
   EXPECT_EQ(info.caption, L"frontsmith");
@@ -266,33 +260,6 @@ TEST_P(UnsavedChangesOnClose, AsksAndDoesWhatWasAnswered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachAnswer, UnsavedChangesOnClose, ::testing::Values(IDYES, IDNO, IDCANCEL));
-
-TEST(FrontsmithFiles, ClosingWithoutChangesAsksNothing) {
-  TempFolder folder;
-  WriteBytes(folder.File(L"a.lnc"), kOfficeLine);
-  Frontsmith editor;
-  Open(editor, folder.File(L"a.lnc"));
-  editor.Navigate(0);
-  EXPECT_TRUE(editor.process().Close());
-}
-
-TEST(FrontsmithFiles, NewForgetsTheFileSoSaveAsksWhere) {
-  TempFolder folder;
-  const std::wstring file = folder.File(L"content.lnc");
-  WriteBytes(file, kOfficeLine + kDriversLine);
-  Frontsmith editor;
-  Open(editor, file);
-  editor.Key('N', kCtrl);
-  editor.Settle();
-  EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
-  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
-  editor.Type(kDrivers);
-  editor.Key('S', kCtrl);
-  HWND dialog = WaitForFileDialog(editor.process().Id());
-  ASSERT_NE(dialog, nullptr) << "Save after New must ask where to save";
-  CancelDialog(dialog);
-  EXPECT_EQ(ReadBytes(file), kOfficeLine + kDriversLine);
-}
 
 TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
   struct Case {
@@ -363,9 +330,12 @@ TEST(FrontsmithWindow, MenuItemsAnswerTheirMnemonics) {
   EXPECT_TRUE(editor.process().WaitForExit());
 }
 
-TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndInsertSaysSo) {
+TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndNewForgetsTheFile) {
+  TempFolder folder;
+  const std::wstring file = folder.File(L"content.lnc");
+  WriteBytes(file, kOfficeLine);
   Frontsmith editor;
-  editor.Type(kOffice);
+  Open(editor, file);
   editor.Press(kCmdDel);
   EXPECT_TRUE(editor.Labels().empty());
   EXPECT_EQ(editor.Shown(), CatalogueEntry{});
@@ -377,12 +347,20 @@ TEST(FrontsmithWindow, WithNoRecordsNothingCanBeTypedAndInsertSaysSo) {
   EXPECT_EQ(box.icon, IconKind::kError);
   editor.Press(kCmdDel);  // nothing to delete: nothing happens
   EXPECT_TRUE(NoMessageBox(editor));
-  // New starts over (after asking about the deleted record).
+  // New starts over (after asking about the deleted record) and forgets the file, so
+  // Save asks where to save instead of overwriting it.
   editor.Key('N', kCtrl);
   EXPECT_EQ(TakeMessageBox(editor, IDNO).text, L"Сохранить изменения?");
   editor.Settle();
   EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
+  EXPECT_EQ(editor.Shown(), CatalogueEntry{});
   EXPECT_FALSE(readOnly());
+  editor.Type(kDrivers);
+  editor.Key('S', kCtrl);
+  HWND dialog = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(dialog, nullptr) << "Save after New must ask where to save";
+  CancelDialog(dialog);
+  EXPECT_EQ(ReadBytes(file), kOfficeLine);
 }
 
 TEST(FrontsmithFiles, ASaveThatCannotBeWrittenLeavesTheOldFile) {

@@ -1,5 +1,7 @@
+// Driving frontsmith.exe from a test: its controls, its file dialogs, temporary folders.
 #include "frontsmith_driver.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "win32/atomic_file.h"
@@ -8,9 +10,10 @@
 namespace discfront {
 
 void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
-  auto field = [out](const std::wstring& text) {
-    *out << '"';
-    for (wchar_t ch : text) {
+  *out << "{";
+  for (const std::wstring* field : {&entry.path, &entry.title, &entry.comment, &entry.picture}) {
+    *out << " \"";
+    for (wchar_t ch : *field) {
       if (ch >= 32 && ch < 127) {
         *out << static_cast<char>(ch);
       } else {
@@ -18,16 +21,8 @@ void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
       }
     }
     *out << '"';
-  };
-  *out << "{path ";
-  field(entry.path);
-  *out << ", title ";
-  field(entry.title);
-  *out << ", comment ";
-  field(entry.comment);
-  *out << ", picture ";
-  field(entry.picture);
-  *out << "}";
+  }
+  *out << " }";
 }
 
 }  // namespace discfront
@@ -35,6 +30,7 @@ void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
 namespace frontsmith_test {
 
 using namespace uidriver;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -125,20 +121,6 @@ HWND WaitForFileDialog(DWORD processId) {
   return found;
 }
 
-HWND WaitForMessageBoxOf(DWORD processId, Milliseconds timeout) {
-  HWND found = nullptr;
-  WaitUntil([&] {
-    for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
-      if (!IsFileDialog(w) && FindChild(w, {.className = L"Button"}) != nullptr) {
-        found = w;
-        return true;
-      }
-    }
-    return false;
-  }, timeout);
-  return found;
-}
-
 void ChooseFile(HWND dialog, const std::wstring& fileName) {
   DWORD processId = 0;
   GetWindowThreadProcessId(dialog, &processId);
@@ -163,30 +145,24 @@ void CancelDialog(HWND dialog) {
 
 TempFolder::TempFolder() {
   static int serial = 0;
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  path_ = std::wstring(temp) + L"frontsmith_e2e_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-          std::to_wstring(++serial);
-  CreateDirectoryW(path_.c_str(), nullptr);
+  path_ = (fs::temp_directory_path() / (L"frontsmith_e2e_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                                        std::to_wstring(++serial))).wstring();
+  fs::create_directories(path_);
 }
 
 TempFolder::~TempFolder() {
-  for (const std::wstring& name : Files()) {
-    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW(File(name).c_str());
+  std::error_code error;
+  for (const auto& entry : fs::recursive_directory_iterator(path_, error)) {
+    SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);  // read-only files of a test
   }
-  RemoveDirectoryW(path_.c_str());
+  fs::remove_all(path_, error);
 }
 
 std::vector<std::wstring> TempFolder::Files() const {
   std::vector<std::wstring> names;
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  for (const auto& entry : fs::directory_iterator(path_)) {
+    if (entry.is_regular_file()) names.push_back(entry.path().filename().wstring());
+  }
   return names;
 }
 

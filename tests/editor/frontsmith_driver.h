@@ -12,7 +12,8 @@
 #include "uidriver/uidriver.h"
 
 namespace discfront {
-// Readable failure messages: the four fields, non-ASCII characters as code points.
+// Readable failure messages: the four fields (path, title, comment, picture), non-ASCII
+// characters as code points.
 void PrintTo(const CatalogueEntry& entry, std::ostream* out);
 }  // namespace discfront
 
@@ -65,8 +66,6 @@ class Frontsmith {
 
 // A visible Open or Save As dialog of the process, once there is one.
 HWND WaitForFileDialog(DWORD processId);
-// A visible message box (not a file dialog) of the process, once there is one.
-HWND WaitForMessageBoxOf(DWORD processId, uidriver::Milliseconds timeout = uidriver::kDefaultTimeout);
 // Types the name into the dialog and confirms it; a question whether to replace an
 // existing file is answered Yes.
 void ChooseFile(HWND dialog, const std::wstring& fileName);

@@ -2,7 +2,6 @@
 // editor wrote, lists the same titles in the same order as the editor shows them.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,40 +12,6 @@ namespace frontsmith_test {
 namespace {
 
 using namespace uidriver;
-
-// A plain 24-bit bitmap file of one colour, for the launcher's skin.
-std::string SolidBitmap(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  const int rowBytes = (width * 3 + 3) / 4 * 4;
-  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * height);
-  std::string file;
-  auto put = [&file](std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file += static_cast<char>((value >> (8 * i)) & 0xFF);
-  };
-  file += "BM";
-  put(54 + pixelBytes, 4);
-  put(0, 4);
-  put(54, 4);
-  put(40, 4);
-  put(static_cast<std::uint32_t>(width), 4);
-  put(static_cast<std::uint32_t>(height), 4);
-  put(1, 2);
-  put(24, 2);
-  put(0, 4);
-  put(pixelBytes, 4);
-  put(2835, 4);
-  put(2835, 4);
-  put(0, 4);
-  put(0, 4);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      file += static_cast<char>(b);
-      file += static_cast<char>(g);
-      file += static_cast<char>(r);
-    }
-    file.append(static_cast<std::size_t>(rowBytes - width * 3), '\0');
-  }
-  return file;
-}
 
 TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
 #ifndef FRONTSMITH_TEST_HAVE_LAUNCHER
@@ -63,11 +28,10 @@ TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
   TempFolder disc;
   ASSERT_TRUE(CopyFileW((AppFolder() + L"\\discfront.exe").c_str(), disc.File(L"discfront.exe").c_str(), FALSE));
   WriteBytes(disc.File(L"info.txt"), "Test disc\r\n");
-  const std::wstring skin = disc.path() + L"\\skin";
-  CreateDirectoryW(skin.c_str(), nullptr);
-  WriteBytes(skin + L"\\back.bmp", SolidBitmap(480, 360, 200, 200, 210));
-  for (const wchar_t* name : {L"\\button.bmp", L"\\buttonmove.bmp", L"\\buttondown.bmp"}) {
-    WriteBytes(skin + name, SolidBitmap(110, 30, 120, 140, 200));
+  // The sample disc's skins, which the build copies beside the programs.
+  CreateDirectoryW(disc.File(L"skin").c_str(), nullptr);
+  for (const wchar_t* name : {L"\\back.bmp", L"\\button.bmp", L"\\buttonmove.bmp", L"\\buttondown.bmp"}) {
+    ASSERT_TRUE(CopyFileW((AppFolder() + L"\\skin" + name).c_str(), (disc.File(L"skin") + name).c_str(), FALSE));
   }
 
   std::vector<std::wstring> editorTitles;
