@@ -122,20 +122,9 @@ HWND WaitForFileDialog(DWORD processId) {
 }
 
 void ChooseFile(HWND dialog, const std::wstring& fileName) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(dialog, &processId);
   SetText(FileNameEdit(dialog), fileName);
   PressButton(FindChild(dialog, {.className = L"Button", .id = IDOK}));
-  // Either the dialog closes, or it asks whether to replace the file.
-  WaitUntil([&] {
-    if (!IsWindow(dialog)) return true;
-    for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
-      if (w != dialog && !IsFileDialog(w) && GetWindow(w, GW_OWNER) == dialog) {
-        PressMessageBoxButton(w, IDYES);
-      }
-    }
-    return false;
-  });
+  WaitForWindowGone(dialog);
 }
 
 void CancelDialog(HWND dialog) {

@@ -66,8 +66,8 @@ class Frontsmith {
 
 // A visible Open or Save As dialog of the process, once there is one.
 HWND WaitForFileDialog(DWORD processId);
-// Types the name into the dialog and confirms it; a question whether to replace an
-// existing file is answered Yes.
+// Types the name into the dialog and confirms it (the tests save only into new files, so
+// the dialog never asks whether to replace one).
 void ChooseFile(HWND dialog, const std::wstring& fileName);
 void CancelDialog(HWND dialog);
 
@@ -78,7 +78,6 @@ class TempFolder {
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-  const std::wstring& path() const { return path_; }
   std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
   std::vector<std::wstring> Files() const;
 
