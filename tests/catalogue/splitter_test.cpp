@@ -51,31 +51,23 @@ TEST(SplitCatalogue, WorkedExampleFromFileBytes) {
   EXPECT_EQ(r.fields, expected);
 }
 
-TEST(SplitCatalogue, NoAmpersandMeansNoEntries) {
-  Recorder r;
-  const SplitResult result = SplitCatalogue(L"just a title line # $ @", r.receiver());
-  EXPECT_TRUE(result.ok());
-  EXPECT_EQ(result.records, 0);
-  EXPECT_TRUE(r.fields.empty());
-}
-
-TEST(SplitCatalogue, TextBeforeFirstAmpersandIsIgnored) {
-  Recorder r;
-  EXPECT_TRUE(SplitCatalogue(L"Menu#x$y@z&a#b$c@d", r.receiver()).ok());
-  EXPECT_EQ(r.fields, Record(0, L"a", L"b", L"c", L"d"));
-}
-
-TEST(SplitCatalogue, FourSeparatorsAloneGiveOneEmptyEntry) {
-  Recorder r;
-  EXPECT_TRUE(SplitCatalogue(L"&#$@", r.receiver()).ok());
-  EXPECT_EQ(r.fields, Record(0, L"", L"", L"", L""));
-}
-
-TEST(SplitCatalogue, SeparatorsInsideFieldsShiftTheSplit) {
-  Recorder r;
-  // "#" in the path cuts it short; the later "#" stays in the title.
-  EXPECT_TRUE(SplitCatalogue(L"&a#b#c$d@e@f", r.receiver()).ok());
-  EXPECT_EQ(r.fields, Record(0, L"a", L"b#c", L"d", L"e@f"));
+TEST(SplitCatalogue, WellFormedTexts) {
+  struct Case {
+    const wchar_t* text;
+    std::vector<Handed> fields;
+  } cases[] = {
+      {L"just a title line # $ @", {}},                                  // no "&": no entries
+      {L"Menu#x$y@z&a#b$c@d", Record(0, L"a", L"b", L"c", L"d")},        // text before the first "&"
+      {L"&#$@", Record(0, L"", L"", L"", L"")},                          // separators alone: one empty entry
+      {L"&a#b#c$d@e@f", Record(0, L"a", L"b#c", L"d", L"e@f")},          // the first "#" ends the path
+  };
+  for (const Case& c : cases) {
+    Recorder r;
+    const SplitResult result = SplitCatalogue(c.text, r.receiver());
+    EXPECT_TRUE(result.ok()) << ::testing::PrintToString(std::wstring(c.text));
+    EXPECT_EQ(result.records, static_cast<int>(c.fields.size() / 4));
+    EXPECT_EQ(r.fields, c.fields);
+  }
 }
 
 struct MalformedCase {
