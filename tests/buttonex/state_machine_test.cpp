@@ -189,14 +189,5 @@ TEST(ButtonStateMachine, ResizeRedrawsUpAndRaisesResize) {
   EXPECT_EQ(h.host.draws.back().width, 100);
 }
 
-TEST(ButtonStateMachine, UnknownEventNamesRaiseNothing) {
-  Hosted h;
-  h.model.RaiseButtonEvent("click", {});
-  h.model.RaiseButtonEvent("DblClick", {});
-  EXPECT_TRUE(h.host.events.empty());
-  h.model.RaiseButtonEvent("Click", {});
-  EXPECT_EQ(h.host.EventKinds(), std::vector<E>{E::kClick});
-}
-
 }  // namespace
 }  // namespace discfront::buttonex
