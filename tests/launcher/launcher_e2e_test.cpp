@@ -80,19 +80,6 @@ TEST(LauncherStartUp, WorksFromAFolderWithCyrillicLettersAndSpaces) {
   ExpectLoaded(disc);
 }
 
-// The sample disc as the build assembles it (build/windows/disc); the screenshot is for
-// a person to look at.
-TEST(LauncherStartUp, LoadsTheAssembledSampleDisc) {
-  const std::wstring disc = uidriver::FolderOf(uidriver::FolderOf(uidriver::OwnFolder())) + L"\\disc";
-  Process launcher = Process::Start(disc + L"\\discfront.exe", {}, uidriver::OwnFolder());
-  LauncherWindow window;
-  ASSERT_TRUE(ShowsWindow(launcher, window));
-  EXPECT_EQ(uidriver::ListBoxItems(window.list),
-            (std::vector<std::wstring>{L"Приветствие", L"Сообщение", L"Папка диска", L"О формате каталога"}));
-  EXPECT_EQ(uidriver::GetText(window.text).rfind(L"Добро пожаловать на диск-пример Korvel Discfront. ", 0), 0u);
-  uidriver::SaveScreenshot(window.main, uidriver::OwnFolder() + L"\\launcher_sample_disc.png");
-}
-
 // A faulty disc: the report names the error, its description and the file (and for a
 // catalogue fault the record), with the stop icon; after OK the launcher has ended.
 struct FaultCase {
