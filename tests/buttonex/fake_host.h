@@ -39,7 +39,7 @@ class FakeHost : public ButtonHost {
   void Draw(const DrawPlan& plan) override { draws.push_back(plan); }
   void Raise(const EventArgs& args) override { events.push_back(args); }
   void PropertyChanged(Prop p) override { changed.push_back(p); }
-  void Apply(Prop p) override { applied.push_back(p); }
+  void Apply(Prop) override {}
   void StartExitWatch() override { ++watchStarts; }
   bool UserMode() const override {
     if (userModeFails) throw std::runtime_error("no ambient");
@@ -49,7 +49,6 @@ class FakeHost : public ButtonHost {
     return {static_cast<int>(caption.size()) * 6, 13};
   }
   void ResizeTo(Size pixels) override {
-    ++resizes;
     if (model && !(pixels == model->ControlSize())) model->OnResize(pixels);
   }
 
@@ -57,7 +56,6 @@ class FakeHost : public ButtonHost {
     draws.clear();
     events.clear();
     changed.clear();
-    applied.clear();
   }
   std::vector<ButtonEvent> EventKinds() const {
     std::vector<ButtonEvent> kinds;
@@ -69,9 +67,7 @@ class FakeHost : public ButtonHost {
   std::vector<DrawPlan> draws;
   std::vector<EventArgs> events;
   std::vector<Prop> changed;
-  std::vector<Prop> applied;
   int watchStarts = 0;
-  int resizes = 0;
   bool userMode = true;
   bool userModeFails = false;
 };

@@ -62,40 +62,6 @@ TEST(Layout, CaptionPosition) {
   EXPECT_EQ(CaptionPosition(beside), (Point{39, 4}));
 }
 
-struct FrameCase {
-  int appearance;
-  int state;
-  bool cue;
-  std::vector<EdgeStep> edges;
-  bool focusRect;
-};
-
-TEST(RedrawPlan, FrameEdgesByStateAndCue) {
-  const EdgeStep mono{0x0003, 0xA00F}, raised{0x0005, 0x000F}, sunken{0x000A, 0x000F}, flat{0x0002, 0x400F};
-  const FrameCase cases[] = {
-      {1, 0, false, {sunken}, false},        {1, 0, true, {mono, flat}, true},
-      {1, 1, false, {raised}, false},        {1, 1, true, {mono, raised}, true},
-      {0, 1, false, {}, false},              {0, 1, true, {}, false},
-      {2, 1, true, {}, false},               {0, 2, false, {raised}, false},
-      {0, 2, true, {mono, raised}, true},    {1, 3, false, {}, false},
-      {1, 3, true, {}, true},                {1, 4, true, {}, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "appearance " << c.appearance << " state " << c.state << " cue " << c.cue);
-    Hosted h;
-    h.model.SetAppearance(c.appearance);
-    h.model.SetSkinUp(nullptr);  // skinned without SkinUp: flat
-    if (c.cue) h.model.OnFocus(true);
-    h.model.Redraw(c.state);
-    const DrawPlan& plan = h.host.draws.back();
-    EXPECT_FALSE(plan.skinned);
-    EXPECT_EQ(std::vector<EdgeStep>(plan.edges.begin(), plan.edges.begin() + plan.edgeCount), c.edges);
-    EXPECT_EQ(plan.focusRect, c.focusRect);
-    EXPECT_EQ(plan.focus, (Rect{4, 4, 76, 20}));
-    EXPECT_EQ(h.model.State(), c.state);
-  }
-}
-
 TEST(RedrawPlan, SkinOfEachStateAndItsFallbacks) {
   Hosted h;
   const auto up = Fake(3175, 794, "up"), over = Fake(3175, 794, "over"), down = Fake(3175, 794, "down");
@@ -135,6 +101,7 @@ TEST(RedrawPlan, SkinOfEachStateAndItsFallbacks) {
   h.model.Redraw(1);
   EXPECT_FALSE(h.host.draws.back().skinned) << "without SkinUp a skinned button is flat";
   EXPECT_EQ(h.host.draws.back().edgeCount, 0);
+  EXPECT_FALSE(h.host.draws.back().focusRect) << "and shows no focus rectangle";
 }
 
 TEST(RedrawPlan, PictureOfEachStateAndSilhouette) {

@@ -15,7 +15,7 @@ using testing::Hex;
 using testing::MakeBitmapPicture;
 using testing::SolidPicture;
 
-COLORREF Sys(int index) { return GetSysColor(index); }
+const auto Sys = GetSysColor;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
 struct EdgeCase {
@@ -38,7 +38,10 @@ TEST(ButtonPixels, FramedEdgesInEachStateWithAndWithoutCue) {
       {"down with cue", 1, 0, true, COLOR_WINDOWFRAME, COLOR_3DSHADOW, COLOR_WINDOWFRAME, true},
       {"flat at rest", 0, 1, false, -1, -1, -1, false},
       {"flat at rest with cue: no focus rectangle", 0, 1, true, -1, -1, -1, false},
+      {"over with cue", 0, 2, true, COLOR_WINDOWFRAME, COLOR_3DLIGHT, COLOR_WINDOWFRAME, true},
+      {"disabled look", 1, 3, false, -1, -1, -1, false},
       {"disabled look with cue: focus rectangle only", 1, 3, true, -1, -1, -1, true},
+      {"focus look with cue: focus rectangle only", 1, 4, true, -1, -1, -1, true},
   };
   Container c;
   ButtonEx* b = c.Add(1, 10, 10);
@@ -50,7 +53,7 @@ TEST(ButtonPixels, FramedEdgesInEachStateWithAndWithoutCue) {
     b->Props().Redraw(e.state);
     HDC dc = b->SurfaceDc();
     const int w = b->Props().ControlSize().width, h = b->Props().ControlSize().height;
-    auto expect = [](int index) { return index < 0 ? GetSysColor(COLOR_BTNFACE) : GetSysColor(index); };
+    auto expect = [](int index) { return Sys(index < 0 ? COLOR_BTNFACE : index); };
     EXPECT_EQ(Hex(GetPixel(dc, 0, 0)), Hex(expect(e.outer)));
     EXPECT_EQ(Hex(GetPixel(dc, 1, 1)), Hex(expect(e.inner)));
     EXPECT_EQ(Hex(GetPixel(dc, w - 1, h - 1)), Hex(expect(e.outerBr)));
@@ -127,9 +130,6 @@ TEST(ButtonPixels, MaskedCopyLeavesTheDestinationUnderKeyPixels) {
   win32::UniqueBitmap sourceBitmap(CreateCompatibleBitmap(screen.get(), 8, 8));
   win32::SelectGuard selDest(dest.get(), destBitmap.get());
   win32::SelectGuard selSource(source.get(), sourceBitmap.get());
-  for (int y = 0; y < 20; ++y) {
-    for (int x = 0; x < 20; ++x) SetPixel(dest.get(), x, y, RGB(x * 10, y * 10, 77));
-  }
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) SetPixel(source.get(), x, y, (x + y) % 3 == 0 ? kMagenta : RGB(1, 2, 3 + x));
   }

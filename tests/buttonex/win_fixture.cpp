@@ -5,7 +5,7 @@
 
 namespace discfront::buttonex::testing {
 
-std::string MakeBmp(int w, int h, const std::function<COLORREF(int, int)>& colour) {
+PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
   const int stride = (w * 3 + 3) & ~3;
   BITMAPFILEHEADER file{};
   BITMAPINFOHEADER info{};
@@ -30,11 +30,7 @@ std::string MakeBmp(int w, int h, const std::function<COLORREF(int, int)>& colou
     }
     bytes += line;
   }
-  return bytes;
-}
-
-PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
-  return win32::DecodePicture(MakeBmp(w, h, colour));
+  return win32::DecodePicture(bytes);
 }
 
 PictureRef SolidPicture(int w, int h, COLORREF colour) {
@@ -117,8 +113,6 @@ LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
-
-COLORREF Pixel(HDC hdc, int x, int y) { return GetPixel(hdc, x, y); }
 
 std::string Hex(COLORREF c) {
   char buf[16];

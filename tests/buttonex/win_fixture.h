@@ -13,9 +13,7 @@
 
 namespace discfront::buttonex::testing {
 
-// A 24-bit BMP file image of w x h pixels, colour(x, y) giving each COLORREF.
-std::string MakeBmp(int w, int h, const std::function<COLORREF(int, int)>& colour);
-// The same, decoded into a picture object by the system's loader.
+// A 24-bit BMP file of w x h pixels (colour(x, y) gives each), decoded by the system's loader.
 PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour);
 PictureRef SolidPicture(int w, int h, COLORREF colour);
 
@@ -41,7 +39,6 @@ class Container {
   HWND hwnd_ = nullptr;
 };
 
-COLORREF Pixel(HDC hdc, int x, int y);
 std::string Hex(COLORREF c);
 std::wstring TestDataPath(const wchar_t* name);
 

@@ -30,9 +30,6 @@ FixtureDisc::FixtureDisc(fs::path folder, bool owned) : folder_(std::move(folder
   Fill();
 }
 
-FixtureDisc::FixtureDisc(FixtureDisc&& other) noexcept
-    : folder_(std::exchange(other.folder_, fs::path())), owned_(other.owned_) {}
-
 void FixtureDisc::Fill() const {
   fs::copy_file(BuildTree() / L"launcher" / L"discfront.exe", folder_ / L"discfront.exe",
                 fs::copy_options::overwrite_existing);
@@ -41,7 +38,6 @@ void FixtureDisc::Fill() const {
 }
 
 FixtureDisc::~FixtureDisc() {
-  if (folder_.empty()) return;
   std::error_code ignored;
   if (owned_) {
     fs::remove_all(folder_, ignored);

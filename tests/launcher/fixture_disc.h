@@ -15,7 +15,6 @@ class FixtureDisc {
   explicit FixtureDisc(const std::wstring& folderName);
   // Makes the disc in an existing folder (a drive root, say) without owning the folder.
   static FixtureDisc InFolder(const std::filesystem::path& folder);
-  FixtureDisc(FixtureDisc&& other) noexcept;
   FixtureDisc(const FixtureDisc&) = delete;
   FixtureDisc& operator=(const FixtureDisc&) = delete;
   ~FixtureDisc();

@@ -34,16 +34,6 @@ TEST(LauncherCatalogue, FieldsGoToTheirArraysAndTitlesToTheListInFileOrder) {
   EXPECT_EQ(l.catalogue->entryPath[2], L"");
 }
 
-TEST(LauncherCatalogue, EntriesBeforeAFaultStayLoaded) {
-  const Loaded l = Load(L"&a#A$c@p&b#B$no picture separator&c#C$c@p");
-  EXPECT_EQ(l.result.error, ErrorNumber::kInvalidCall);
-  EXPECT_EQ(l.result.failedSlot, 1);
-  // The faulty record's title was handed over before its comment failed.
-  EXPECT_EQ(l.titles, (std::vector<std::wstring>{L"A", L"B"}));
-  EXPECT_EQ(l.catalogue->entryPath[1], L"b");
-  EXPECT_EQ(l.catalogue->entryComment[1], L"");
-}
-
 TEST(LauncherCatalogue, Slot1000IsTheLastListItem) {
   std::wstring text;
   for (int i = 0; i <= 1000; ++i) text += L"&p#t" + std::to_wstring(i) + L"$c@none";

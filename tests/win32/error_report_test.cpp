@@ -7,13 +7,8 @@ namespace {
 
 using discfront::ErrorNumber;
 
-TEST(ErrorReport, NamesNumberDescriptionFileAndRecord) {
-  const std::wstring text = FormatErrorReport({ErrorNumber::kInvalidCall, L"D:\\\\content.lnc", 3});
-  EXPECT_NE(text.find(L"Ошибка 5: Недопустимый вызов процедуры или аргумент"), std::wstring::npos);
-  EXPECT_NE(text.find(L"D:\\\\content.lnc"), std::wstring::npos);
-  EXPECT_NE(text.find(L"Запись номер 3"), std::wstring::npos);
-}
-
+// The launcher's end-to-end tests read whole reports for errors 5, 9 and 53; here every
+// numbered error, so that no two share a description.
 TEST(ErrorReport, EveryNumberedErrorHasItsOwnDescription) {
   const ErrorNumber numbers[] = {ErrorNumber::kInvalidCall, ErrorNumber::kOverflow, ErrorNumber::kSubscriptOutOfRange,
                                  ErrorNumber::kFileNotFound, ErrorNumber::kPathFileAccess};
@@ -29,7 +24,6 @@ TEST(ErrorReport, EveryNumberedErrorHasItsOwnDescription) {
 
 TEST(ErrorReport, MissingFileNamesNoRecord) {
   const std::wstring text = FormatErrorReport({ErrorNumber::kFileNotFound, L"C:\\disc\\info.txt", 0});
-  EXPECT_NE(text.find(L"Ошибка 53: Файл не найден"), std::wstring::npos);
   EXPECT_NE(text.find(L"C:\\disc\\info.txt"), std::wstring::npos);
   EXPECT_EQ(text.find(L"Запись"), std::wstring::npos);
 }
