@@ -125,4 +125,33 @@ void DrawPicture(const PictureObject& picture, HDC hdc, int x, int y, int width,
   }
 }
 
+PictureRef MakeBitmapPicture(int width, int height, const std::function<COLORREF(int x, int y)>& colourOf) {
+  // The image of a BMP file, bottom row first, rows padded to four bytes.
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * height);
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  for (int y = height - 1; y >= 0; --y) {
+    std::string row(static_cast<std::size_t>(stride), '\0');
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = colourOf(x, y);
+      row[static_cast<std::size_t>(x) * 3] = static_cast<char>(GetBValue(c));
+      row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(GetGValue(c));
+      row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(GetRValue(c));
+    }
+    bytes += row;
+  }
+  return DecodePicture(bytes);
+}
+
 }  // namespace win32

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "buttonex/picture_object.h"
@@ -15,6 +16,9 @@ using discfront::buttonex::PictureRef;
 
 // The picture of a file image, or null when the bytes are no picture the system reads.
 PictureRef DecodePicture(const std::string& bytes);
+
+// A 24-bit bitmap picture drawn in memory, pixel by pixel (for made-up skins and glyphs).
+PictureRef MakeBitmapPicture(int width, int height, const std::function<COLORREF(int x, int y)>& colourOf);
 
 // The picture of a file. Throws discfront::buttonex::ButtonExError: number 53 with
 // "Файл не найден." for a file that cannot be read, number 5 for one that is no picture.

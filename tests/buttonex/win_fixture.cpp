@@ -5,34 +5,6 @@
 
 namespace discfront::buttonex::testing {
 
-PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
-  const int stride = (w * 3 + 3) & ~3;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + stride * h;
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-  for (int row = h - 1; row >= 0; --row) {
-    std::string line(stride, '\0');
-    for (int x = 0; x < w; ++x) {
-      const COLORREF c = colour(x, row);
-      line[x * 3] = static_cast<char>(GetBValue(c));
-      line[x * 3 + 1] = static_cast<char>(GetGValue(c));
-      line[x * 3 + 2] = static_cast<char>(GetRValue(c));
-    }
-    bytes += line;
-  }
-  return win32::DecodePicture(bytes);
-}
-
 PictureRef SolidPicture(int w, int h, COLORREF colour) {
   return MakeBitmapPicture(w, h, [colour](int, int) { return colour; });
 }

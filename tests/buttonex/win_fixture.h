@@ -14,7 +14,7 @@
 namespace discfront::buttonex::testing {
 
 // A 24-bit BMP file of w x h pixels (colour(x, y) gives each), decoded by the system's loader.
-PictureRef MakeBitmapPicture(int w, int h, const std::function<COLORREF(int, int)>& colour);
+using win32::MakeBitmapPicture;
 PictureRef SolidPicture(int w, int h, COLORREF colour);
 
 // A visible top-level window that hosts buttons and records what they report.
