@@ -5,6 +5,7 @@
 
 #include "uidriver/controls.h"
 #include "uidriver/input.h"
+#include "uidriver/pixel_surface.h"
 #include "uidriver/screenshot.h"
 #include "uidriver/window_find.h"
 
@@ -20,35 +21,16 @@ bool IsIconStatic(HWND control) {
 // Renders a system icon at the given size on a plain background, in 0x00RRGGBB pixels.
 std::vector<COLORREF> RenderIcon(HICON icon, int width, int height, COLORREF background) {
   std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
-    DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    const auto* bgrx = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-      const std::uint32_t p = bgrx[i];
-      pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
+  PixelSurface surface(width, height);
+  if (!surface.valid()) return pixels;
+  RECT all{0, 0, width, height};
+  win32::UniqueBrush brush(CreateSolidBrush(background));
+  FillRect(surface.dc(), &all, brush.get());
+  DrawIconEx(surface.dc(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+  for (std::size_t i = 0; i < pixels.size(); ++i) {
+    const std::uint32_t p = surface.Pixel(i);
+    pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return pixels;
 }
 

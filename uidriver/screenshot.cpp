@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "uidriver/controls.h"
+#include "uidriver/pixel_surface.h"
 #include "uidriver/png_writer.h"
 #include "uidriver/wait.h"
 
@@ -17,37 +18,18 @@ Image CaptureScreen(const RECT& rect) {
   image.height = rect.bottom - rect.top;
   if (image.width <= 0 || image.height <= 0) return Image{};
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const auto* bgrx = static_cast<const std::uint8_t*>(bits);
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    image.rgb.resize(count * 3);
-    for (std::size_t i = 0; i < count; ++i) {
-      image.rgb[i * 3] = bgrx[i * 4 + 2];
-      image.rgb[i * 3 + 1] = bgrx[i * 4 + 1];
-      image.rgb[i * 3 + 2] = bgrx[i * 4];
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-  } else {
-    image = Image{};
+  PixelSurface surface(image.width, image.height);
+  if (!surface.valid()) return Image{};
+  win32::WindowDc screen(nullptr);
+  BitBlt(surface.dc(), 0, 0, image.width, image.height, screen.get(), rect.left, rect.top, SRCCOPY);
+  const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
+  image.rgb.resize(count * 3);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint32_t p = surface.Pixel(i);
+    image.rgb[i * 3] = static_cast<std::uint8_t>(p >> 16);
+    image.rgb[i * 3 + 1] = static_cast<std::uint8_t>(p >> 8);
+    image.rgb[i * 3 + 2] = static_cast<std::uint8_t>(p);
   }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return image;
 }
 
