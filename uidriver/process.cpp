@@ -1,6 +1,8 @@
 // Starting, watching and ending a program under test.
 #include "uidriver/process.h"
 
+#include "win32/app_folder.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -78,24 +80,8 @@ void Process::Kill(UINT exitCode) const {
   WaitForSingleObject(process_, static_cast<DWORD>(kDefaultTimeout.count()));
 }
 
-std::wstring FolderOf(const std::wstring& path) {
-  const auto slash = path.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return {};
-  // A drive root keeps its backslash: "C:\" is a folder, "C:" is not.
-  if (slash == 2 && path.size() > 1 && path[1] == L':') return path.substr(0, 3);
-  return path.substr(0, slash);
-}
+std::wstring FolderOf(const std::wstring& path) { return win32::FolderOfFile(path); }
 
-std::wstring OwnFolder() {
-  std::wstring name(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length < name.size()) {
-      name.resize(length);
-      return FolderOf(name);
-    }
-    name.resize(name.size() * 2);
-  }
-}
+std::wstring OwnFolder() { return win32::ApplicationFolder(); }
 
 }  // namespace uidriver

@@ -4,7 +4,7 @@
 
 namespace win32 {
 
-std::wstring FolderOfProgramFile(const std::wstring& programFile) {
+std::wstring FolderOfFile(const std::wstring& programFile) {
   const std::size_t slash = programFile.find_last_of(L"\\/");
   if (slash == std::wstring::npos) return std::wstring();
   std::wstring folder = programFile.substr(0, slash);
@@ -22,7 +22,7 @@ std::wstring ApplicationFolder() {
     }
     name.resize(name.size() * 2);  // long path: try again with more room
   }
-  return FolderOfProgramFile(name);
+  return FolderOfFile(name);
 }
 
 }  // namespace win32

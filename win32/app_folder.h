@@ -11,7 +11,7 @@ namespace win32 {
 // the file system accepts.
 std::wstring ApplicationFolder();
 
-// The folder part of a full program file name, by the same rule.
-std::wstring FolderOfProgramFile(const std::wstring& programFile);
+// The folder part of a full file name, by the same rule.
+std::wstring FolderOfFile(const std::wstring& programFile);
 
 }  // namespace win32

@@ -1,15 +1,15 @@
 #include "atomic_file.h"
 
+#include "app_folder.h"
 #include "handles.h"
 
 namespace win32 {
 namespace {
 
-std::wstring FolderOf(const std::wstring& fileName) {
-  const std::size_t slash = fileName.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return L".";
-  if (slash == 2 && fileName[1] == L':') return fileName.substr(0, 3);  // drive root
-  return fileName.substr(0, slash);
+// The folder the file goes in; a bare name goes in the current folder.
+std::wstring FolderOrCurrent(const std::wstring& fileName) {
+  const std::wstring folder = FolderOfFile(fileName);
+  return folder.empty() ? L"." : folder;
 }
 
 FileWriteResult Failure(DWORD error) {
@@ -37,7 +37,7 @@ FileWriteResult ReplaceFileContents(const std::wstring& fileName, std::string_vi
     if (attributes & FILE_ATTRIBUTE_READONLY) return Failure(ERROR_ACCESS_DENIED);
   }
   wchar_t temp[MAX_PATH + 1] = {};
-  if (GetTempFileNameW(FolderOf(fileName).c_str(), L"lnc", 0, temp) == 0) return Failure(GetLastError());
+  if (GetTempFileNameW(FolderOrCurrent(fileName).c_str(), L"lnc", 0, temp) == 0) return Failure(GetLastError());
   {
     UniqueHandle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD error = ERROR_SUCCESS;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/app_folder.h"
 #include "win32/handles.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
@@ -92,12 +93,6 @@ void Measure(const char* figure, HBITMAP bitmap) {
   std::printf("figure: %s = %.1f x\n", figure, equal && fast[2] > 0 ? slow / fast[2] : 0.0);
 }
 
-std::wstring OwnFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path);
-  return dir.substr(0, dir.find_last_of(L"\\/"));
-}
 
 }  // namespace
 
@@ -110,7 +105,7 @@ int main() {
   }
   win32::UniqueBitmap skin = ComplexSkin(1920, 1080);
   Measure("region_speedup_1080", skin.get());
-  const std::wstring back = OwnFolder() + L"\\back.bmp";
+  const std::wstring back = win32::ApplicationFolder() + L"\\back.bmp";
   try {
     win32::PictureRef picture = win32::LoadPictureFile(back);
     if (HBITMAP bitmap = win32::BitmapOf(*picture)) Measure("region_speedup_skin", bitmap);

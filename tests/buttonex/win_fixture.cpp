@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "win32/app_folder.h"
+
 namespace discfront::buttonex::testing {
 
 PictureRef SolidPicture(int w, int h, COLORREF colour) {
@@ -93,11 +95,7 @@ std::string Hex(COLORREF c) {
 }
 
 std::wstring TestDataPath(const wchar_t* name) {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path);
-  dir.resize(dir.find_last_of(L"\\/"));
-  return dir + L"\\data\\" + name;
+  return win32::ApplicationFolder() + L"\\data\\" + name;
 }
 
 }  // namespace discfront::buttonex::testing

@@ -16,7 +16,7 @@ TEST(ApplicationFolder, KeepsTheBackslashOnlyAtADriveRoot) {
       {L"C:\\a\\b\\c.exe", L"C:\\a\\b"},
       {L"\\\\server\\share\\discfront.exe", L"\\\\server\\share"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FolderOfProgramFile(c.programFile), c.folder) << c.programFile;
+  for (const Case& c : cases) EXPECT_EQ(FolderOfFile(c.programFile), c.folder) << c.programFile;
 }
 
 }  // namespace
