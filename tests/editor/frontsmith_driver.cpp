@@ -130,6 +130,8 @@ void ChooseFile(HWND dialog, const std::wstring& fileName) {
 void CancelDialog(HWND dialog) {
   PressButton(FindChild(dialog, {.className = L"Button", .id = IDCANCEL}));
   WaitForWindowGone(dialog);
+  // Hidden is not yet over: the dialog's own message loop ends when it is destroyed.
+  WaitUntil([&] { return !IsWindow(dialog); });
 }
 
 TempFolder::TempFolder() {
