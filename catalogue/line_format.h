@@ -5,18 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/catalogue_entry.h"
 #include "splitter.h"
 
 namespace discfront {
-
-struct CatalogueEntry {
-  std::wstring path;
-  std::wstring title;
-  std::wstring comment;
-  std::wstring picture;
-
-  bool operator==(const CatalogueEntry&) const = default;
-};
 
 std::wstring FormatCatalogueLine(std::wstring_view path, std::wstring_view title,
                                  std::wstring_view comment, std::wstring_view picture);

@@ -2,6 +2,7 @@
 // catalogue from content.lnc, both read with the shared item reader.
 #include "form1.h"
 
+#include "catalogue/catalogue_reader.h"
 #include "launcher/resource.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
@@ -17,7 +18,7 @@ constexpr int kDesignHeight = 5235;
 }  // namespace
 
 bool Form1::Create() {
-  appFolder_ = win32::ApplicationFolder();
+  disc_ = DiscFolder(win32::ApplicationFolder());
   screen_ = win32::ScreenResolution::OfScreen();
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT));
   RegisterClassOnce(kClassName, icon);
@@ -72,7 +73,7 @@ void Form1::CreateControls() {
 }
 
 void Form1::LoadDescription() {
-  const std::wstring fileName = appFolder_ + L"\\info.txt";
+  const std::wstring fileName = disc_.DescriptionFile();
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
@@ -80,18 +81,19 @@ void Form1::LoadDescription() {
 }
 
 void Form1::LoadCatalogueFile() {
-  const std::wstring fileName = appFolder_ + L"\\content.lnc";
-  std::wstring text;
-  const ErrorNumber error = win32::ReadItemText(fileName, text);
+  const std::wstring fileName = disc_.CatalogueFile();
+  std::string bytes;
+  const ErrorNumber error = win32::ReadWholeFile(fileName, bytes);
   if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
 
+  CatalogueRead read = ReadCatalogue(bytes);
+  entries_ = std::move(read.entries);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-  const SplitResult result = LoadCatalogue(text, *catalogue_, [this](std::wstring_view title) {
-    const std::wstring item(title);
-    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  });
+  for (const CatalogueEntry& entry : entries_) {
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title.c_str()));
+  }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-  if (!result.ok()) win32::EndWithErrorReport(nullptr, {result.error, fileName, result.failedSlot + 1});
+  if (!read.ok()) win32::EndWithErrorReport(nullptr, {read.split.error, fileName, read.split.failedSlot + 1});
 }
 
 void Form1::OnCommand(int id, int code) {

@@ -4,10 +4,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "launcher/launcher_catalogue.h"
+#include "catalogue/catalogue_entry.h"
+#include "catalogue/disc_folder.h"
 #include "win32/handles.h"
 #include "win32/twips.h"
 #include "win32/window.h"
@@ -36,10 +37,11 @@ class Form1 : public win32::Window<Form1> {
   void LoadCatalogueFile();
   void OnCommand(int id, int code);
 
-  std::wstring appFolder_;
+  DiscFolder disc_{L""};
   win32::ScreenResolution screen_;
   win32::UniqueFont font_;
-  std::unique_ptr<LauncherCatalogue> catalogue_ = std::make_unique<LauncherCatalogue>();
+  // Slot k is item k of the list; read once at start-up and only read afterwards.
+  std::vector<CatalogueEntry> entries_;
   HWND list_ = nullptr;       // not owned: child window
   HWND aboutProg_ = nullptr;  // not owned: child window
 };

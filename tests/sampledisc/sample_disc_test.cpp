@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/item_reader.h"
-#include "catalogue/splitter.h"
 #include "tests/sampledisc/file_bytes.h"
 
 namespace discfront {
@@ -13,28 +13,10 @@ namespace {
 
 using discfront::testing::RepoFile;
 
-struct Entry {
-  std::wstring path, title, comment, picture;
-};
-
-std::vector<Entry> ReadSampleCatalogue(SplitResult& result) {
-  std::vector<Entry> entries;
-  result = SplitCatalogue(JoinItems(RepoFile("sampledisc/disc/content.lnc")),
-                          [&](int slot, Field field, std::wstring_view text) {
-                            if (static_cast<std::size_t>(slot) >= entries.size()) entries.resize(slot + 1);
-                            Entry& e = entries[static_cast<std::size_t>(slot)];
-                            (field == Field::kPath      ? e.path
-                             : field == Field::kTitle   ? e.title
-                             : field == Field::kComment ? e.comment
-                                                        : e.picture) = text;
-                          });
-  return entries;
-}
-
 TEST(SampleDisc, CatalogueReadsWholeAndNamesOnlyFilesOfTheDisc) {
-  SplitResult result;
-  const auto entries = ReadSampleCatalogue(result);
-  ASSERT_TRUE(result.ok());
+  const CatalogueRead read = ReadCatalogue(RepoFile("sampledisc/disc/content.lnc"));
+  ASSERT_TRUE(read.ok());
+  const std::vector<CatalogueEntry>& entries = read.entries;
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].title, L"Приветствие");  // Cyrillic, read as Windows-1251
   EXPECT_EQ(entries[2].picture, L"none");

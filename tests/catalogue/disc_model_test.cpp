@@ -1,0 +1,140 @@
+// The disc model: entries read from a catalogue, a disc folder's file names, and
+// what Install does for an entry.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/disc_folder.h"
+#include "catalogue/install_plan.h"
+
+namespace discfront {
+namespace {
+
+class TableProbe final : public FileProbe {
+ public:
+  explicit TableProbe(std::map<std::wstring, PathKind> paths) : paths_(std::move(paths)) {}
+  PathKind Probe(const std::wstring& path) const override {
+    const auto it = paths_.find(path);
+    return it == paths_.end() ? PathKind::kMissing : it->second;
+  }
+
+ private:
+  std::map<std::wstring, PathKind> paths_;
+};
+
+TEST(ReadCatalogue, AFailedRecordIsKeptOnlyOnceItsTitleWasRead) {
+  struct Case {
+    const wchar_t* text;
+    ErrorNumber error;
+    std::vector<std::wstring> titles;
+  } cases[] = {
+      {L"&p#a$c@none&q#b$c@x", ErrorNumber::kNone, {L"a", L"b"}},
+      {L"&p#a$c@none&no separators", ErrorNumber::kInvalidCall, {L"a"}},  // fails at its path
+      {L"&p#a$c@none&q#b", ErrorNumber::kInvalidCall, {L"a"}},            // path read, title not
+      {L"&p#a$c@none&q#b$c", ErrorNumber::kInvalidCall, {L"a", L"b"}},    // title read, comment not
+  };
+  for (const Case& c : cases) {
+    const CatalogueRead read = ReadCatalogueText(c.text);
+    EXPECT_EQ(read.split.error, c.error) << c.text;
+    std::vector<std::wstring> titles;
+    for (const CatalogueEntry& e : read.entries) titles.push_back(e.title);
+    EXPECT_EQ(titles, c.titles) << c.text;
+  }
+  const CatalogueRead read = ReadCatalogueText(L"&p#a$c@none&q#b$c");
+  EXPECT_EQ(read.entries.back(), (CatalogueEntry{L"q", L"b", L"", L""}));
+}
+
+TEST(ReadCatalogue, DecodesFileBytesAsWindows1251) {
+  const CatalogueRead read = ReadCatalogue("&\\a.exe#\xCE\xF4\xE8\xF1$\xC4\xE0@none\r\n");
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.entries, (std::vector<CatalogueEntry>{{L"\\a.exe", L"Офис", L"Да", L"none"}}));
+}
+
+TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
+  const DiscFolder root(L"D:\\");
+  EXPECT_EQ(root.CatalogueFile(), L"D:\\\\content.lnc");
+  EXPECT_EQ(root.SkinFile(Skin::kButtonDown), L"D:\\\\skin\\buttondown.bmp");
+  const DiscFolder disc(L"C:\\Диск");
+  EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"none"}), std::nullopt);
+  EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"None"}), L"C:\\ДискNone");
+  EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"\\p.bmp"}), L"C:\\Диск\\p.bmp");
+}
+
+using Kind = InstallPlan::Kind;
+
+TEST(PlanInstall, DecidesWhatEachPathStarts) {
+  const DiscFolder disc(L"X:\\Disc one");
+  const TableProbe files({
+      {L"X:\\Disc one\\setup.exe", PathKind::kFile},
+      {L"X:\\Disc one\\My Tools\\setup.exe", PathKind::kFile},
+      {L"X:\\Disc one\\My", PathKind::kFile},  // planted decoy for the unquoted name
+      {L"X:\\Disc", PathKind::kFile},          // decoy cut from the disc folder's own blank
+      {L"X:\\Disc one\\tool.exe", PathKind::kFile},
+      {L"X:\\Disc one\\tool.exe -a", PathKind::kFolder},
+      {L"X:\\Disc one\\readme.txt", PathKind::kFile},
+      {L"X:\\Disc one\\dir", PathKind::kFolder},
+  });
+  struct Case {
+    const wchar_t* path;
+    Kind kind;
+    std::wstring fileOrSelect;
+    std::wstring arguments;
+    int show;
+  } cases[] = {
+      {L"\\setup.exe", Kind::kStart, L"X:\\Disc one\\setup.exe", L"", kShowMinimized},
+      {L"\\My Tools\\setup.exe", Kind::kStart, L"X:\\Disc one\\My Tools\\setup.exe", L"", kShowMinimized},
+      {L"\\My Tools\\setup.exe /quiet", Kind::kStart, L"X:\\Disc one\\My Tools\\setup.exe", L"/quiet",
+       kShowMinimized},
+      {L"\\tool.exe -a -b", Kind::kStart, L"X:\\Disc one\\tool.exe", L"-a -b", kShowMinimized},
+      {L"\\readme.txt", Kind::kStart, L"X:\\Disc one\\readme.txt", L"", kShowMinimized},
+      {L"\\missing.exe", Kind::kFileNotFound, L"X:\\Disc one\\missing.exe", L"", kShowMinimized},
+      {L"\\missing.exe arg", Kind::kFileNotFound, L"X:\\Disc one\\missing.exe arg", L"", kShowMinimized},
+      {L"\\dir", Kind::kFileNotFound, L"X:\\Disc one\\dir", L"", kShowMinimized},  // a folder starts nothing
+      {L"\\", Kind::kFolderWindow, L"X:\\Disc one", L"", kShowNormal},
+      {L"x", Kind::kFolderWindow, L"X:\\Disc one", L"", kShowNormal},
+      {L"\\tools/x", Kind::kFolderWindow, L"X:\\Disc one\\tools/x", L"", kShowNormal},
+      {L"\\tools/", Kind::kFileNotFound, L"X:\\Disc one\\tools/", L"", kShowMinimized},
+      {L"", Kind::kNothing, L"", L"", kShowMinimized},
+  };
+  for (const Case& c : cases) {
+    const InstallPlan plan = PlanInstall({{L"\\setup.exe", L"first", L"", L"none"}, {c.path, L"t", L"", L"none"}}, 1,
+                                         disc, files);
+    EXPECT_EQ(plan.kind, c.kind) << c.path;
+    EXPECT_EQ(plan.kind == Kind::kFolderWindow ? plan.select : plan.target.file, c.fileOrSelect) << c.path;
+    EXPECT_EQ(plan.target.arguments, c.arguments) << c.path;
+    EXPECT_EQ(plan.showState, c.show) << c.path;
+    EXPECT_EQ(plan.slot, 1);
+    EXPECT_FALSE(plan.firstEntryFallback);
+  }
+  EXPECT_EQ(FolderWindowArguments(L"X:\\Disc one\\a,b"), L"/select,\"X:\\Disc one\\a,b\"");
+}
+
+TEST(PlanInstall, NothingSelectedStartsTheFirstEntryWithoutTheFolderWindowRules) {
+  const DiscFolder root(L"D:\\");
+  const TableProbe files({{L"D:\\\\setup.exe", PathKind::kFile}, {L"D:\\", PathKind::kFolder}});
+  struct Case {
+    std::vector<CatalogueEntry> entries;
+    int selected;
+    Kind kind;
+    std::wstring file;
+  } cases[] = {
+      {{{L"\\setup.exe", L"a", L"", L""}, {L"\\", L"b", L"", L""}}, -1, Kind::kStart, L"D:\\\\setup.exe"},
+      {{{L"\\setup.exe", L"a", L"", L""}}, 1001, Kind::kStart, L"D:\\\\setup.exe"},
+      {{}, -1, Kind::kFileNotFound, L"D:\\"},                              // empty catalogue: the folder alone
+      {{{L"\\", L"a", L"", L""}}, -1, Kind::kFileNotFound, L"D:\\\\"},     // no folder window in the fallback
+  };
+  for (const Case& c : cases) {
+    const InstallPlan plan = PlanInstall(c.entries, c.selected, root, files);
+    EXPECT_EQ(plan.kind, c.kind);
+    EXPECT_EQ(plan.target.file, c.file);
+    EXPECT_EQ(plan.slot, 0);
+    EXPECT_TRUE(plan.firstEntryFallback);
+    EXPECT_EQ(plan.showState, kShowMinimized);
+  }
+}
+
+}  // namespace
+}  // namespace discfront
