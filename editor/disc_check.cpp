@@ -1,0 +1,117 @@
+#include "disc_check.h"
+
+#include <array>
+
+#include "catalogue/catalogue_reader.h"
+#include "catalogue/install_plan.h"
+#include "catalogue/line_format.h"
+
+namespace discfront::editor {
+namespace {
+
+const std::wstring& FieldOf(const CatalogueEntry& e, Field field) {
+  switch (field) {
+    case Field::kPath: return e.path;
+    case Field::kTitle: return e.title;
+    case Field::kComment: return e.comment;
+    case Field::kPicture: break;
+  }
+  return e.picture;
+}
+
+constexpr std::array<Field, 4> kFieldsInLineOrder = {Field::kPath, Field::kTitle, Field::kComment,
+                                                     Field::kPicture};
+
+}  // namespace
+
+DiscCheck::DiscCheck(std::vector<CatalogueEntry> entries, DiscFolder disc, const FileProbe& files,
+                     const PictureProbe& pictures)
+    : entries_(std::move(entries)), disc_(std::move(disc)), files_(files), pictures_(pictures) {}
+
+bool DiscCheck::Step(int records) {
+  if (!discFilesChecked_) {
+    CheckDiscFiles();
+    discFilesChecked_ = true;
+  }
+  for (int i = 0; i < records && !Finished(); ++i) CheckRecord(next_++);
+  return !Finished();
+}
+
+PictureRead DiscCheck::ReadPicture(const std::wstring& path) {
+  const auto [at, added] = pictureCache_.try_emplace(path, PictureRead::kMissing);
+  if (added) at->second = pictures_.Read(path);
+  return at->second;
+}
+
+void DiscCheck::CheckDiscFiles() {
+  auto report = [&](DiscProblem::Kind kind, std::wstring file) {
+    DiscProblem problem;
+    problem.kind = kind;
+    problem.file = std::move(file);
+    problems_.push_back(std::move(problem));
+  };
+  if (!files_.IsFile(disc_.LauncherFile())) report(DiscProblem::Kind::kLauncherMissing, disc_.LauncherFile());
+  if (!files_.IsFile(disc_.DescriptionFile())) {
+    report(DiscProblem::Kind::kDescriptionMissing, disc_.DescriptionFile());
+  }
+  for (Skin skin : DiscFolder::kSkins) {
+    const std::wstring file = disc_.SkinFile(skin);
+    switch (ReadPicture(file)) {
+      case PictureRead::kBitmap: break;
+      case PictureRead::kMissing: report(DiscProblem::Kind::kSkinMissing, file); break;
+      case PictureRead::kUnreadable:
+      case PictureRead::kOtherPicture: report(DiscProblem::Kind::kSkinNotBitmap, file); break;
+    }
+  }
+}
+
+void DiscCheck::CheckRecord(int slot) {
+  const CatalogueEntry& entry = entries_[static_cast<std::size_t>(slot)];
+  auto report = [&](DiscProblem::Kind kind) -> DiscProblem& {
+    DiscProblem& problem = problems_.emplace_back();
+    problem.kind = kind;
+    problem.slot = slot;
+    problem.title = entry.title;
+    return problem;
+  };
+
+  // The program, by the launcher's own Install rule.
+  const InstallPlan plan = PlanInstall(entries_, slot, disc_, files_);
+  if (plan.kind == InstallPlan::Kind::kFileNotFound) report(DiscProblem::Kind::kProgramNotFound).file = plan.target.file;
+
+  // The picture, as the picture window would load it.
+  if (const std::optional<std::wstring> picture = disc_.PictureFile(entry)) {
+    switch (ReadPicture(*picture)) {
+      case PictureRead::kBitmap:
+      case PictureRead::kOtherPicture: break;
+      case PictureRead::kMissing: report(DiscProblem::Kind::kPictureMissing).file = *picture; break;
+      case PictureRead::kUnreadable: report(DiscProblem::Kind::kPictureUnreadable).file = *picture; break;
+    }
+  }
+
+  // The fields, written as a save writes them and read back as both programs read them.
+  std::string bytes;
+  EncodeFailure failure;
+  if (!EncodeCatalogue({entry}, bytes, failure)) {
+    report(DiscProblem::Kind::kFieldNotSaved).field = failure.field;
+    return;
+  }
+  const CatalogueRead read = ReadCatalogue(bytes);
+  const CatalogueEntry readBack = read.entries.empty() ? CatalogueEntry{} : read.entries.front();
+  for (Field field : kFieldsInLineOrder) {
+    if (FieldOf(readBack, field) == FieldOf(entry, field)) continue;
+    DiscProblem& problem = report(DiscProblem::Kind::kFieldChanges);
+    problem.field = field;
+    problem.readBack = FieldOf(readBack, field);
+  }
+}
+
+std::vector<DiscProblem> CheckDisc(std::vector<CatalogueEntry> entries, const DiscFolder& disc,
+                                   const FileProbe& files, const PictureProbe& pictures) {
+  DiscCheck check(std::move(entries), disc, files, pictures);
+  while (check.Step(kSlotCount)) {
+  }
+  return check.Problems();
+}
+
+}  // namespace discfront::editor

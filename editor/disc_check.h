@@ -1,0 +1,94 @@
+// The disc check: the disc folder looked at as the launcher will see it, without
+// writing anything. It finds what would go wrong when the menu runs: the launcher,
+// its description or a skin missing, a skin that is no bitmap, an entry whose
+// program Install would not find, an entry whose picture the picture loader cannot
+// read, and a field that a save would not bring back as it was typed.
+//
+// The findings are plain values in record order (the disc's own files first); the
+// window only lists them. The check runs in steps so that a window can show its
+// progress and stop it between two steps.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue_entry.h"
+#include "catalogue/disc_folder.h"
+#include "catalogue/file_probe.h"
+#include "catalogue/splitter.h"
+
+namespace discfront::editor {
+
+// What the picture loader makes of a file.
+enum class PictureRead {
+  kMissing,       // no such file
+  kUnreadable,    // there is a file, but the loader reads no picture from it
+  kBitmap,        // a bitmap picture
+  kOtherPicture,  // an icon or metafile (fine for an entry, not for a skin)
+};
+
+// Asks the picture loader about a file; an interface so that the check is tested with a table.
+class PictureProbe {
+ public:
+  virtual ~PictureProbe() = default;
+  virtual PictureRead Read(const std::wstring& path) const = 0;
+};
+
+struct DiscProblem {
+  enum class Kind {
+    kLauncherMissing,     // no discfront.exe
+    kDescriptionMissing,  // no info.txt
+    kSkinMissing,         // a skin file is not there
+    kSkinNotBitmap,       // a skin file is no bitmap the loader reads
+    kProgramNotFound,     // Install would say "Файл не найден."
+    kPictureMissing,      // the picture file is not there
+    kPictureUnreadable,   // the picture file is no picture the loader reads
+    kFieldChanges,        // the field reads back otherwise after a save
+    kFieldNotSaved,       // the record cannot be saved so that this field reads back whole
+  };
+  Kind kind = Kind::kLauncherMissing;
+  int slot = -1;       // the record; -1 for the disc's own files
+  std::wstring title;  // the record's title
+  std::wstring file;   // the file concerned
+  Field field = Field::kPath;  // kFieldChanges, kFieldNotSaved
+  std::wstring readBack;       // kFieldChanges: what a reader gets back
+
+  bool operator==(const DiscProblem&) const = default;
+};
+
+class DiscCheck {
+ public:
+  // The probes must outlive the check.
+  DiscCheck(std::vector<CatalogueEntry> entries, DiscFolder disc, const FileProbe& files,
+            const PictureProbe& pictures);
+
+  // Checks the next `records` records (the first step checks the disc's own files
+  // too). False once everything has been checked.
+  bool Step(int records);
+
+  bool Finished() const { return next_ >= Total(); }
+  int Done() const { return next_; }  // records checked
+  int Total() const { return static_cast<int>(entries_.size()); }
+  const std::vector<DiscProblem>& Problems() const { return problems_; }
+
+ private:
+  void CheckDiscFiles();
+  void CheckRecord(int slot);
+  PictureRead ReadPicture(const std::wstring& path);
+
+  std::vector<CatalogueEntry> entries_;
+  DiscFolder disc_;
+  const FileProbe& files_;        // not owned
+  const PictureProbe& pictures_;  // not owned
+  std::map<std::wstring, PictureRead> pictureCache_;  // entries often share a picture
+  bool discFilesChecked_ = false;
+  int next_ = 0;
+  std::vector<DiscProblem> problems_;
+};
+
+// The whole check at once.
+std::vector<DiscProblem> CheckDisc(std::vector<CatalogueEntry> entries, const DiscFolder& disc,
+                                   const FileProbe& files, const PictureProbe& pictures);
+
+}  // namespace discfront::editor

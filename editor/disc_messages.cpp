@@ -1,0 +1,98 @@
+#include "disc_messages.h"
+
+#include <cwctype>
+
+#include "messages.h"
+
+namespace discfront::editor {
+namespace {
+
+std::wstring Quoted(std::wstring_view text) { return L"«" + std::wstring(text) + L"»"; }
+
+std::wstring RecordName(const DiscProblem& p) {
+  return L"Запись номер " + std::to_wstring(p.slot + 1) + L" " + Quoted(p.title) + L": ";
+}
+
+// "None", "NONE" and the like are file names to the launcher; only "none" means no
+// picture. The file is the disc folder followed by the field, so the field is its end.
+bool EndsLikeNone(std::wstring_view file) {
+  const std::wstring_view none = DiscFolder::kNoPicture;
+  if (file.size() < none.size()) return false;
+  file.remove_prefix(file.size() - none.size());
+  for (std::size_t i = 0; i < none.size(); ++i) {
+    if (static_cast<wchar_t>(towlower(file[i])) != none[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::wstring ProblemText(const DiscProblem& p) {
+  using Kind = DiscProblem::Kind;
+  switch (p.kind) {
+    case Kind::kLauncherMissing: return L"Нет программы меню " + Quoted(p.file) + L".";
+    case Kind::kDescriptionMissing:
+      return L"Нет описания диска " + Quoted(p.file) + L": discfront не запустится.";
+    case Kind::kSkinMissing: return L"Нет рисунка оформления " + Quoted(p.file) + L": discfront не запустится.";
+    case Kind::kSkinNotBitmap:
+      return L"Рисунок оформления " + Quoted(p.file) + L" не читается как точечный рисунок (BMP).";
+    case Kind::kProgramNotFound:
+      return RecordName(p) + L"программа не найдена: " + Quoted(p.file) + L" (discfront скажет «Файл не найден.»).";
+    case Kind::kPictureMissing: {
+      std::wstring text = RecordName(p) + L"картинка не найдена: " + Quoted(p.file) + L".";
+      if (EndsLikeNone(p.file)) text += L" Если картинки нет, пишите none строчными буквами.";
+      return text;
+    }
+    case Kind::kPictureUnreadable:
+      return RecordName(p) + L"картинка " + Quoted(p.file) + L" не читается (это не картинка или файл повреждён).";
+    case Kind::kFieldChanges:
+      return RecordName(p) + L"поле " + Quoted(FieldName(p.field)) + L" после сохранения прочитается иначе: " +
+             Quoted(p.readBack) + L".";
+    case Kind::kFieldNotSaved:
+      return RecordName(p) + L"поле " + Quoted(FieldName(p.field)) +
+             L" нельзя сохранить так, чтобы оно прочиталось как введено.";
+  }
+  return {};
+}
+
+std::wstring CheckProgressText(int done, int total) {
+  return L"Проверено записей: " + std::to_wstring(done) + L" из " + std::to_wstring(total) +
+         L". Esc — прервать.";
+}
+
+std::wstring CheckCancelledText(int done, int total) {
+  return L"Проверка прервана: проверено записей " + std::to_wstring(done) + L" из " + std::to_wstring(total) + L".";
+}
+
+std::wstring CheckFinishedText(std::size_t problems) {
+  return L"Проверка закончена. Найдено проблем: " + std::to_wstring(problems) +
+         L". Двойной щелчок по строке показывает запись.";
+}
+
+std::wstring NoLauncherMessage(std::wstring_view launcherFile) {
+  return L"В папке диска нет программы меню " + Quoted(launcherFile) +
+         L". Положите discfront.exe рядом с каталогом.";
+}
+
+std::wstring LauncherStartFailedMessage(std::wstring_view launcherFile, std::wstring_view reason) {
+  return L"Не удалось запустить " + Quoted(launcherFile) + L": " + std::wstring(reason);
+}
+
+std::wstring ReplaceAutorunQuestion(std::wstring_view autorunFile) {
+  return L"Файл " + Quoted(autorunFile) + L" уже есть. Заменить его?";
+}
+
+std::wstring DescriptionReadFailedMessage(std::wstring_view file, std::wstring_view reason) {
+  return L"Не удалось прочитать описание " + Quoted(file) + L": " + std::wstring(reason);
+}
+
+std::wstring DescriptionRefusedMessage(DescriptionRefusal refusal) {
+  if (refusal == DescriptionRefusal::kNoByte) {
+    return L"Описание не сохранено: в нём есть символы, которых нет в кодировке Windows-1251. "
+           L"Замените их и сохраните снова.";
+  }
+  return L"Описание не сохранено: двойная кавычка (\") не может стоять в тексте с запятыми, переводами строк "
+         L"или пробелами в начале, а также в самом начале текста. Замените её, например, на «ёлочки».";
+}
+
+}  // namespace discfront::editor

@@ -1,0 +1,37 @@
+// Texts of the Disc menu: the disc check's lines, and the messages of running the
+// menu, writing autorun.inf and editing the description.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "description_file.h"
+#include "disc_check.h"
+
+namespace discfront::editor {
+
+inline constexpr wchar_t kSaveCatalogueFirst[] = L"Сначала сохраните каталог.";
+inline constexpr wchar_t kCheckCaption[] = L"Проверка диска";
+inline constexpr wchar_t kNoProblems[] = L"Проблем не найдено: диск готов.";
+inline constexpr wchar_t kAutorunLabelPrompt[] =
+    L"Метка диска (её показывает Проводник рядом со значком discfront):";
+inline constexpr wchar_t kAutorunCaption[] = L"Создать autorun.inf";
+inline constexpr wchar_t kDescriptionCaption[] = L"Описание диска";
+inline constexpr wchar_t kDescriptionPrompt[] =
+    L"Текст, который discfront показывает, пока в списке ничего не выбрано:";
+
+// One line of the check's results.
+std::wstring ProblemText(const DiscProblem& problem);
+
+// The line under the progress bar.
+std::wstring CheckProgressText(int done, int total);
+std::wstring CheckCancelledText(int done, int total);
+std::wstring CheckFinishedText(std::size_t problems);
+
+std::wstring NoLauncherMessage(std::wstring_view launcherFile);
+std::wstring LauncherStartFailedMessage(std::wstring_view launcherFile, std::wstring_view reason);
+std::wstring ReplaceAutorunQuestion(std::wstring_view autorunFile);
+std::wstring DescriptionReadFailedMessage(std::wstring_view file, std::wstring_view reason);
+std::wstring DescriptionRefusedMessage(DescriptionRefusal refusal);
+
+}  // namespace discfront::editor

@@ -1,0 +1,200 @@
+// The disc check's findings on a table of files, and the bytes of the files the Disc
+// menu writes (autorun.inf, info.txt).
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "catalogue/edit_box_text.h"
+#include "catalogue/item_reader.h"
+#include "editor/autorun_file.h"
+#include "editor/description_file.h"
+#include "editor/disc_check.h"
+#include "editor/disc_messages.h"
+
+namespace discfront::editor {
+namespace {
+
+using Kind = DiscProblem::Kind;
+using namespace std::string_literals;
+using R = PictureRead;
+
+// A disc as a table: each path either a folder, a file with what the picture loader
+// makes of it, or missing.
+class TableDisc final : public FileProbe, public PictureProbe {
+ public:
+  std::map<std::wstring, PictureRead> files;
+  std::map<std::wstring, PathKind> folders;
+  mutable int pictureReads = 0;
+
+  PathKind Probe(const std::wstring& path) const override {
+    if (folders.count(path) != 0) return PathKind::kFolder;
+    return files.count(path) != 0 ? PathKind::kFile : PathKind::kMissing;
+  }
+  PictureRead Read(const std::wstring& path) const override {
+    ++pictureReads;
+    const auto it = files.find(path);
+    return it == files.end() ? R::kMissing : it->second;
+  }
+};
+
+const std::wstring kDisc = L"C:\\Мой диск";
+
+TableDisc CompleteDisc() {
+  TableDisc disc;
+  disc.files = {
+      {kDisc + L"\\discfront.exe", R::kUnreadable}, {kDisc + L"\\info.txt", R::kUnreadable},
+      {kDisc + L"\\skin\\back.bmp", R::kBitmap},     {kDisc + L"\\skin\\button.bmp", R::kBitmap},
+      {kDisc + L"\\skin\\buttonmove.bmp", R::kBitmap}, {kDisc + L"\\skin\\buttondown.bmp", R::kBitmap},
+      {kDisc + L"\\setup.exe", R::kUnreadable},      {kDisc + L"\\My Tools\\setup.exe", R::kUnreadable},
+      {kDisc + L"\\x#y.exe", R::kUnreadable},        {kDisc + L"\\pics\\office.bmp", R::kBitmap},
+      {kDisc + L"\\pics\\logo.ico", R::kOtherPicture}, {kDisc + L"\\pics\\broken.bmp", R::kUnreadable},
+  };
+  return disc;
+}
+
+// Records that are fine: a program with a picture, a path with blanks and arguments, an
+// icon for a picture, the folder-window paths, "none".
+const std::vector<CatalogueEntry> kCleanEntries = {
+    {L"\\setup.exe", L"Офис", L"Установка", L"\\pics\\office.bmp"},
+    {L"\\My Tools\\setup.exe /quiet", L"Утилиты", L"С ключом", L"\\pics\\logo.ico"},
+    {L"\\", L"Папка диска", L"Окно папки", L"\\pics\\office.bmp"},
+    {L"\\tools/x", L"Папка tools", L"Окно папки", L"none"},
+};
+
+struct Expected {
+  Kind kind;
+  int slot;
+  std::wstring file;
+};
+
+std::vector<Expected> Summary(const std::vector<DiscProblem>& problems) {
+  std::vector<Expected> summary;
+  for (const DiscProblem& p : problems) summary.push_back({p.kind, p.slot, p.file});
+  return summary;
+}
+
+void PrintTo(const Expected& e, std::ostream* out) { *out << static_cast<int>(e.kind) << "@" << e.slot; }
+bool operator==(const Expected& a, const Expected& b) {
+  return a.kind == b.kind && a.slot == b.slot && a.file == b.file;
+}
+
+TEST(DiscCheck, ACompleteDiscHasNoProblems) {
+  const TableDisc disc = CompleteDisc();
+  EXPECT_TRUE(CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc).empty());
+  EXPECT_TRUE(CheckDisc({}, DiscFolder(kDisc), disc, disc).empty());
+}
+
+TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
+  TableDisc disc = CompleteDisc();
+  disc.files.erase(kDisc + L"\\discfront.exe");
+  disc.files.erase(kDisc + L"\\info.txt");
+  disc.files.erase(kDisc + L"\\skin\\buttonmove.bmp");
+  disc.files[kDisc + L"\\skin\\back.bmp"] = R::kOtherPicture;
+  disc.folders[kDisc + L"\\setup2.exe"] = PathKind::kFolder;  // a folder is no program
+  std::vector<CatalogueEntry> entries = kCleanEntries;
+  entries.push_back({L"\\missing.exe", L"Нет программы", L"c", L"none"});          // 5
+  entries.push_back({L"\\setup.exe", L"Нет картинки", L"c", L"None"});             // 6
+  entries.push_back({L"\\setup.exe", L"Плохая картинка", L"c", L"\\pics\\broken.bmp"});  // 7
+  entries.push_back({L"\\x#y.exe", L"T", L"c", L"none"});                          // 8: "#" splits the path
+  entries.push_back({L"\\setup2.exe", L"Папка", L"c", L"\\pics\\office.bmp"});     // 9
+  entries.push_back({L"\\setup.exe", L"Иероглифы", L"中文", L"none"});              // 10
+  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
+  const std::vector<Expected> expected = {
+      {Kind::kLauncherMissing, -1, kDisc + L"\\discfront.exe"},
+      {Kind::kDescriptionMissing, -1, kDisc + L"\\info.txt"},
+      {Kind::kSkinMissing, -1, kDisc + L"\\skin\\buttonmove.bmp"},
+      {Kind::kSkinNotBitmap, -1, kDisc + L"\\skin\\back.bmp"},
+      {Kind::kProgramNotFound, 4, kDisc + L"\\missing.exe"},
+      {Kind::kPictureMissing, 5, kDisc + L"None"},
+      {Kind::kPictureUnreadable, 6, kDisc + L"\\pics\\broken.bmp"},
+      {Kind::kFieldChanges, 7, L""},
+      {Kind::kFieldChanges, 7, L""},
+      {Kind::kProgramNotFound, 8, kDisc + L"\\setup2.exe"},
+      {Kind::kFieldNotSaved, 9, L""},
+  };
+  EXPECT_EQ(Summary(problems), expected);
+  ASSERT_EQ(problems.size(), expected.size());
+  EXPECT_EQ(problems[4].title, L"Нет программы");
+  EXPECT_EQ(problems[7].field, Field::kPath);
+  EXPECT_EQ(problems[7].readBack, L"\\x");
+  EXPECT_EQ(problems[8].field, Field::kTitle);
+  EXPECT_EQ(problems[8].readBack, L"y.exe#T");
+  EXPECT_EQ(problems[10].field, Field::kComment);
+  // The lines name the record by number and title; "None" gets a hint.
+  EXPECT_EQ(ProblemText(problems[4]), L"Запись номер 5 «Нет программы»: программа не найдена: «" + kDisc +
+                                          L"\\missing.exe» (discfront скажет «Файл не найден.»).");
+  EXPECT_NE(ProblemText(problems[5]).find(L"none строчными"), std::wstring::npos);
+  EXPECT_EQ(ProblemText(problems[6]).find(L"none строчными"), std::wstring::npos);
+}
+
+TEST(DiscCheck, RunsInStepsAndReadsASharedPictureOnce) {
+  const TableDisc disc = CompleteDisc();
+  std::vector<CatalogueEntry> entries(10, kCleanEntries[0]);
+  entries[3].path = L"\\missing.exe";
+  DiscCheck check(entries, DiscFolder(kDisc), disc, disc);
+  std::vector<int> done;
+  while (check.Step(4)) done.push_back(check.Done());
+  done.push_back(check.Done());
+  EXPECT_EQ(done, (std::vector<int>{4, 8, 10}));
+  EXPECT_TRUE(check.Finished());
+  EXPECT_EQ(Summary(check.Problems()), (std::vector<Expected>{{Kind::kProgramNotFound, 3, kDisc + L"\\missing.exe"}}));
+  EXPECT_EQ(disc.pictureReads, 5);  // four skins and one picture
+}
+
+// UTF-16 little-endian of ASCII text, for comparing with the file's bytes.
+std::string Utf16(const std::string& ascii) {
+  std::string bytes;
+  for (char c : ascii) {
+    bytes += c;
+    bytes += '\0';
+  }
+  return bytes;
+}
+
+TEST(AutorunFile, IsUnicodeWithOpenIconAndTheLabel) {
+  const std::string bytes = AutorunFileBytes(L"Диск №1\r\nдва");
+  const std::string expected = "\xFF\xFE" + Utf16("[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=") +
+                               "\x14\x04\x38\x04\x41\x04\x3A\x04 \0\x16\x21"s + Utf16("1 ") +
+                               "\x34\x04\x32\x04\x30\x04"s + Utf16("\r\n");
+  EXPECT_EQ(bytes, expected);
+  struct Case {
+    const wchar_t* folder;
+    const wchar_t* label;
+  } cases[] = {{L"C:\\Диски\\Офис 2026", L"Офис 2026"}, {L"D:\\", L""}, {L"C:\\disc\\", L"disc"}, {L"disc", L"disc"}};
+  for (const Case& c : cases) EXPECT_EQ(DefaultAutorunLabel(c.folder), c.label) << c.label;
+}
+
+TEST(DescriptionFile, ReadsBackAsTypedOrIsRefused) {
+  struct Case {
+    std::wstring text;
+    const char* bytes;  // nullptr: refused
+    DescriptionRefusal refusal;
+  } cases[] = {
+      {L"", "", {}},
+      {L"Диск", "\xC4\xE8\xF1\xEA\r\n", {}},
+      {L"Say \"hi\" now", "Say \"hi\" now\r\n", {}},
+      {L"Офис, драйверы\r\nвторая строка", "\"\xCE\xF4\xE8\xF1, \xE4\xF0\xE0\xE9\xE2\xE5\xF0\xFB\r\n"
+                                           "\xE2\xF2\xEE\xF0\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0\"\r\n", {}},
+      {L"  отступ", "\"  \xEE\xF2\xF1\xF2\xF3\xEF\"\r\n", {}},
+      {L"\"hi\", you", nullptr, DescriptionRefusal::kQuote},
+      {L"\"hi\"", nullptr, DescriptionRefusal::kQuote},
+      {L"中文", nullptr, DescriptionRefusal::kNoByte},
+  };
+  for (const Case& c : cases) {
+    const DescriptionBytes encoded = EncodeDescription(c.text);
+    if (c.bytes == nullptr) {
+      EXPECT_FALSE(encoded.bytes) << testing::PrintToString(c.text);
+      EXPECT_EQ(encoded.refusal, c.refusal);
+      continue;
+    }
+    ASSERT_TRUE(encoded.bytes) << c.bytes;
+    EXPECT_EQ(*encoded.bytes, c.bytes);
+    EXPECT_EQ(EditBoxText(JoinItems(*encoded.bytes)), c.text) << c.bytes;
+  }
+  EXPECT_EQ(EditBoxText(L"a\nb\rc\r\nd"), L"a\r\nb\r\nc\r\nd");
+}
+
+}  // namespace
+}  // namespace discfront::editor
