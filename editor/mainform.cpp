@@ -183,6 +183,10 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdFileSave: OnFileSave(); return;
     case kCmdFileSaveAs: OnFileSaveAs(); return;
     case kCmdFileExit: SendMessageW(hwnd(), WM_CLOSE, 0, 0); return;
+    case kCmdDiscCheck: OnDiscCheck(); return;
+    case kCmdDiscRun: OnDiscRun(); return;
+    case kCmdDiscAutorun: OnDiscAutorun(); return;
+    case kCmdDiscDescription: OnDiscDescription(); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
     case kCmdHelpAbout:
       // The About dialog comes with its own part of the program; until then the

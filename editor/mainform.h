@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "disc_check_window.h"
 #include "record_store.h"
 #include "win32/handles.h"
 #include "win32/window.h"
@@ -36,6 +39,16 @@ class Mainform : public win32::Window<Mainform> {
   bool OnFileSave();
   bool OnFileSaveAs();
 
+  // The Disc menu (mainform_disc.cpp).
+  void OnDiscCheck();
+  void OnDiscRun();
+  void OnDiscAutorun();
+  void OnDiscDescription();
+  // The folder of the saved catalogue, or nothing (after saying so) when there is none.
+  std::optional<std::wstring> DiscFolderOrSay();
+  // Shows record `slot` as picking it in the record list does.
+  void ShowRecord(int slot);
+
   // Writes the store to the file; false (after a message) when nothing was written.
   bool SaveTo(const std::wstring& fileName);
   // Asks whether to save unsaved changes; false when the user chose to stay.
@@ -52,6 +65,7 @@ class Mainform : public win32::Window<Mainform> {
   std::wstring fileName_;  // empty until a file was opened or saved
   win32::UniqueFont font_;
   HWND lastFocus_ = nullptr;  // not owned: the control that had the keyboard
+  std::unique_ptr<DiscCheckWindow> discCheck_;  // the last check's window, open or closed
 };
 
 }  // namespace discfront::editor

@@ -15,6 +15,13 @@ HMENU CreateMainMenu() {
   AppendMenuW(element, MF_STRING, kCmdElementPaste, L"&Вставить");
   AppendMenuW(element, MF_STRING, kCmdElementDel, L"&Удалить");
 
+  HMENU disc = CreatePopupMenu();
+  AppendMenuW(disc, MF_STRING, kCmdDiscCheck, L"&Проверить диск\tF5");
+  AppendMenuW(disc, MF_STRING, kCmdDiscRun, L"&Запустить меню\tF9");
+  AppendMenuW(disc, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(disc, MF_STRING, kCmdDiscAutorun, L"Создать &autorun.inf");
+  AppendMenuW(disc, MF_STRING, kCmdDiscDescription, L"&Описание диска...");
+
   HMENU help = CreatePopupMenu();
   AppendMenuW(help, MF_STRING, kCmdHelp, L"&Помощь\tF1");
   AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&О программе");
@@ -22,6 +29,7 @@ HMENU CreateMainMenu() {
   HMENU bar = CreateMenu();
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Файл");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(element), L"&Элементы");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(disc), L"&Диск");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Справка");
   return bar;
 }
@@ -32,6 +40,8 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY | FCONTROL, 'O', kCmdFileOpen},
       {FVIRTKEY | FCONTROL, 'S', kCmdFileSave},
       {FVIRTKEY, VK_F1, kCmdHelp},
+      {FVIRTKEY, VK_F5, kCmdDiscCheck},
+      {FVIRTKEY, VK_F9, kCmdDiscRun},
   };
   return CreateAcceleratorTableW(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
 }

@@ -15,10 +15,14 @@ enum CommandId : int {
   kCmdElementDel,
   kCmdHelp,
   kCmdHelpAbout,
+  kCmdDiscCheck,
+  kCmdDiscRun,
+  kCmdDiscAutorun,
+  kCmdDiscDescription,
 };
 
 HMENU CreateMainMenu();
-// Ctrl+N, Ctrl+O, Ctrl+S and F1; the caller destroys the table.
+// Ctrl+N, Ctrl+O, Ctrl+S, F1, F5 and F9; the caller destroys the table.
 HACCEL CreateMainAccelerators();
 
 }  // namespace discfront::editor

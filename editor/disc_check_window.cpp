@@ -1,0 +1,150 @@
+#include "disc_check_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <chrono>
+
+#include "disc_messages.h"
+
+namespace discfront::editor {
+namespace {
+
+enum : int { kIdList = 100, kIdProgress, kIdStatus };
+constexpr UINT kRunSome = WM_APP + 1;
+// Each step runs this long, then lets the window's other messages through.
+constexpr auto kSliceTime = std::chrono::milliseconds(30);
+constexpr int kRecordsPerCall = 8;
+constexpr int kNoRecord = -1;
+
+}  // namespace
+
+bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, const std::wstring& discFolder,
+                           ShowRecord showRecord) {
+  if (!RegisterClassOnce(kClassName, reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)))) return false;
+  showRecord_ = std::move(showRecord);
+  check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_);
+  RECT ownerRect{};
+  GetWindowRect(owner, &ownerRect);
+  const std::wstring caption = std::wstring(kCheckCaption) + L" — " + discFolder;
+  if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, ownerRect.left + 40, ownerRect.top + 40,
+                      720, 380, owner) == nullptr) {
+    return false;
+  }
+  ShowWindow(hwnd(), SW_SHOW);
+  SetFocus(Control(kIdList));
+  PostMessageW(hwnd(), kRunSome, 0, 0);
+  return true;
+}
+
+LRESULT DiscCheckWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_SIZE: Layout(); return 0;
+    case WM_SETFOCUS: SetFocus(Control(kIdList)); return 0;
+    case kRunSome: RunSome(); return 0;
+    case WM_VKEYTOITEM:
+      if (reinterpret_cast<HWND>(lParam) == Control(kIdList)) return OnListKey(LOWORD(wParam));
+      return -1;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == kIdList && HIWORD(wParam) == LBN_DBLCLK) ShowChosen();
+      return 0;
+    default: return DefaultHandling(msg, wParam, lParam);
+  }
+}
+
+void DiscCheckWindow::OnCreate() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  auto make = [&](DWORD exStyle, const wchar_t* className, DWORD style, int id) {
+    HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return control;
+  };
+  HWND list = make(WS_EX_CLIENTEDGE, L"LISTBOX",
+                   WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
+                   kIdList);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, 4000, 0);  // long lines scroll instead of being cut
+  HWND progress = make(0, PROGRESS_CLASSW, 0, kIdProgress);
+  SendMessageW(progress, PBM_SETRANGE32, 0, std::max(check_->Total(), 1));
+  make(0, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kIdStatus);
+  SetWindowTextW(Control(kIdStatus), CheckProgressText(0, check_->Total()).c_str());
+}
+
+void DiscCheckWindow::Layout() {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  constexpr int kMargin = 8;
+  constexpr int kLine = 18;
+  const int width = client.right - 2 * kMargin;
+  const int statusTop = client.bottom - kMargin - kLine;
+  const int progressTop = statusTop - 4 - kLine;
+  MoveWindow(Control(kIdList), kMargin, kMargin, width, progressTop - 6 - kMargin, TRUE);
+  MoveWindow(Control(kIdProgress), kMargin, progressTop, width, kLine, TRUE);
+  MoveWindow(Control(kIdStatus), kMargin, statusTop, width, kLine, TRUE);
+}
+
+void DiscCheckWindow::RunSome() {
+  if (!Running()) return;
+  const auto until = std::chrono::steady_clock::now() + kSliceTime;
+  while (check_->Step(kRecordsPerCall) && std::chrono::steady_clock::now() < until) {
+  }
+  AddNewProblems();
+  SendMessageW(Control(kIdProgress), PBM_SETPOS, static_cast<WPARAM>(check_->Done()), 0);
+  if (check_->Finished()) {
+    Finish();
+    return;
+  }
+  SetWindowTextW(Control(kIdStatus), CheckProgressText(check_->Done(), check_->Total()).c_str());
+  PostMessageW(hwnd(), kRunSome, 0, 0);  // the next step after whatever else is waiting
+}
+
+void DiscCheckWindow::AddNewProblems() {
+  HWND list = Control(kIdList);
+  const std::vector<DiscProblem>& problems = check_->Problems();
+  for (; listed_ < problems.size(); ++listed_) {
+    const int item = ListBox_AddString(list, ProblemText(problems[listed_]).c_str());
+    ListBox_SetItemData(list, item, problems[listed_].slot);
+  }
+  if (ListBox_GetCurSel(list) < 0 && ListBox_GetCount(list) > 0) ListBox_SetCurSel(list, 0);
+}
+
+void DiscCheckWindow::Finish() {
+  if (check_->Problems().empty()) {
+    const int item = ListBox_AddString(Control(kIdList), kNoProblems);
+    ListBox_SetItemData(Control(kIdList), item, kNoRecord);
+  }
+  SetWindowTextW(Control(kIdStatus), CheckFinishedText(check_->Problems().size()).c_str());
+}
+
+void DiscCheckWindow::Cancel() {
+  cancelled_ = true;
+  SetWindowTextW(Control(kIdStatus), CheckCancelledText(check_->Done(), check_->Total()).c_str());
+}
+
+void DiscCheckWindow::ShowChosen() {
+  HWND list = Control(kIdList);
+  const int item = ListBox_GetCurSel(list);
+  if (item < 0) return;
+  const auto slot = static_cast<int>(ListBox_GetItemData(list, item));
+  if (slot != kNoRecord && showRecord_) showRecord_(slot);
+}
+
+LRESULT DiscCheckWindow::OnListKey(WORD key) {
+  if (key == VK_ESCAPE) {
+    if (Running()) {
+      Cancel();
+    } else {
+      PostMessageW(hwnd(), WM_CLOSE, 0, 0);  // not while the list is inside its own key handling
+    }
+    return -2;
+  }
+  if (key == VK_RETURN) {
+    ShowChosen();
+    return -2;
+  }
+  return -1;  // the list's own handling
+}
+
+}  // namespace discfront::editor

@@ -1,0 +1,117 @@
+// Mainform's Disc menu: checking the disc folder, running its menu, writing its
+// autorun.inf and editing its description. The disc folder is the folder of the
+// saved catalogue.
+#include <windowsx.h>
+
+#include "autorun_file.h"
+#include "catalogue/edit_box_text.h"
+#include "description_file.h"
+#include "disc_messages.h"
+#include "mainform.h"
+#include "mainform_layout.h"
+#include "messages.h"
+#include "program_start.h"
+#include "text_dialog.h"
+#include "win32/app_folder.h"
+#include "win32/atomic_file.h"
+#include "win32/error_report.h"
+#include "win32/file_io.h"
+#include "win32/message_box.h"
+#include "win32/system_file_probe.h"
+
+namespace discfront::editor {
+
+std::optional<std::wstring> Mainform::DiscFolderOrSay() {
+  if (fileName_.empty()) {
+    win32::ShowMessage(hwnd(), kSaveCatalogueFirst, win32::MessageIcon::kInformation);
+    return std::nullopt;
+  }
+  return win32::FolderOfFile(fileName_);
+}
+
+void Mainform::OnDiscCheck() {
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  // The records as they stand, the one being edited as its text boxes hold it.
+  ReadFields();
+  std::vector<CatalogueEntry> entries = store_.Records();
+  if (store_.CurrentIndex() >= 0) entries[static_cast<std::size_t>(store_.CurrentIndex())] = store_.Fields();
+  if (discCheck_ && discCheck_->hwnd() != nullptr) DestroyWindow(discCheck_->hwnd());
+  discCheck_ = std::make_unique<DiscCheckWindow>();
+  discCheck_->Open(hwnd(), std::move(entries), *folder, [this](int slot) { ShowRecord(slot); });
+}
+
+void Mainform::ShowRecord(int slot) {
+  if (slot < 0 || slot >= store_.Count()) return;
+  SetForegroundWindow(hwnd());
+  ReadFields();
+  const Notice notice = store_.Navigate(slot);
+  ShowStore();
+  ShowNotice(notice);
+}
+
+void Mainform::OnDiscRun() {
+  if (fileName_.empty()) {
+    DiscFolderOrSay();
+    return;
+  }
+  ReadFields();
+  if (store_.HasUnsavedChanges() && !OnFileSave()) return;
+  const std::wstring folder = win32::FolderOfFile(fileName_);
+  const std::wstring launcher = DiscFolder(folder).LauncherFile();
+  if (!win32::SystemFileProbe().IsFile(launcher)) {
+    win32::ShowMessage(hwnd(), NoLauncherMessage(launcher), win32::MessageIcon::kStop);
+    return;
+  }
+  const DWORD error = StartProgramIn(launcher, folder);
+  if (error != ERROR_SUCCESS) {
+    win32::ShowMessage(hwnd(), LauncherStartFailedMessage(launcher, win32::DescribeSystemError(error)),
+                       win32::MessageIcon::kStop);
+  }
+}
+
+void Mainform::OnDiscAutorun() {
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  const std::wstring file = DiscFolder(*folder).File(L"\\autorun.inf");
+  TextDialogOptions options{kAutorunCaption, kAutorunLabelPrompt, DefaultAutorunLabel(*folder), false, {}};
+  const std::optional<std::wstring> label = AskText(hwnd(), options);
+  if (!label) return;
+  if (win32::SystemFileProbe().Probe(file) != PathKind::kMissing &&
+      win32::ShowMessage(hwnd(), ReplaceAutorunQuestion(file), win32::MessageIcon::kQuestion, MB_YESNO) != IDYES) {
+    return;
+  }
+  const win32::FileWriteResult written = win32::ReplaceFileContents(file, AutorunFileBytes(*label));
+  if (!written.ok) win32::ShowMessage(hwnd(), SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+}
+
+void Mainform::OnDiscDescription() {
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  const std::wstring file = DiscFolder(*folder).DescriptionFile();
+  std::wstring text;
+  const ErrorNumber error = win32::ReadItemText(file, text);
+  if (error != ErrorNumber::kNone && error != ErrorNumber::kFileNotFound) {
+    win32::ShowMessage(hwnd(), DescriptionReadFailedMessage(file, win32::DescribeError(error)),
+                       win32::MessageIcon::kStop);
+    return;
+  }
+  TextDialogOptions options{kDescriptionCaption, kDescriptionPrompt, EditBoxText(text), true, {}};
+  // Saved from inside the dialog, so that text that cannot be saved stays in front of the author.
+  options.accept = [&file](HWND dialog, const std::wstring& typed) {
+    const DescriptionBytes encoded = EncodeDescription(typed);
+    if (!encoded.bytes) {
+      win32::ShowMessage(dialog, DescriptionRefusedMessage(encoded.refusal), win32::MessageIcon::kStop);
+      return false;
+    }
+    const win32::FileWriteResult written = win32::ReplaceFileContents(file, *encoded.bytes);
+    if (!written.ok) {
+      win32::ShowMessage(dialog, SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+      return false;
+    }
+    return true;
+  };
+  AskText(hwnd(), options);
+}
+
+}  // namespace discfront::editor

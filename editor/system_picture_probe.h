@@ -1,0 +1,13 @@
+// The disc check's picture question answered by the programs' own picture loader.
+#pragma once
+
+#include "disc_check.h"
+
+namespace discfront::editor {
+
+class SystemPictureProbe final : public PictureProbe {
+ public:
+  PictureRead Read(const std::wstring& path) const override;
+};
+
+}  // namespace discfront::editor

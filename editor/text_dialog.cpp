@@ -1,0 +1,127 @@
+// The dialog is built in memory (a dialog template) so that it needs no resource
+// script and takes the system's dialog font and keyboard handling.
+#include "text_dialog.h"
+
+#include <vector>
+
+namespace discfront::editor {
+namespace {
+
+constexpr int kIdText = 100;
+constexpr WORD kButtonAtom = 0x0080;
+constexpr WORD kEditAtom = 0x0081;
+constexpr WORD kStaticAtom = 0x0082;
+
+// A dialog template, written word by word.
+class DialogTemplate {
+ public:
+  DialogTemplate(const std::wstring& caption, short width, short height) {
+    AddDword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    AddDword(0);
+    countAt_ = words_.size();
+    words_.push_back(0);
+    for (short v : {short{0}, short{0}, width, height}) words_.push_back(static_cast<WORD>(v));
+    words_.push_back(0);  // no menu
+    words_.push_back(0);  // the standard dialog class
+    AddString(caption);
+    words_.push_back(8);
+    AddString(L"MS Shell Dlg");
+  }
+
+  void Add(WORD classAtom, DWORD style, short x, short y, short width, short height, int id,
+           const std::wstring& title = {}) {
+    if (words_.size() % 2 != 0) words_.push_back(0);  // items start on a DWORD boundary
+    AddDword(WS_CHILD | WS_VISIBLE | style);
+    AddDword(0);
+    for (short v : {x, y, width, height}) words_.push_back(static_cast<WORD>(v));
+    words_.push_back(static_cast<WORD>(id));
+    words_.push_back(0xFFFF);
+    words_.push_back(classAtom);
+    AddString(title);
+    words_.push_back(0);  // no creation data
+    ++words_[countAt_];
+  }
+
+  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+
+ private:
+  void AddDword(DWORD v) {
+    words_.push_back(LOWORD(v));
+    words_.push_back(HIWORD(v));
+  }
+  void AddString(const std::wstring& s) {
+    words_.insert(words_.end(), s.begin(), s.end());
+    words_.push_back(0);
+  }
+
+  std::vector<WORD> words_;
+  std::size_t countAt_ = 0;
+};
+
+struct DialogState {
+  const TextDialogOptions* options;
+  std::wstring result;
+};
+
+std::wstring ItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      const auto* state = reinterpret_cast<DialogState*>(lParam);
+      HWND edit = GetDlgItem(dialog, kIdText);
+      SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+      SetWindowTextW(edit, state->options->text.c_str());
+      SetFocus(edit);
+      SendMessageW(edit, EM_SETSEL, state->options->multiline ? static_cast<WPARAM>(-1) : 0, -1);
+      return FALSE;  // the focus was set here
+    }
+    case WM_COMMAND: {
+      auto* state = reinterpret_cast<DialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+      if (LOWORD(wParam) == IDOK) {
+        std::wstring text = ItemText(dialog, kIdText);
+        if (state->options->accept && !state->options->accept(dialog, text)) return TRUE;
+        state->result = std::move(text);
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      return FALSE;
+    }
+    default: return FALSE;
+  }
+}
+
+}  // namespace
+
+std::optional<std::wstring> AskText(HWND owner, const TextDialogOptions& options) {
+  // Sizes in dialog units.
+  const short width = options.multiline ? 300 : 260;
+  const short height = options.multiline ? 190 : 78;
+  const short editHeight = options.multiline ? 132 : 14;
+  DialogTemplate dialog(options.caption, width, height);
+  dialog.Add(kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, width - 14, 18, -1, options.prompt);
+  const DWORD editStyle = options.multiline
+                              ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
+                              : ES_AUTOHSCROLL;
+  dialog.Add(kEditAtom, WS_BORDER | WS_TABSTOP | editStyle, 7, 28, width - 14, editHeight, kIdText);
+  const short buttonTop = static_cast<short>(28 + editHeight + 8);
+  dialog.Add(kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, width - 114, buttonTop, 50, 14, IDOK, L"ОК");
+  dialog.Add(kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, width - 57, buttonTop, 50, 14, IDCANCEL, L"Отмена");
+  DialogState state{&options, {}};
+  const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, &DialogProc,
+                                                 reinterpret_cast<LPARAM>(&state));
+  if (answer != IDOK) return std::nullopt;
+  return state.result;
+}
+
+}  // namespace discfront::editor
