@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "disc_messages.h"
+#include "win32/handles.h"
 
 namespace discfront::editor {
 namespace {
@@ -29,7 +30,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   GetWindowRect(owner, &ownerRect);
   const std::wstring caption = std::wstring(kCheckCaption) + L" — " + discFolder;
   if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, ownerRect.left + 40, ownerRect.top + 40,
-                      720, 380, owner) == nullptr) {
+                      860, 380, owner) == nullptr) {
     return false;
   }
   ShowWindow(hwnd(), SW_SHOW);
@@ -62,10 +63,8 @@ void DiscCheckWindow::OnCreate() {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return control;
   };
-  HWND list = make(WS_EX_CLIENTEDGE, L"LISTBOX",
-                   WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT,
-                   kIdList);
-  SendMessageW(list, LB_SETHORIZONTALEXTENT, 4000, 0);  // long lines scroll instead of being cut
+  make(WS_EX_CLIENTEDGE, L"LISTBOX",
+       WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT, kIdList);
   HWND progress = make(0, PROGRESS_CLASSW, 0, kIdProgress);
   SendMessageW(progress, PBM_SETRANGE32, 0, std::max(check_->Total(), 1));
   make(0, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kIdStatus);
@@ -104,10 +103,23 @@ void DiscCheckWindow::AddNewProblems() {
   HWND list = Control(kIdList);
   const std::vector<DiscProblem>& problems = check_->Problems();
   for (; listed_ < problems.size(); ++listed_) {
-    const int item = ListBox_AddString(list, ProblemText(problems[listed_]).c_str());
+    const std::wstring text = ProblemText(problems[listed_]);
+    const int item = ListBox_AddString(list, text.c_str());
     ListBox_SetItemData(list, item, problems[listed_].slot);
+    WidenList(text);
   }
   if (ListBox_GetCurSel(list) < 0 && ListBox_GetCount(list) > 0) ListBox_SetCurSel(list, 0);
+}
+
+void DiscCheckWindow::WidenList(const std::wstring& line) {
+  // A long line scrolls sideways instead of being cut.
+  HWND list = Control(kIdList);
+  win32::WindowDc dc(list);
+  win32::SelectGuard font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
+  constexpr int kPadding = 8;
+  if (size.cx + kPadding > ListBox_GetHorizontalExtent(list)) ListBox_SetHorizontalExtent(list, size.cx + kPadding);
 }
 
 void DiscCheckWindow::Finish() {

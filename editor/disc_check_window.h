@@ -33,6 +33,7 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
   void Layout();
   void RunSome();
   void AddNewProblems();
+  void WidenList(const std::wstring& line);
   void Finish();
   void Cancel();
   void ShowChosen();

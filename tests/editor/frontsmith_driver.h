@@ -26,6 +26,7 @@ enum : int {
   kTxtNameSoft = 101, kTxtWay = 102, kTxtPic = 103, kTxtCom = 104,
   kCmdPaste = 105, kCmdDel = 111, kZap = 112,
   kMenuNew = 201, kMenuOpen, kMenuSave, kMenuSaveAs, kMenuExit, kMenuPaste, kMenuDel, kMenuHelp, kMenuAbout,
+  kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription,
 };
 
 constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";
