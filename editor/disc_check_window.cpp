@@ -25,6 +25,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
                            ShowRecord showRecord) {
   if (!RegisterClassOnce(kClassName, reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)))) return false;
   showRecord_ = std::move(showRecord);
+  folder_ = discFolder;
   check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_);
   RECT ownerRect{};
   GetWindowRect(owner, &ownerRect);
@@ -103,7 +104,7 @@ void DiscCheckWindow::AddNewProblems() {
   HWND list = Control(kIdList);
   const std::vector<DiscProblem>& problems = check_->Problems();
   for (; listed_ < problems.size(); ++listed_) {
-    const std::wstring text = ProblemText(problems[listed_]);
+    const std::wstring text = ProblemText(problems[listed_], folder_);
     const int item = ListBox_AddString(list, text.c_str());
     ListBox_SetItemData(list, item, problems[listed_].slot);
     WidenList(text);

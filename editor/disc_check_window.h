@@ -48,6 +48,7 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
   std::size_t listed_ = 0;            // problems already on the list
   bool cancelled_ = false;
   ShowRecord showRecord_;
+  std::wstring folder_;
 };
 
 }  // namespace discfront::editor

@@ -27,8 +27,10 @@ bool EndsLikeNone(std::wstring_view file) {
 
 }  // namespace
 
-std::wstring ProblemText(const DiscProblem& p) {
+std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolder) {
   using Kind = DiscProblem::Kind;
+  DiscProblem p = problem;
+  if (p.file.starts_with(discFolder)) p.file.erase(0, discFolder.size());
   switch (p.kind) {
     case Kind::kLauncherMissing: return L"Нет программы меню " + Quoted(p.file) + L".";
     case Kind::kDescriptionMissing:

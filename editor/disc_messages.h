@@ -20,8 +20,9 @@ inline constexpr wchar_t kDescriptionCaption[] = L"Описание диска";
 inline constexpr wchar_t kDescriptionPrompt[] =
     L"Текст, который discfront показывает, пока в списке ничего не выбрано:";
 
-// One line of the check's results.
-std::wstring ProblemText(const DiscProblem& problem);
+// One line of the check's results. Files in the disc folder are named as the catalogue
+// names them, from the folder on (the window's caption names the folder).
+std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolder);
 
 // The line under the progress bar.
 std::wstring CheckProgressText(int done, int total);

@@ -123,10 +123,12 @@ TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
   EXPECT_EQ(problems[8].readBack, L"y.exe#T");
   EXPECT_EQ(problems[10].field, Field::kComment);
   // The lines name the record by number and title; "None" gets a hint.
-  EXPECT_EQ(ProblemText(problems[4]), L"Запись номер 5 «Нет программы»: программа не найдена: «" + kDisc +
-                                          L"\\missing.exe» (discfront скажет «Файл не найден.»).");
-  EXPECT_NE(ProblemText(problems[5]).find(L"none строчными"), std::wstring::npos);
-  EXPECT_EQ(ProblemText(problems[6]).find(L"none строчными"), std::wstring::npos);
+  EXPECT_EQ(ProblemText(problems[4], kDisc),
+            L"Запись номер 5 «Нет программы»: программа не найдена: «\\missing.exe» (discfront скажет «Файл не найден.»).");
+  EXPECT_EQ(ProblemText(problems[5], kDisc),
+            L"Запись номер 6 «Нет картинки»: картинка не найдена: «None». Если картинки нет, пишите none строчными буквами.");
+  EXPECT_EQ(ProblemText(problems[6], kDisc).find(L"none строчными"), std::wstring::npos);
+  EXPECT_EQ(ProblemText(problems[2], L"D:\\"), L"Нет рисунка оформления «" + kDisc + L"\\skin\\buttonmove.bmp»: discfront не запустится.");
 }
 
 TEST(DiscCheck, RunsInStepsAndReadsASharedPictureOnce) {

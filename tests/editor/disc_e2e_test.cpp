@@ -120,20 +120,16 @@ TEST(DiscCheckWindow, ListsThePlantedProblemsAndShowsTheRecordOfADoubleClickedLi
   HWND check = WaitForWindow({.className = kCheckClass, .processId = editor.process().Id()});
   ASSERT_NE(check, nullptr);
   HWND list = FindChild(check, {.className = L"ListBox"});
-  const std::wstring d = disc.File(L"");
   const std::vector<std::wstring> expected = {
-      L"Нет программы меню «" + d + L"discfront.exe».",
-      L"Нет описания диска «" + d + L"info.txt»: discfront не запустится.",
-      L"Нет рисунка оформления «" + d + L"skin\\buttonmove.bmp»: discfront не запустится.",
-      L"Рисунок оформления «" + d + L"skin\\back.bmp» не читается как точечный рисунок (BMP).",
+      L"Нет программы меню «\\discfront.exe».",
+      L"Нет описания диска «\\info.txt»: discfront не запустится.",
+      L"Нет рисунка оформления «\\skin\\buttonmove.bmp»: discfront не запустится.",
+      L"Рисунок оформления «\\skin\\back.bmp» не читается как точечный рисунок (BMP).",
       L"Запись номер 1 «Офис$2»: поле «Название программы» после сохранения прочитается иначе: «Офис».",
       L"Запись номер 1 «Офис$2»: поле «Коментарий к программе» после сохранения прочитается иначе: «2$Установка».",
-      L"Запись номер 2 «Нет программы»: программа не найдена: «" + d +
-          L"missing.exe» (discfront скажет «Файл не найден.»).",
-      L"Запись номер 3 «Нет картинки»: картинка не найдена: «" + d.substr(0, d.size() - 1) +
-          L"None». Если картинки нет, пишите none строчными буквами.",
-      L"Запись номер 4 «Плохая картинка»: картинка «" + d +
-          L"pics\\bad.bmp» не читается (это не картинка или файл повреждён).",
+      L"Запись номер 2 «Нет программы»: программа не найдена: «\\missing.exe» (discfront скажет «Файл не найден.»).",
+      L"Запись номер 3 «Нет картинки»: картинка не найдена: «None». Если картинки нет, пишите none строчными буквами.",
+      L"Запись номер 4 «Плохая картинка»: картинка «\\pics\\bad.bmp» не читается (это не картинка или файл повреждён).",
   };
   std::vector<std::wstring> lines;
   EXPECT_TRUE(WaitUntil([&] {
