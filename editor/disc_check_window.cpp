@@ -13,10 +13,13 @@ namespace discfront::editor {
 namespace {
 
 enum : int { kIdList = 100, kIdProgress, kIdStatus };
-constexpr UINT kRunSome = WM_APP + 1;
-// Each step runs this long, then lets the window's other messages through.
+// The steps run on a timer: its message comes only when no input and no painting is
+// waiting, so keys (Esc), clicks and the progress bar's drawing always get through
+// (posted messages would come before them and starve them).
+constexpr UINT_PTR kStepTimer = 1;
+// Each step runs about this long, then lets the window's other messages through. A
+// record is the unit: one large picture alone can take tens of milliseconds to read.
 constexpr auto kSliceTime = std::chrono::milliseconds(30);
-constexpr int kRecordsPerCall = 8;
 constexpr int kNoRecord = -1;
 
 }  // namespace
@@ -36,7 +39,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   }
   ShowWindow(hwnd(), SW_SHOW);
   SetFocus(Control(kIdList));
-  PostMessageW(hwnd(), kRunSome, 0, 0);
+  SetTimer(hwnd(), kStepTimer, USER_TIMER_MINIMUM, nullptr);
   return true;
 }
 
@@ -45,7 +48,9 @@ LRESULT DiscCheckWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_SIZE: Layout(); return 0;
     case WM_SETFOCUS: SetFocus(Control(kIdList)); return 0;
-    case kRunSome: RunSome(); return 0;
+    case WM_TIMER:
+      if (wParam == kStepTimer) RunSome();
+      return 0;
     case WM_VKEYTOITEM:
       if (reinterpret_cast<HWND>(lParam) == Control(kIdList)) return OnListKey(LOWORD(wParam));
       return -1;
@@ -86,9 +91,12 @@ void DiscCheckWindow::Layout() {
 }
 
 void DiscCheckWindow::RunSome() {
-  if (!Running()) return;
+  if (!Running()) {
+    KillTimer(hwnd(), kStepTimer);
+    return;
+  }
   const auto until = std::chrono::steady_clock::now() + kSliceTime;
-  while (check_->Step(kRecordsPerCall) && std::chrono::steady_clock::now() < until) {
+  while (check_->Step(1) && std::chrono::steady_clock::now() < until) {
   }
   AddNewProblems();
   SendMessageW(Control(kIdProgress), PBM_SETPOS, static_cast<WPARAM>(check_->Done()), 0);
@@ -97,7 +105,6 @@ void DiscCheckWindow::RunSome() {
     return;
   }
   SetWindowTextW(Control(kIdStatus), CheckProgressText(check_->Done(), check_->Total()).c_str());
-  PostMessageW(hwnd(), kRunSome, 0, 0);  // the next step after whatever else is waiting
 }
 
 void DiscCheckWindow::AddNewProblems() {
@@ -124,6 +131,7 @@ void DiscCheckWindow::WidenList(const std::wstring& line) {
 }
 
 void DiscCheckWindow::Finish() {
+  KillTimer(hwnd(), kStepTimer);
   if (check_->Problems().empty()) {
     const int item = ListBox_AddString(Control(kIdList), kNoProblems);
     ListBox_SetItemData(Control(kIdList), item, kNoRecord);
@@ -132,6 +140,7 @@ void DiscCheckWindow::Finish() {
 }
 
 void DiscCheckWindow::Cancel() {
+  KillTimer(hwnd(), kStepTimer);
   cancelled_ = true;
   SetWindowTextW(Control(kIdStatus), CheckCancelledText(check_->Done(), check_->Total()).c_str());
 }

@@ -1,5 +1,5 @@
 // The disc check's results window: one line per problem, a progress bar while the
-// check runs in short steps between the window's messages, Esc to stop it (or, once
+// check runs in short steps whenever the window has nothing else to do, Esc to stop it (or, once
 // it is over, to close the window). Double-click or Enter on a record's line asks the
 // owner to show that record.
 #pragma once

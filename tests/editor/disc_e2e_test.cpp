@@ -2,7 +2,10 @@
 // planted problems, running the disc's menu, autorun.inf, and the description as the
 // launcher shows it.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -160,6 +163,65 @@ TEST(DiscCheckWindow, ListsThePlantedProblemsAndShowsTheRecordOfADoubleClickedLi
   EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(list) == std::vector<std::wstring>{L"Проблем не найдено: диск готов."}; }));
   ASSERT_TRUE(BringToFront(check));
   PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitForWindowGone(check));
+}
+
+// A 24-bit bitmap file of the given size, one colour.
+std::string BitmapFile(int width, int height) {
+  const int image = width * 3 * height;  // rows of a multiple of 4 bytes when width is
+  std::string bytes(54, '\0');
+  auto put = [&](int at, int value) {
+    for (int i = 0; i < 4; ++i) bytes[static_cast<std::size_t>(at + i)] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put(2, 54 + image);
+  put(10, 54);
+  put(14, 40);
+  put(18, width);
+  put(22, height);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  return bytes + std::string(static_cast<std::size_t>(image), '\x40');
+}
+
+TEST(DiscCheckWindow, EscStopsACheckOf1001PicturesWhileItRuns) {
+  TempFolder disc;
+  MakeDisc(disc, true, {L"setup.exe"});
+  // Each record names one of a few large pictures in a spelling of its own ("\PiCs\.\b1.bmp"),
+  // so that every record makes the picture loader read a large file and the check runs
+  // long enough to be stopped.
+  std::vector<CatalogueEntry> records;
+  for (int f = 0; records.size() < 1001; ++f) {
+    const std::wstring name = L"b" + std::to_wstring(f) + L".bmp";
+    WriteBytes(disc.File(L"pics\\" + name), BitmapFile(1400, 1000));
+    for (int spelling = 0; spelling < 16 * 13 && records.size() < 1001; ++spelling) {
+      std::wstring folder = L"pics";
+      for (int i = 0; i < 4; ++i) {
+        if ((spelling >> i) & 1) folder[static_cast<std::size_t>(i)] = towupper(folder[static_cast<std::size_t>(i)]);
+      }
+      for (int dots = spelling / 16; dots > 0; --dots) folder += L"\\.";
+      records.push_back({L"\\setup.exe", L"T" + std::to_wstring(records.size()), L"c", L"\\" + folder + L"\\" + name});
+    }
+  }
+  WriteBytes(disc.File(L"content.lnc"), CatalogueBytes(records));
+  Frontsmith editor;
+  OpenCatalogue(editor, disc.File(L"content.lnc"));
+  editor.Key(VK_F5);
+  HWND check = WaitForWindow({.className = kCheckClass, .processId = editor.process().Id()});
+  ASSERT_NE(check, nullptr);
+  HWND progress = FindChild(check, {.id = 101});
+  HWND status = FindChild(check, {.id = 102});
+  auto position = [&] { return static_cast<int>(Send(progress, PBM_GETPOS)); };
+  ASSERT_TRUE(WaitUntil([&] { return position() > 0; })) << "the progress bar does not move";
+  ASSERT_TRUE(BringToFront(check));
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return GetText(status).starts_with(L"Проверка прервана"); })) << "Esc did not stop it";
+  const int stopped = position();
+  EXPECT_LT(stopped, 1001);
+  EXPECT_FALSE(WaitUntil([&] { return position() != stopped; }, Milliseconds{500})) << "it went on after Esc";
+  EXPECT_EQ(GetText(status), L"Проверка прервана: проверено записей " + std::to_wstring(stopped) + L" из 1001.");
+  PressKey(VK_ESCAPE);  // a second Esc closes the window
   EXPECT_TRUE(WaitForWindowGone(check));
 }
 
