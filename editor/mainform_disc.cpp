@@ -51,19 +51,17 @@ void Mainform::ShowRecord(int slot) {
 }
 
 void Mainform::OnDiscRun() {
-  if (fileName_.empty()) {
-    DiscFolderOrSay();
-    return;
-  }
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  // The menu shows what is on the disc, so what the author sees must be saved there first.
   ReadFields();
   if (store_.HasUnsavedChanges() && !OnFileSave()) return;
-  const std::wstring folder = win32::FolderOfFile(fileName_);
-  const std::wstring launcher = DiscFolder(folder).LauncherFile();
+  const std::wstring launcher = DiscFolder(*folder).LauncherFile();
   if (!win32::SystemFileProbe().IsFile(launcher)) {
     win32::ShowMessage(hwnd(), NoLauncherMessage(launcher), win32::MessageIcon::kStop);
     return;
   }
-  const DWORD error = StartProgramIn(launcher, folder);
+  const DWORD error = StartProgramIn(launcher, *folder);
   if (error != ERROR_SUCCESS) {
     win32::ShowMessage(hwnd(), LauncherStartFailedMessage(launcher, win32::DescribeSystemError(error)),
                        win32::MessageIcon::kStop);
