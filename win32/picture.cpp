@@ -60,17 +60,10 @@ class OlePicture final : public PictureObject {
   std::int32_t height_ = 0;
 };
 
-// COM is needed by the decoders; the programs are single-threaded apartments.
-void EnsureCom() {
-  static const HRESULT once = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  (void)once;
-}
-
 }  // namespace
 
 PictureRef DecodePicture(const std::string& bytes) {
   if (bytes.empty()) return nullptr;
-  EnsureCom();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (memory == nullptr) return nullptr;
   void* data = GlobalLock(memory);

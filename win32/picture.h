@@ -15,6 +15,7 @@ namespace win32 {
 using discfront::PictureRef;
 
 // The picture of a file image, or null when the bytes are no picture the system reads.
+// The calling thread is in COM's single-threaded apartment (see com_apartment.h).
 PictureRef DecodePicture(const std::string& bytes);
 
 // A 24-bit bitmap picture drawn in memory, pixel by pixel (for made-up skins and glyphs).
