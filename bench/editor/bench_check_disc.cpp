@@ -15,6 +15,7 @@
 #include "editor/disc_check.h"
 #include "editor/system_picture_probe.h"
 #include "win32/atomic_file.h"
+#include "win32/com_apartment.h"
 #include "win32/picture.h"
 #include "win32/system_file_probe.h"
 
@@ -53,6 +54,7 @@ void Write(const fs::path& file, const std::string& bytes) {
 }  // namespace
 
 int main() {
+  const win32::ComApartment com;  // the picture loader needs it
   const fs::path disc = fs::temp_directory_path() / ("bench_check_disc_" + std::to_string(GetCurrentProcessId()));
   fs::create_directories(disc / "skin");
   fs::create_directories(disc / "programs");
