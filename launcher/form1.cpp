@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "launcher/resource.h"
+#include "launcher/shown_text.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
@@ -76,7 +77,7 @@ void Form1::LoadDescription() {
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
-  SetWindowTextW(aboutProg_, text.c_str());
+  SetWindowTextW(aboutProg_, AboutProgText(text).c_str());
 }
 
 void Form1::LoadCatalogueFile() {
@@ -87,7 +88,7 @@ void Form1::LoadCatalogueFile() {
 
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   const SplitResult result = LoadCatalogue(text, *catalogue_, [this](std::wstring_view title) {
-    const std::wstring item(title);
+    const std::wstring item = ListItemText(title);
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   });
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
@@ -96,6 +97,13 @@ void Form1::LoadCatalogueFile() {
 
 void Form1::OnCommand(int id, int code) {
   if (id == kCmdQuit && code == BN_CLICKED) ExitProcess(0);  // Exit ends the launcher at once
+  if (id == kList && code == LBN_SELCHANGE) ShowSelectedComment();
+}
+
+void Form1::ShowSelectedComment() {
+  const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  if (selected < 0 || selected >= kSlotCount) return;
+  SetWindowTextW(aboutProg_, AboutProgText(catalogue_->entryComment[static_cast<std::size_t>(selected)]).c_str());
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
