@@ -2,6 +2,7 @@
 // catalogue from content.lnc, both read with the shared item reader.
 #include "form1.h"
 
+#include "about/about_dialog.h"
 #include "launcher/resource.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
@@ -96,6 +97,7 @@ void Form1::LoadCatalogueFile() {
 
 void Form1::OnCommand(int id, int code) {
   if (id == kCmdQuit && code == BN_CLICKED) ExitProcess(0);  // Exit ends the launcher at once
+  if (id == kCommand1 && code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
