@@ -19,6 +19,7 @@
 #include "about/sysinfo.h"
 #include "win32/handles.h"
 #include "win32/twips.h"
+#include "win32/window.h"
 
 namespace discfront::about {
 namespace {
@@ -78,12 +79,28 @@ constexpr LabelPlace kEditorLabels[] = {
 };
 constexpr LinkPlace kEditorLinks[] = {{kIdWebLink, kWebAddress, 64, 80}};
 
-constexpr Variant kLauncherVariant{true,           kLauncherTitle, {382, 240}, {8, 16},         48,
-                                   kLauncherLabels, kLauncherLinks, 163,        {283, 175, 84, 23},
-                                   {283, 205, 84, 23}, kLauncherInfoCaption};
-constexpr Variant kEditorVariant{false,          kEditorTitle, {382, 203}, {16, 16},         32,
-                                 kEditorLabels,  kEditorLinks, 115,        {283, 144, 84, 23},
-                                 {280, 176, 83, 23}, kEditorInfoCaption};
+constexpr Variant kLauncherVariant{.launcher = true,
+                                   .title = kLauncherTitle,
+                                   .inside = {382, 240},
+                                   .icon = {8, 16},
+                                   .iconSize = 48,
+                                   .labels = kLauncherLabels,
+                                   .links = kLauncherLinks,
+                                   .lineY = 163,
+                                   .ok = {283, 175, 84, 23},
+                                   .info = {283, 205, 84, 23},
+                                   .infoCaption = kLauncherInfoCaption};
+constexpr Variant kEditorVariant{.launcher = false,
+                                 .title = kEditorTitle,
+                                 .inside = {382, 203},
+                                 .icon = {16, 16},
+                                 .iconSize = 32,
+                                 .labels = kEditorLabels,
+                                 .links = kEditorLinks,
+                                 .lineY = 115,
+                                 .ok = {283, 144, 84, 23},
+                                 .info = {280, 176, 83, 23},
+                                 .infoCaption = kEditorInfoCaption};
 
 // Font sizes in hundredths of a point.
 constexpr int kDefaultPoints = 825;
@@ -214,10 +231,9 @@ class AboutDialog {
   }
 
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, ButtonPlace place) {
-    HWND control = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, X(place.x), Y(place.y),
-                                   X(place.width), Y(place.height), hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                                   nullptr);
+    HWND control = CreateWindowExW(
+        0, className, text, WS_CHILD | WS_VISIBLE | style, X(place.x), Y(place.y), X(place.width), Y(place.height),
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
     return control;
   }
@@ -230,10 +246,10 @@ class AboutDialog {
       GetTextExtentPoint32W(dc.get(), label.text, static_cast<int>(wcslen(label.text)), &size);
     }
     const DWORD align = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
-    HWND control = CreateWindowExW(0, L"STATIC", label.text, WS_CHILD | WS_VISIBLE | align | SS_NOTIFY | SS_NOPREFIX,
-                                   X(label.x), Y(label.y), size.cx, size.cy, hwnd_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(label.id)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control =
+        CreateWindowExW(0, L"STATIC", label.text, WS_CHILD | WS_VISIBLE | align | SS_NOTIFY | SS_NOPREFIX, X(label.x),
+                        Y(label.y), size.cx, size.cy, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(label.id)),
+                        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
 
@@ -329,7 +345,7 @@ class AboutDialog {
   HWND hwnd_ = nullptr;
   win32::ScreenResolution screen_;
   std::vector<win32::UniqueFont> fonts_;
-  HFONT defaultFont_ = nullptr;             // owned by fonts_, as the three below
+  HFONT defaultFont_ = nullptr;  // owned by fonts_, as the three below
   HFONT linkFont_ = nullptr;
   HFONT linkHighlightedFont_ = nullptr;
   HFONT linkAfterBackgroundFont_ = nullptr;

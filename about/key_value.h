@@ -22,7 +22,6 @@ constexpr std::uint32_t kRegDword = 4;
 //    dropped NUL means a DWORD whose top byte is 0 gives three digits: 261 -> "&h015";
 //  - any other type leaves `value` as it was.
 // Nothing (a failure) for a value of size 0: there is no text to take.
-std::optional<std::wstring> FormatKeyValue(std::uint32_t type, std::span<const std::uint8_t> bytes,
-                                           std::wstring value);
+std::optional<std::wstring> FormatKeyValue(std::uint32_t type, std::span<const std::uint8_t> bytes, std::wstring value);
 
 }  // namespace discfront::about

@@ -59,8 +59,7 @@ void LinkLabel::Paint(HDC hdc) {
 }
 
 void LinkLabel::Notify(WORD code) {
-  SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), code),
-               reinterpret_cast<LPARAM>(hwnd()));
+  SendMessageW(GetParent(hwnd()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd()), code), reinterpret_cast<LPARAM>(hwnd()));
 }
 
 LRESULT LinkLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -13,8 +13,7 @@ std::wstring Quoted(const std::wstring& path) {
 
 }  // namespace
 
-KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name,
-                    std::wstring& value) {
+KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name, std::wstring& value) {
   const std::optional<RegistryValue> read = platform.ReadMachineValue(key, name);
   if (!read) {
     value.clear();

@@ -38,8 +38,7 @@ enum class KeyRead { kRead, kNotRead, kUnreadable };
 // Reads one value as text (see FormatKeyValue). kRead: `value` holds it. kNotRead: no
 // such key or value, `value` is emptied. kUnreadable: a value of size 0, which has no
 // text; `value` is left alone.
-KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name,
-                    std::wstring& value);
+KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name, std::wstring& value);
 
 // The command line that starts the tool (its path in quotes, since the path usually
 // holds blanks), or nothing when the tool is nowhere, which the caller reports with

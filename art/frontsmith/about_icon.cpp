@@ -10,10 +10,10 @@ namespace {
 constexpr int kSize = 32;
 
 // The sixteen standard colours, as red, green, blue.
-constexpr std::uint8_t kPalette[16][3] = {
-    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0},   {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+constexpr std::uint8_t kPalette[16][3] = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
+                                          {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
+                                          {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
+                                          {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
 enum Colour : std::uint8_t { kBlack = 0, kNavy = 4, kSilver = 7, kGrey = 8, kYellow = 11, kBlue = 12, kWhite = 15 };
 
 // The palette index at (x, y), y growing downwards, or nothing where the icon is transparent.

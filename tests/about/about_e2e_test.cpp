@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "about/about_dialog.h"
 #include "about/about_texts.h"
 #include "about/sysinfo_lookup.h"
 #include "tests/launcher/fixture_disc.h"
@@ -21,10 +22,9 @@ namespace fs = std::filesystem;
 using testing::FixtureDisc;
 using uidriver::Process;
 
-// Control ids the programs and the dialog use.
-constexpr int kCommand1 = 104;          // the launcher's About button
-constexpr int kMenuHelpAbout = 209;     // the editor's Help > About item
-constexpr int kIdSysInfo = 1001, kIdHeading = 1003, kIdWebLink = 1007, kIdMailLink = 1008;
+// Command ids of the programs (named here, so that a renumbering shows).
+constexpr int kCommand1 = 104;       // the launcher's About button
+constexpr int kMenuHelpAbout = 209;  // the editor's Help > About item
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
@@ -110,9 +110,22 @@ struct VariantCase {
 
 TEST(AboutDialog, BothVariantsOpenOverABlockedOwnerAndCloseWithEscAndEnter) {
   const VariantCase cases[] = {
-      {"launcher", StartLauncher, ShowLauncherAbout, kLauncherTitle, kLauncherHeading, kLauncherInfoCaption, {382, 240},
+      {"launcher",
+       StartLauncher,
+       ShowLauncherAbout,
+       kLauncherTitle,
+       kLauncherHeading,
+       kLauncherInfoCaption,
+       {382, 240},
        L"about_launcher.png"},
-      {"editor", StartEditor, ShowEditorAbout, kEditorTitle, kEditorHeading, kEditorInfoCaption, {382, 203}, L"about_editor.png"},
+      {"editor",
+       StartEditor,
+       ShowEditorAbout,
+       kEditorTitle,
+       kEditorHeading,
+       kEditorInfoCaption,
+       {382, 203},
+       L"about_editor.png"},
   };
   for (const VariantCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -144,7 +157,6 @@ TEST(AboutDialog, BothVariantsOpenOverABlockedOwnerAndCloseWithEscAndEnter) {
     }
   }
 }
-
 
 TEST(AboutDialog, LinksTurnRedUnderThePointerAndBlackOverTheBackground) {
   Opened launcher;
@@ -213,7 +225,8 @@ RECT Drag(HWND dialog, int dx, int dy, std::initializer_list<uidriver::MouseButt
       if (now.x != to.x || now.y != to.y) uidriver::MoveMouse(to);
       const RECT r = uidriver::ScreenRect(dialog);
       return r.left == expected->x && r.top == expected->y;
-    })) << "expected at " << expected->x << ", " << expected->y;
+    })) << "expected at "
+        << expected->x << ", " << expected->y;
   }
   for (auto button : buttons) uidriver::MouseUp(button);
   EXPECT_TRUE(uidriver::WaitUntil([&] {
@@ -267,8 +280,8 @@ class MachineValue {
  public:
   MachineValue(std::wstring key, std::wstring name) : key_(std::move(key)), name_(std::move(name)) {
     DWORD size = sizeof(saved_);
-    hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_,
-                             saved_, &size) == ERROR_SUCCESS;
+    hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, saved_,
+                             &size) == ERROR_SUCCESS;
     savedSize_ = size;
   }
   ~MachineValue() {

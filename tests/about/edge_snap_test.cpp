@@ -34,8 +34,8 @@ TEST(SnapDrag, FollowsThePointerAndSticksWithinTenPixelsOfAnEdge) {
   constexpr int kFrame = 3, kTitle = 22;
   for (const Case& c : cases) {
     EdgeFlags flags = c.before;
-    const DragGeometry drag{kPress, {c.x + kFrame + kPress.x, c.y + kTitle + kPress.y}, kFrame, kTitle,
-                            c.width, c.height, 800, 600};
+    const DragGeometry drag{
+        kPress, {c.x + kFrame + kPress.x, c.y + kTitle + kPress.y}, kFrame, kTitle, c.width, c.height, 800, 600};
     EXPECT_EQ(SnapDrag(drag, flags), c.place) << c.what;
     EXPECT_EQ(flags, c.after) << c.what;
   }

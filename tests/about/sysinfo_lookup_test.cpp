@@ -1,3 +1,5 @@
+#include "about/sysinfo_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -5,7 +7,6 @@
 
 #include "about/key_value.h"
 #include "about/link_opening.h"
-#include "about/sysinfo_lookup.h"
 
 namespace discfront::about {
 namespace {
@@ -39,7 +40,9 @@ TEST(FormatKeyValue, TextDwordAndOtherTypes) {
       {"text of an odd byte count", kRegSz, {'A', 0, 'B'}, L"", L"AB"},
       {"261: the top zero byte is dropped", kRegDword, Dword(261), L"", L"&h015"},
       {"all four bytes, no leading zeros", kRegDword, Dword(0x1A2B3C4D), L"", L"&h1A2B3C4D"},
-      {"single digits per byte", kRegDword, Dword(0x05000A0F), L"", L"&h5" L"0AF"},
+      {"single digits per byte", kRegDword, Dword(0x05000A0F), L"",
+       L"&h5"
+       L"0AF"},
       {"zero", kRegDword, Dword(0), L"", L"&h000"},
       {"a DWORD appends to what was there", kRegDword, Dword(261), L"x", L"&hx015"},
       {"another type keeps what was there", kRegBinary, {1, 2, 3}, L"was", L"was"},
@@ -85,15 +88,27 @@ TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
        {system},
        L"\"D:\\tools\\info.exe\"",
        1},
-      {"a quoted PATH is not quoted again", {{path, {kRegSz, Utf16(L"\"D:\\a b\\i.exe\"", false)}}}, {},
-       L"\"D:\\a b\\i.exe\"", 1},
+      {"a quoted PATH is not quoted again",
+       {{path, {kRegSz, Utf16(L"\"D:\\a b\\i.exe\"", false)}}},
+       {},
+       L"\"D:\\a b\\i.exe\"",
+       1},
       {"PATH of another type is found but empty: the start fails", {{path, {3, {1, 2}}}}, {system}, L"", 1},
-      {"the tools folder with MSINFO32.EXE", {{location, {kRegSz, Utf16(folder, true)}}}, {inFolder, system},
-       L"\"" + inFolder + L"\"", 2},
-      {"the tools folder without the file: the system folder", {{location, {kRegSz, Utf16(folder, true)}}},
-       {system}, L"\"" + system + L"\"", 2},
-      {"an unreadable PATH counts as none", {{path, {kRegSz, {}}}, {location, {kRegSz, Utf16(folder, false)}}},
-       {inFolder}, L"\"" + inFolder + L"\"", 2},
+      {"the tools folder with MSINFO32.EXE",
+       {{location, {kRegSz, Utf16(folder, true)}}},
+       {inFolder, system},
+       L"\"" + inFolder + L"\"",
+       2},
+      {"the tools folder without the file: the system folder",
+       {{location, {kRegSz, Utf16(folder, true)}}},
+       {system},
+       L"\"" + system + L"\"",
+       2},
+      {"an unreadable PATH counts as none",
+       {{path, {kRegSz, {}}}, {location, {kRegSz, Utf16(folder, false)}}},
+       {inFolder},
+       L"\"" + inFolder + L"\"",
+       2},
       {"nothing anywhere", {{location, {kRegSz, Utf16(folder, true)}}}, {}, std::nullopt, 2},
   };
   for (const Case& c : cases) {
@@ -107,8 +122,7 @@ TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
 
 TEST(LinkOpening, WebOpensItsTextFromCAndMailAddsTheSubjectUnescaped) {
   EXPECT_EQ(WebLinkOpening(L"http://a.example/x y"), (ShellOpening{L"http://a.example/x y", L"c:\\"}));
-  EXPECT_EQ(MailLinkOpening(L"me@a.example"),
-            (ShellOpening{L"mailto:me@a.example?Subject=По поводу программы", L""}));
+  EXPECT_EQ(MailLinkOpening(L"me@a.example"), (ShellOpening{L"mailto:me@a.example?Subject=По поводу программы", L""}));
 }
 
 }  // namespace
