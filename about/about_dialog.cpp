@@ -28,15 +28,13 @@ constexpr COLORREF kLinkRest = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlighted = RGB(255, 0, 0);
 constexpr POINT kInsidePlace = {156, 129};  // the inside area's designed place on the screen
 
-enum class FontRole { kDefault, kLauncherHeading, kEditorHeading };
-
 // A label at its designed place; a width of 0 means sized to its text. A label of
 // fixed size either wraps its text or shows one line, cut at its edge.
 struct LabelPlace {
   int id;
   const wchar_t* text;
   int x, y, width, height;
-  FontRole font;
+  bool heading;  // the variant's bold title font, else the dialog's default font
   bool wraps = false;
 };
 
@@ -64,18 +62,18 @@ struct Variant {
 };
 
 constexpr LabelPlace kLauncherLabels[] = {
-    {kIdHeading, kLauncherHeading, 64, 24, 0, 0, FontRole::kLauncherHeading},
-    {kIdLine2, kAuthorLine, 64, 64, 0, 0, FontRole::kDefault},
-    {kIdLine3, kDateLine, 64, 88, 0, 0, FontRole::kDefault},
-    {kIdDisclaimer, kDisclaimer, 8, 168, 268, 69, FontRole::kDefault, true},
+    {kIdHeading, kLauncherHeading, 64, 24, 0, 0, true},
+    {kIdLine2, kAuthorLine, 64, 64, 0, 0, false},
+    {kIdLine3, kDateLine, 64, 88, 0, 0, false},
+    {kIdDisclaimer, kDisclaimer, 8, 168, 268, 69, false, true},
 };
 constexpr LinkPlace kLauncherLinks[] = {{kIdWebLink, kWebAddress, 64, 112}, {kIdMailLink, kMailAddress, 64, 136}};
 
 constexpr LabelPlace kEditorLabels[] = {
-    {kIdHeading, kEditorHeading, 70, 16, 281, 20, FontRole::kEditorHeading},
-    {kIdLine2, kEditorVersion, 70, 52, 0, 0, FontRole::kDefault},
-    {kIdLine3, kMakerLine, 184, 52, 0, 0, FontRole::kDefault},
-    {kIdDisclaimer, kDisclaimer, 8, 128, 268, 69, FontRole::kDefault, true},
+    {kIdHeading, kEditorHeading, 70, 16, 281, 20, true},
+    {kIdLine2, kEditorVersion, 70, 52, 0, 0, false},
+    {kIdLine3, kMakerLine, 184, 52, 0, 0, false},
+    {kIdDisclaimer, kDisclaimer, 8, 128, 268, 69, false, true},
 };
 constexpr LinkPlace kEditorLinks[] = {{kIdWebLink, kWebAddress, 64, 80}};
 
@@ -104,6 +102,8 @@ constexpr Variant kEditorVariant{.launcher = false,
 
 // Font sizes in hundredths of a point.
 constexpr int kDefaultPoints = 825;
+constexpr int kLauncherHeadingPoints = 1800;
+constexpr int kEditorHeadingPoints = 1200;
 constexpr int kLinkPoints = 975;
 constexpr int kEditorLinkHighlighted = 1200;
 constexpr int kEditorLinkAfterBackground = 1000;
@@ -192,8 +192,7 @@ class AboutDialog {
     PlaceWindow();
 
     defaultFont_ = MakeFont(kDefaultPoints, FW_NORMAL);
-    const HFONT launcherHeading = MakeFont(1800, FW_BOLD);
-    const HFONT editorHeading = MakeFont(1200, FW_BOLD);
+    const HFONT heading = MakeFont(variant_.launcher ? kLauncherHeadingPoints : kEditorHeadingPoints, FW_BOLD);
     linkFont_ = MakeFont(kLinkPoints, FW_NORMAL);
     linkHighlightedFont_ = variant_.launcher ? linkFont_ : MakeFont(kEditorLinkHighlighted, FW_NORMAL);
     linkAfterBackgroundFont_ = variant_.launcher ? linkFont_ : MakeFont(kEditorLinkAfterBackground, FW_NORMAL);
@@ -206,10 +205,7 @@ class AboutDialog {
     AddControl(L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, kIdIcon,
                {variant_.icon.x, variant_.icon.y, variant_.iconSize, variant_.iconSize});
     for (const LabelPlace& label : variant_.labels) {
-      const HFONT font = label.font == FontRole::kLauncherHeading ? launcherHeading
-                         : label.font == FontRole::kEditorHeading ? editorHeading
-                                                                  : defaultFont_;
-      AddLabel(label, font);
+      AddLabel(label, label.heading ? heading : defaultFont_);
     }
     for (const LinkPlace& place : variant_.links) {
       auto link = std::make_unique<LinkLabel>();
