@@ -2,6 +2,7 @@
 // catalogue from content.lnc, both read with the shared item reader.
 #include "form1.h"
 
+#include "about/about_dialog.h"
 #include "catalogue/catalogue_reader.h"
 #include "launcher/resource.h"
 #include "launcher/shown_text.h"
@@ -100,6 +101,7 @@ void Form1::LoadCatalogueFile() {
 void Form1::OnCommand(int id, int code) {
   if (id == kCmdQuit && code == BN_CLICKED) ExitProcess(0);  // Exit ends the launcher at once
   if (id == kList && code == LBN_SELCHANGE) ShowSelectedComment();
+  if (id == kCommand1 && code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
 }
 
 void Form1::ShowSelectedComment() {
