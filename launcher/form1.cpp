@@ -2,8 +2,10 @@
 // catalogue from content.lnc, both read with the shared item reader.
 #include "form1.h"
 
+#include "about/about_dialog.h"
 #include "catalogue/catalogue_reader.h"
 #include "launcher/resource.h"
+#include "launcher/shown_text.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
@@ -77,7 +79,7 @@ void Form1::LoadDescription() {
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
-  SetWindowTextW(aboutProg_, text.c_str());
+  SetWindowTextW(aboutProg_, AboutProgText(text).c_str());
 }
 
 void Form1::LoadCatalogueFile() {
@@ -90,7 +92,7 @@ void Form1::LoadCatalogueFile() {
   entries_ = std::move(read.entries);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   for (const CatalogueEntry& entry : entries_) {
-    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title.c_str()));
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListItemText(entry.title).c_str()));
   }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) win32::EndWithErrorReport(nullptr, {read.split.error, fileName, read.split.failedSlot + 1});
@@ -98,6 +100,14 @@ void Form1::LoadCatalogueFile() {
 
 void Form1::OnCommand(int id, int code) {
   if (id == kCmdQuit && code == BN_CLICKED) ExitProcess(0);  // Exit ends the launcher at once
+  if (id == kList && code == LBN_SELCHANGE) ShowSelectedComment();
+  if (id == kCommand1 && code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
+}
+
+void Form1::ShowSelectedComment() {
+  const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  if (selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return;
+  SetWindowTextW(aboutProg_, AboutProgText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

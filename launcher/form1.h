@@ -36,6 +36,8 @@ class Form1 : public win32::Window<Form1> {
   void LoadDescription();
   void LoadCatalogueFile();
   void OnCommand(int id, int code);
+  // The selected entry's comment replaces the description.
+  void ShowSelectedComment();
 
   DiscFolder disc_{L""};
   win32::ScreenResolution screen_;

@@ -35,6 +35,9 @@ needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq s
 needs findutils find
 needs grep grep
 needs dash sh
+needs clang clang clang++                         # the fuzz targets
+# libFuzzer's runtime (-fsanitize=fuzzer) is only a recommendation of clang's, so it is named.
+{ have clang && [ -f "$(clang --print-runtime-dir)/libclang_rt.fuzzer-x86_64.a" ]; } || need+=(libclang-rt-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -d /usr/src/googletest/googletest ] || need+=(googletest)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)

@@ -1,5 +1,5 @@
 // Reading catalogues natively: item reading, decoding and splitting into entries,
-// from the file's bytes, as both programs read them.
+// from the file's bytes.
 //   catalogue_read_MBps     - throughput on a 1001-record catalogue with long comments
 //   catalogue_scaling_ratio - cost per byte at 10 MB divided by cost per byte at 100 KB
 #include <benchmark/benchmark.h>
@@ -8,9 +8,9 @@
 #include <string>
 
 #include "bench/figure_reporter.h"
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/cp1251.h"
 #include "catalogue/line_format.h"
-#include "catalogue/catalogue_reader.h"
 
 namespace discfront::bench {
 namespace {
@@ -36,7 +36,7 @@ std::string MakeCatalogue(std::size_t targetBytes) {
   return bytes;
 }
 
-void TimeRead(benchmark::State& state, const std::string& bytes) {
+void ReadWhole(benchmark::State& state, const std::string& bytes) {
   for (auto _ : state) {
     const CatalogueRead read = ReadCatalogue(bytes);
     if (!read.ok() || read.entries.size() != kSlotCount) state.SkipWithError("catalogue did not read whole");
@@ -58,9 +58,9 @@ const std::string& Catalogue10M() {
   return bytes;
 }
 
-void BM_Read1001LongComments(benchmark::State& state) { TimeRead(state, Catalogue1001()); }
-void BM_Read100K(benchmark::State& state) { TimeRead(state, Catalogue100K()); }
-void BM_Read10M(benchmark::State& state) { TimeRead(state, Catalogue10M()); }
+void BM_Read1001LongComments(benchmark::State& state) { ReadWhole(state, Catalogue1001()); }
+void BM_Read100K(benchmark::State& state) { ReadWhole(state, Catalogue100K()); }
+void BM_Read10M(benchmark::State& state) { ReadWhole(state, Catalogue10M()); }
 
 BENCHMARK(BM_Read1001LongComments)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Read100K)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -20,9 +20,9 @@ TEST(SampleDisc, CatalogueReadsWholeAndNamesOnlyFilesOfTheDisc) {
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[0].title, L"Приветствие");  // Cyrillic, read as Windows-1251
   EXPECT_EQ(entries[2].picture, L"none");
-  // The one comment written with a comma reads back without it.
-  EXPECT_NE(RepoFile("sampledisc/disc/content.lnc").find(','), std::string::npos);
-  EXPECT_NE(entries[3].comment.find(L"стоита на экране"), std::wstring::npos);
+  // The quoted line keeps its comma and line break.
+  EXPECT_NE(entries[3].comment.find(L"Запятые, переводы строк"), std::wstring::npos);
+  EXPECT_NE(entries[3].comment.find(L"сохраняются:\r\nредактор"), std::wstring::npos);
 
   // Every picture named is on the disc.
   const std::filesystem::path disc = std::filesystem::path(DISCFRONT_SOURCE_DIR) / "sampledisc";
