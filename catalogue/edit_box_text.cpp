@@ -2,7 +2,7 @@
 
 namespace discfront {
 
-std::wstring EditBoxText(std::wstring_view text) {
+std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBreak) {
   std::wstring shown;
   shown.reserve(text.size() + text.size() / 16);
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -12,7 +12,7 @@ std::wstring EditBoxText(std::wstring_view text) {
       continue;
     }
     if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    shown += L"\r\n";
+    shown += lineBreak;
   }
   return shown;
 }

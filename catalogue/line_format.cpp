@@ -12,10 +12,10 @@ namespace {
 
 constexpr std::wstring_view kBreaks = L",\r\n";  // what ends an unquoted item
 
-bool NeedsQuotes(std::wstring_view path, std::wstring_view title, std::wstring_view comment,
-                 std::wstring_view picture) {
+bool LineNeedsQuotes(std::wstring_view path, std::wstring_view title, std::wstring_view comment,
+                     std::wstring_view picture) {
   for (std::wstring_view field : {path, title, comment, picture}) {
-    if (field.find_first_of(kBreaks) != std::wstring_view::npos) return true;
+    if (discfront::NeedsQuotes(field)) return true;
   }
   return false;
 }
@@ -27,9 +27,11 @@ std::array<const std::wstring*, 4> InLineOrder(const CatalogueEntry& e) {
 
 }  // namespace
 
+bool NeedsQuotes(std::wstring_view text) { return text.find_first_of(kBreaks) != std::wstring_view::npos; }
+
 std::wstring FormatCatalogueLine(std::wstring_view path, std::wstring_view title,
                                  std::wstring_view comment, std::wstring_view picture) {
-  const bool quoted = NeedsQuotes(path, title, comment, picture);
+  const bool quoted = LineNeedsQuotes(path, title, comment, picture);
   std::wstring line;
   line.reserve(path.size() + title.size() + comment.size() + picture.size() + 8);
   if (quoted) line += L'"';
@@ -52,7 +54,7 @@ std::optional<QuoteConflict> FindQuoteConflict(const CatalogueEntry& entry) {
   int field = 0;
   for (const std::wstring* text : InLineOrder(entry)) {
     if (!quoteField && text->find(L'"') != std::wstring::npos) quoteField = static_cast<Field>(field);
-    if (!breakField && text->find_first_of(kBreaks) != std::wstring::npos) breakField = static_cast<Field>(field);
+    if (!breakField && NeedsQuotes(*text)) breakField = static_cast<Field>(field);
     ++field;
   }
   if (!quoteField || !breakField) return std::nullopt;

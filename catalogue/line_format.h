@@ -30,6 +30,11 @@
 
 namespace discfront {
 
+// Whether text written as one item must stand between double quotes to read back
+// whole: it holds a comma, CR or LF, which would end an unquoted item. The rule of
+// catalogue lines, and of the description file.
+bool NeedsQuotes(std::wstring_view text);
+
 // The entry's line, quoted when a field holds a comma, CR or LF. A line that
 // FindQuoteConflict refuses would not read back whole: check before writing it.
 std::wstring FormatCatalogueLine(std::wstring_view path, std::wstring_view title,

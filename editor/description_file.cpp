@@ -2,11 +2,10 @@
 
 #include "catalogue/cp1251.h"
 #include "catalogue/item_reader.h"
+#include "catalogue/line_format.h"
 
 namespace discfront::editor {
 namespace {
-
-constexpr std::wstring_view kItemEnds = L",\r\n";
 
 // The bytes of the text as one item, or nothing when they would not read back whole.
 std::optional<std::string> AsItem(std::wstring_view text, bool quoted) {
@@ -36,7 +35,7 @@ DescriptionBytes EncodeDescription(std::wstring_view text) {
   }
   // Bare where it reads back (as files made by hand are), quoted where a comma, a line
   // break or a blank at the start would otherwise be lost.
-  if (text.find_first_of(kItemEnds) == std::wstring_view::npos) result.bytes = AsItem(text, false);
+  if (!NeedsQuotes(text)) result.bytes = AsItem(text, false);
   if (!result.bytes) result.bytes = AsItem(text, true);
   result.refusal = DescriptionRefusal::kQuote;
   return result;

@@ -195,7 +195,6 @@ TEST(DescriptionFile, ReadsBackAsTypedOrIsRefused) {
     EXPECT_EQ(*encoded.bytes, c.bytes);
     EXPECT_EQ(EditBoxText(JoinItems(*encoded.bytes)), c.text) << c.bytes;
   }
-  EXPECT_EQ(EditBoxText(L"a\nb\rc\r\nd"), L"a\r\nb\r\nc\r\nd");
 }
 
 }  // namespace
