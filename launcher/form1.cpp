@@ -22,6 +22,11 @@
 namespace discfront {
 namespace {
 
+// Install runs from the message loop, after the button or list that asked for it has
+// finished its own handling of the click: starting a program takes the focus away,
+// and a control caught in the middle of a click must not see that.
+constexpr UINT kRunInstall = WM_APP + 1;
+
 // Design client area, in twips.
 constexpr int kDesignWidth = 7950;
 constexpr int kDesignHeight = 5235;
@@ -191,10 +196,10 @@ void Form1::OnCommand(int id, int code) {
   switch (id) {
     case kList:
       if (code == LBN_SELCHANGE) OnSelectionChanged();
-      if (code == LBN_DBLCLK) Install();
+      if (code == LBN_DBLCLK) PostMessageW(hwnd(), kRunInstall, 0, 0);
       break;
     case kCmdInstal:
-      if (code == BN_CLICKED) Install();
+      if (code == BN_CLICKED) PostMessageW(hwnd(), kRunInstall, 0, 0);
       break;
     case kCmdPic:
       if (code == BN_CLICKED) ShowPicture();
@@ -226,8 +231,10 @@ void Form1::OnMouseMove(WPARAM keys) {
   constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
   if ((keys & kButtons) != MK_LBUTTON) return;
   // The system then moves the window with the mouse as if its title bar were held.
+  // Windows starts from the cursor whatever the message says; Wine starts from the
+  // message's point, so it carries where the mouse was when this move happened.
   ReleaseCapture();
-  SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
 }
 
 void Form1::PaintBackground(HDC hdc) {
@@ -244,6 +251,9 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case kRunInstall:
+      Install();
       return 0;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wParam));

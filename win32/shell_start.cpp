@@ -41,7 +41,12 @@ std::wstring SystemReason(DWORD error) {
 }
 
 std::wstring StartFailureText(const std::wstring& file, DWORD error) {
-  return L"Не удалось запустить «" + file + L"».\r\n\r\nПричина: " + SystemReason(error);
+  // Some of the system's texts name the file as "%1".
+  std::wstring reason = SystemReason(error);
+  for (std::size_t at = reason.find(L"%1"); at != std::wstring::npos; at = reason.find(L"%1", at + file.size())) {
+    reason.replace(at, 2, file);
+  }
+  return L"Не удалось запустить «" + file + L"».\r\n\r\nПричина: " + reason;
 }
 
 }  // namespace win32
