@@ -66,13 +66,17 @@ void CloseWindowsTitled(const std::wstring& title) {
 
 // The tray icon of a launcher window, asked about from here: the notification area
 // accepts a change only for an icon it holds.
-bool HasTrayIcon(HWND launcherWindow) {
+NOTIFYICONDATAW TrayRecord(HWND launcherWindow) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof(data);
   data.hWnd = launcherWindow;
   data.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(launcherWindow));
   data.uFlags = NIF_TIP;
   wcscpy_s(data.szTip, L"Korvel Discfront");
+  return data;
+}
+bool HasTrayIcon(HWND launcherWindow) {
+  NOTIFYICONDATAW data = TrayRecord(launcherWindow);
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
@@ -250,6 +254,15 @@ TEST_F(LauncherActions, TheWindowIsCutToItsSkinAndMovesOnlyWithALeftDrag) {
     uidriver::MouseUp(button);
     EXPECT_EQ(moved, left);
   }
+
+  // The notification icon reports a mouse move over it as the window's own right
+  // press at height 0: the window comes to the front with the focus.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 600, 600, 50, 50, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(uidriver::BringToFront(other));
+  PostMessageW(launcher.main(), WM_RBUTTONDOWN, reinterpret_cast<WPARAM>(launcher.main()), WM_MOUSEMOVE);
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return GetForegroundWindow() == launcher.main(); }));
+  DestroyWindow(other);
 }
 
 TEST_F(LauncherActions, PreviewTakesThePictureSizeReloadsOnReturnAndExitEndsWithItOpen) {
@@ -315,6 +328,14 @@ TEST_F(LauncherActions, PreviewTakesThePictureSizeReloadsOnReturnAndExitEndsWith
     preview = uidriver::FindWindowNow({.title = L"Form2", .processId = id});
     EXPECT_EQ(preview != nullptr, m.previewStays);
     EXPECT_EQ(uidriver::FindWindowNow({.className = L"#32770", .processId = id}), nullptr) << "the message came back";
+  }
+
+  {
+    SCOPED_TRACE("the notification area starts again: the icon comes back");
+    NOTIFYICONDATAW data = TrayRecord(launcher.main());
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    PostMessageW(launcher.main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return HasTrayIcon(launcher.main()); }));
   }
 
   ASSERT_NE(preview, nullptr);
