@@ -8,6 +8,7 @@
 #include "buttonex/button_painter.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
+#include "win32/twips.h"
 #include "win32/window.h"
 
 
@@ -58,9 +59,9 @@ LPCWSTR CursorOf(std::int32_t pointer) {
 }  // namespace
 
 ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) {
-  win32::WindowDc screen(nullptr);
-  twipsPerPixelX_ = 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSX);
-  twipsPerPixelY_ = 1440.0 / GetDeviceCaps(screen.get(), LOGPIXELSY);
+  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  twipsPerPixelX_ = screen.TwipsPerPixelX();
+  twipsPerPixelY_ = screen.TwipsPerPixelY();
 }
 
 bool ButtonEx::Register() {
@@ -142,7 +143,7 @@ HFONT ButtonEx::CaptionFont() {
   if (!wanted) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   if (font_ && fontOf_ && *fontOf_ == *wanted) return font_.get();
   LOGFONTW lf{};
-  lf.lfHeight = -Nearest(wanted->points / 72.0 * 1440.0 / twipsPerPixelY_);
+  lf.lfHeight = -TwipsToPixels(wanted->points / 72.0 * 1440.0, twipsPerPixelY_);
   lf.lfWeight = wanted->weight;
   lf.lfItalic = wanted->italic;
   lf.lfUnderline = wanted->underline;

@@ -100,8 +100,8 @@ class ButtonModel {
   void DrawSkin(DrawPlan& plan, int state, bool cue);
   void DrawPicture(DrawPlan& plan, int state);
   void DrawCaption(DrawPlan& plan, int state);
-  float TwipsX(int x) const { return static_cast<float>(x * host_.TwipsPerPixelX()); }
-  float TwipsY(int y) const { return static_cast<float>(y * host_.TwipsPerPixelY()); }
+  float TwipsX(int x) const { return static_cast<float>(PixelsToTwips(x, host_.TwipsPerPixelX())); }
+  float TwipsY(int y) const { return static_cast<float>(PixelsToTwips(y, host_.TwipsPerPixelY())); }
 
   ButtonHost& host_;
   std::array<PropertyValue, kPropCount> values_{};

@@ -1,28 +1,15 @@
-// Rounding and positions of the button's drawing.
+// Sizes and positions of the button's drawing.
 #include "buttonex/layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace discfront::buttonex {
 
-int Nearest(double v) {
-  const double down = std::floor(v);
-  const double frac = v - down;
-  double result = down;
-  if (frac > 0.5 || (frac == 0.5 && std::fmod(down, 2.0) != 0.0)) result = down + 1.0;
-  return static_cast<int>(result);
-}
-
 double SkinTwips(std::int32_t himetric) { return himetric / kHimetricPerTwip; }
-
-int TwipsToPixels(double twips, double twipsPerPixel) { return Nearest(twips / twipsPerPixel); }
-
-double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
 
 int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {
   // 2540 HIMETRIC to the inch, 1440 twips to the inch.
-  return Nearest(himetric * 1440.0 / 2540.0 / twipsPerPixel);
+  return TwipsToPixels(himetric * 1440.0 / 2540.0, twipsPerPixel);
 }
 
 Size SkinSize(std::int32_t widthHimetric, std::int32_t heightHimetric, double twipsPerPixelX,

@@ -1,21 +1,18 @@
-// The arithmetic of the button's drawing: rounding, twips, HIMETRIC and pixels, and
-// where the picture and the caption go.
+// The arithmetic of the button's drawing: HIMETRIC, twips and pixels (rounded as every
+// window rounds, by catalogue/twips.h), and where the picture and the caption go.
 #pragma once
 
 #include <cstdint>
 
-namespace discfront::buttonex {
+#include "catalogue/twips.h"
 
-// The whole number nearest to v, halves going to the even neighbour.
-int Nearest(double v);
+namespace discfront::buttonex {
 
 // Twips per HIMETRIC unit as the control has always used it: 1.76, not the exact
 // 1.7639, so that skins keep the sizes stored forms were made with.
 constexpr double kHimetricPerTwip = 1.76;
 
 double SkinTwips(std::int32_t himetric);
-int TwipsToPixels(double twips, double twipsPerPixel);
-double PixelsToTwips(double pixels, double twipsPerPixel);
 // A picture's own size in pixels at the screen's resolution.
 int HimetricToPixels(std::int32_t himetric, double twipsPerPixel);
 

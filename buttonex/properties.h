@@ -5,15 +5,15 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "buttonex/font_description.h"
-#include "buttonex/picture_object.h"
 #include "buttonex/property_list.h"
 #include "catalogue/error_number.h"
+#include "catalogue/numbered_error.h"
+#include "catalogue/picture_object.h"
 
 namespace discfront::buttonex {
 
@@ -56,18 +56,8 @@ PropertyValue LoadedDefault(Prop p, const FontRef& ambientFont);
 // Values compare as the saved form sees them: pictures by identity, fonts by value.
 bool SameValue(const PropertyValue& a, const PropertyValue& b);
 
-// A failure of a property operation, numbered like the run-time errors, with the
-// text to show the user.
-class ButtonExError : public std::runtime_error {
- public:
-  ButtonExError(ErrorNumber number, std::wstring message)
-      : std::runtime_error("ButtonEx error"), number_(number), message_(std::move(message)) {}
-  ErrorNumber Number() const { return number_; }
-  const std::wstring& Message() const { return message_; }
-
- private:
-  ErrorNumber number_;
-  std::wstring message_;
-};
+// A failure of a property operation (or of loading a picture for one), numbered like
+// the run-time errors, with the text to show the user.
+using ButtonExError = NumberedError;
 
 }  // namespace discfront::buttonex

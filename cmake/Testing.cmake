@@ -1,6 +1,9 @@
 # GoogleTest for both builds, and the helpers that register tests.
 #
-#   discfront_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
+#   discfront_test(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI] [COM])
+#
+# COM (Windows only): the test program starts COM in its entry point, as a program
+# that decodes pictures must.
 #
 # In the Windows build every test runs under Wine inside the build tree's Wine
 # session (a CTest fixture starts it once and stops it at the end); GUI tests
@@ -22,9 +25,15 @@ else()
 endif()
 
 function(discfront_test name)
-  cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest discfront_warnings)
+  cmake_parse_arguments(T "GUI;COM" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(T_COM)
+    # Its own entry point, which starts COM as the programs' entry points do.
+    add_executable(${name} ${T_SOURCES} "${PROJECT_SOURCE_DIR}/tests/com_test_main.cpp")
+    target_link_libraries(${name} PRIVATE ${T_LIBS} win32 GTest::gtest discfront_warnings)
+  else()
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest discfront_warnings)
+  endif()
   add_test(NAME ${name} COMMAND ${name})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)

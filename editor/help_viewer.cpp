@@ -1,6 +1,7 @@
 #include "help_viewer.h"
 
 #include "win32/app_folder.h"
+#include "win32/library_search.h"
 #include "win32/message_box.h"
 
 namespace discfront::editor {
@@ -17,7 +18,7 @@ bool helpOpened = false;
 
 HtmlHelpFunction HtmlHelpEntry() {
   static HtmlHelpFunction entry = [] {
-    HMODULE module = LoadLibraryW(L"hhctrl.ocx");
+    HMODULE module = win32::LoadSystemLibrary(L"hhctrl.ocx");
     if (module == nullptr) return HtmlHelpFunction{};
     return reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpW")));
   }();

@@ -6,9 +6,13 @@
 #include "mainform.h"
 #include "mainform_menu.h"
 #include "messages.h"
+#include "win32/com_apartment.h"
+#include "win32/library_search.h"
 #include "win32/message_box.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  win32::RestrictLibrarySearchToSystem();
+  const win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   win32::SetProgramTitle(discfront::editor::kProgramTitle);

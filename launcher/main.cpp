@@ -5,10 +5,14 @@
 
 #include "buttonex/button_ex.h"
 #include "launcher/form1.h"
+#include "win32/com_apartment.h"
+#include "win32/library_search.h"
 #include "win32/message_box.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  win32::RestrictLibrarySearchToSystem();
   win32::SetProgramTitle(L"discfront");
+  const win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 

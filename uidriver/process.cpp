@@ -29,12 +29,12 @@ Process Process::Start(const std::wstring& program, const std::wstring& argument
 }
 
 Process::Process(Process&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(std::exchange(other.id_, 0)) {}
+    : process_(std::move(other.process_)), id_(std::exchange(other.id_, 0)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
   if (this != &other) {
     Release();
-    process_ = std::exchange(other.process_, nullptr);
+    process_ = std::move(other.process_);
     id_ = std::exchange(other.id_, 0);
   }
   return *this;
@@ -43,25 +43,23 @@ Process& Process::operator=(Process&& other) noexcept {
 Process::~Process() { Release(); }
 
 void Process::Release() {
-  if (process_ == nullptr) return;
   if (IsRunning()) Kill();
-  CloseHandle(process_);
-  process_ = nullptr;
+  process_.reset();
 }
 
 bool Process::IsRunning() const {
-  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+  return process_.valid() && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 bool Process::WaitForExit(Milliseconds timeout) const {
-  if (process_ == nullptr) return true;
-  return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+  if (!process_.valid()) return true;
+  return WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
 std::optional<DWORD> Process::ExitCode() const {
-  if (process_ == nullptr || IsRunning()) return std::nullopt;
+  if (!process_.valid() || IsRunning()) return std::nullopt;
   DWORD code = 0;
-  if (!GetExitCodeProcess(process_, &code)) return std::nullopt;
+  if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
   return code;
 }
 
@@ -76,8 +74,8 @@ bool Process::Close(Milliseconds timeout) const {
 
 void Process::Kill(UINT exitCode) const {
   if (!IsRunning()) return;
-  TerminateProcess(process_, exitCode);
-  WaitForSingleObject(process_, static_cast<DWORD>(kDefaultTimeout.count()));
+  TerminateProcess(process_.get(), exitCode);
+  WaitForSingleObject(process_.get(), static_cast<DWORD>(kDefaultTimeout.count()));
 }
 
 std::wstring FolderOf(const std::wstring& path) { return win32::FolderOfFile(path); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "uidriver/wait.h"
+#include "win32/handles.h"
 
 namespace uidriver {
 
@@ -28,7 +29,7 @@ class Process {
   ~Process();
 
   DWORD Id() const { return id_; }
-  HANDLE Handle() const { return process_; }  // owned by this object
+  HANDLE Handle() const { return process_.get(); }  // owned by this object
 
   bool IsRunning() const;
   // True once the program has ended (within the time-out).
@@ -49,7 +50,7 @@ class Process {
   Process(HANDLE process, DWORD id) : process_(process), id_(id) {}
   void Release();
 
-  HANDLE process_ = nullptr;
+  win32::UniqueHandle process_;
   DWORD id_ = 0;
 };
 

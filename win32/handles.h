@@ -1,4 +1,5 @@
-// Move-only owners for GDI objects, device contexts, registry keys and kernel handles.
+// Move-only owners for GDI objects, device contexts and kernel handles, and scope
+// guards for borrowed device contexts and selections.
 #pragma once
 
 #include <windows.h>
@@ -7,53 +8,74 @@
 
 namespace win32 {
 
-// Owns one GDI object (brush, pen, font, bitmap, region) and deletes it once.
-template <typename T>
-class UniqueGdi {
+// Owns one handle and closes it once. Traits give the handle type, its empty value,
+// which values are real handles, and how to close one; a move leaves the source
+// empty and closes what the target held before.
+template <typename Traits>
+class UniqueOwner {
  public:
-  UniqueGdi() = default;
-  explicit UniqueGdi(T handle) : handle_(handle) {}
-  UniqueGdi(const UniqueGdi&) = delete;
-  UniqueGdi& operator=(const UniqueGdi&) = delete;
-  UniqueGdi(UniqueGdi&& other) noexcept : handle_(other.release()) {}
-  UniqueGdi& operator=(UniqueGdi&& other) noexcept {
+  using Handle = typename Traits::Handle;
+
+  UniqueOwner() = default;
+  explicit UniqueOwner(Handle handle) : handle_(handle) {}
+  UniqueOwner(const UniqueOwner&) = delete;
+  UniqueOwner& operator=(const UniqueOwner&) = delete;
+  UniqueOwner(UniqueOwner&& other) noexcept : handle_(other.release()) {}
+  UniqueOwner& operator=(UniqueOwner&& other) noexcept {
     reset(other.release());
     return *this;
   }
-  ~UniqueGdi() { reset(); }
+  ~UniqueOwner() { reset(); }
 
-  T get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  T release() { return std::exchange(handle_, nullptr); }
-  void reset(T handle = nullptr) {
-    if (handle_ != nullptr) DeleteObject(handle_);
+  Handle get() const { return handle_; }
+  bool valid() const { return Traits::IsValid(handle_); }
+  explicit operator bool() const { return valid(); }
+  Handle release() { return std::exchange(handle_, Traits::Empty()); }
+  void reset(Handle handle = Traits::Empty()) {
+    if (valid()) Traits::Close(handle_);
     handle_ = handle;
   }
 
  private:
-  T handle_ = nullptr;
+  Handle handle_ = Traits::Empty();
 };
 
-using UniqueBitmap = UniqueGdi<HBITMAP>;
-using UniqueBrush = UniqueGdi<HBRUSH>;
-using UniquePen = UniqueGdi<HPEN>;
-using UniqueFont = UniqueGdi<HFONT>;
-using UniqueRegion = UniqueGdi<HRGN>;
+// A GDI object: brush, font, bitmap or region (DeleteObject).
+template <typename T>
+struct GdiObjectTraits {
+  using Handle = T;
+  static constexpr T Empty() { return nullptr; }
+  static bool IsValid(T handle) { return handle != nullptr; }
+  static void Close(T handle) { DeleteObject(handle); }
+};
 
-// A memory device context (CreateCompatibleDC / DeleteDC).
-class MemoryDc {
+using UniqueBitmap = UniqueOwner<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueOwner<GdiObjectTraits<HBRUSH>>;
+using UniqueFont = UniqueOwner<GdiObjectTraits<HFONT>>;
+using UniqueRegion = UniqueOwner<GdiObjectTraits<HRGN>>;
+
+// A kernel handle such as an open file or a process (CloseHandle). Creating a file
+// fails with INVALID_HANDLE_VALUE, most other calls with null: neither is closed.
+struct KernelHandleTraits {
+  using Handle = HANDLE;
+  static constexpr HANDLE Empty() { return nullptr; }
+  static bool IsValid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+
+using UniqueHandle = UniqueOwner<KernelHandleTraits>;
+
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static constexpr HDC Empty() { return nullptr; }
+  static bool IsValid(HDC handle) { return handle != nullptr; }
+  static void Close(HDC handle) { DeleteDC(handle); }
+};
+
+// A memory device context compatible with another (CreateCompatibleDC / DeleteDC).
+class MemoryDc : public UniqueOwner<MemoryDcTraits> {
  public:
-  explicit MemoryDc(HDC compatibleWith) : hdc_(CreateCompatibleDC(compatibleWith)) {}
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  ~MemoryDc() {
-    if (hdc_ != nullptr) DeleteDC(hdc_);
-  }
-  HDC get() const { return hdc_; }
-  explicit operator bool() const { return hdc_ != nullptr; }
-
- private:
-  HDC hdc_;
+  explicit MemoryDc(HDC compatibleWith) : UniqueOwner(CreateCompatibleDC(compatibleWith)) {}
 };
 
 // A window's device context (GetDC / ReleaseDC); a null window is the screen.
@@ -100,71 +122,6 @@ class SelectGuard {
  private:
   HDC hdc_;            // not owned
   HGDIOBJ previous_;   // not owned
-};
-
-// An open registry key.
-class UniqueHKey {
- public:
-  UniqueHKey() = default;
-  explicit UniqueHKey(HKEY key) : key_(key) {}
-  UniqueHKey(const UniqueHKey&) = delete;
-  UniqueHKey& operator=(const UniqueHKey&) = delete;
-  UniqueHKey(UniqueHKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-  UniqueHKey& operator=(UniqueHKey&& other) noexcept {
-    std::swap(key_, other.key_);
-    return *this;
-  }
-  ~UniqueHKey() {
-    if (key_ != nullptr) RegCloseKey(key_);
-  }
-  HKEY get() const { return key_; }
-  HKEY* put() { return &key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-// A kernel handle such as an open file (CloseHandle); INVALID_HANDLE_VALUE counts as none.
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    std::swap(handle_, other.handle_);
-    return *this;
-  }
-  ~UniqueHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  HANDLE get() const { return handle_; }
-  bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_ = nullptr;
-};
-
-// An icon made or loaded by the program (DestroyIcon); shared system icons need no owner.
-class UniqueIcon {
- public:
-  UniqueIcon() = default;
-  explicit UniqueIcon(HICON icon) : icon_(icon) {}
-  UniqueIcon(const UniqueIcon&) = delete;
-  UniqueIcon& operator=(const UniqueIcon&) = delete;
-  UniqueIcon(UniqueIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-  UniqueIcon& operator=(UniqueIcon&& other) noexcept {
-    std::swap(icon_, other.icon_);
-    return *this;
-  }
-  ~UniqueIcon() {
-    if (icon_ != nullptr) DestroyIcon(icon_);
-  }
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_ = nullptr;
 };
 
 }  // namespace win32

@@ -5,19 +5,18 @@
 #include <olectl.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
-#include "buttonex/properties.h"
+#include "catalogue/numbered_error.h"
+#include "win32/file_io.h"
 #include "win32/handles.h"
 
 namespace win32 {
 namespace {
 
 using discfront::ErrorNumber;
-using discfront::buttonex::ButtonExError;
-using discfront::buttonex::PictureKind;
-using discfront::buttonex::PictureObject;
+using discfront::NumberedError;
+using discfront::PictureKind;
+using discfront::PictureObject;
 
 // OLE_HANDLE is 32 bits; GDI and user handles are sign-extended from 32 bits.
 HANDLE FromOleHandle(OLE_HANDLE h) { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(static_cast<LONG>(h))); }
@@ -61,17 +60,10 @@ class OlePicture final : public PictureObject {
   std::int32_t height_ = 0;
 };
 
-// COM is needed by the decoders; the programs are single-threaded apartments.
-void EnsureCom() {
-  static const HRESULT once = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  (void)once;
-}
-
 }  // namespace
 
 PictureRef DecodePicture(const std::string& bytes) {
   if (bytes.empty()) return nullptr;
-  EnsureCom();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (memory == nullptr) return nullptr;
   void* data = GlobalLock(memory);
@@ -93,11 +85,14 @@ PictureRef DecodePicture(const std::string& bytes) {
 }
 
 PictureRef LoadPictureFile(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  if (!file) throw ButtonExError(ErrorNumber::kFileNotFound, L"Файл не найден.");
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  switch (ReadWholeFile(path, bytes)) {
+    case ErrorNumber::kNone: break;
+    case ErrorNumber::kFileNotFound: throw NumberedError(ErrorNumber::kFileNotFound, L"Файл не найден.");
+    default: throw NumberedError(ErrorNumber::kPathFileAccess, L"Ошибка доступа к файлу: " + path);
+  }
   PictureRef picture = DecodePicture(bytes);
-  if (!picture) throw ButtonExError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);
+  if (!picture) throw NumberedError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);
   return picture;
 }
 

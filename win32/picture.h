@@ -8,26 +8,28 @@
 #include <functional>
 #include <string>
 
-#include "buttonex/picture_object.h"
+#include "catalogue/picture_object.h"
 
 namespace win32 {
 
-using discfront::buttonex::PictureRef;
+using discfront::PictureRef;
 
 // The picture of a file image, or null when the bytes are no picture the system reads.
+// The calling thread is in COM's single-threaded apartment (see com_apartment.h).
 PictureRef DecodePicture(const std::string& bytes);
 
 // A 24-bit bitmap picture drawn in memory, pixel by pixel (for made-up skins and glyphs).
 PictureRef MakeBitmapPicture(int width, int height, const std::function<COLORREF(int x, int y)>& colourOf);
 
-// The picture of a file. Throws discfront::buttonex::ButtonExError: number 53 with
-// "Файл не найден." for a file that cannot be read, number 5 for one that is no picture.
+// The picture of a file. Throws discfront::NumberedError: number 53 with "Файл не
+// найден." for a missing file, 75 for one that exists but cannot be read, 5 for one
+// that is no picture.
 PictureRef LoadPictureFile(const std::wstring& path);
 
 // Draws the picture at its own size (in pixels) with its top left corner at (x, y).
-void DrawPicture(const discfront::buttonex::PictureObject& picture, HDC hdc, int x, int y, int width, int height);
+void DrawPicture(const discfront::PictureObject& picture, HDC hdc, int x, int y, int width, int height);
 
 // The bitmap handle of a bitmap picture, else null.
-HBITMAP BitmapOf(const discfront::buttonex::PictureObject& picture);
+HBITMAP BitmapOf(const discfront::PictureObject& picture);
 
 }  // namespace win32

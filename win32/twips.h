@@ -1,7 +1,10 @@
-// Twips (1/1440 inch) and pixels at the screen's real resolution.
+// Twips (1/1440 inch) and pixels at the screen's real resolution, converted as every
+// window and control of the programs converts them (halves to even).
 #pragma once
 
 #include <windows.h>
+
+#include "catalogue/twips.h"
 
 namespace win32 {
 
@@ -15,8 +18,10 @@ struct ScreenResolution {
     ReleaseDC(nullptr, screen);
     return r;
   }
-  int XToPixels(int twips) const { return MulDiv(twips, dpiX, 1440); }
-  int YToPixels(int twips) const { return MulDiv(twips, dpiY, 1440); }
+  double TwipsPerPixelX() const { return discfront::TwipsPerPixel(dpiX); }
+  double TwipsPerPixelY() const { return discfront::TwipsPerPixel(dpiY); }
+  int XToPixels(int twips) const { return discfront::TwipsToPixels(twips, TwipsPerPixelX()); }
+  int YToPixels(int twips) const { return discfront::TwipsToPixels(twips, TwipsPerPixelY()); }
 };
 
 }  // namespace win32

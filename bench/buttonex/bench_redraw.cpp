@@ -8,6 +8,7 @@
 
 #include "buttonex/button_ex.h"
 #include "buttonex/gallery/gallery_skins.h"
+#include "win32/com_apartment.h"
 #include "tests/buttonex/gdi_count.h"
 
 namespace {
@@ -43,6 +44,7 @@ void Skin(ButtonModel& p) {
 }  // namespace
 
 int main() {
+  const win32::ComApartment com;
   HWND host = MakeHost();
   ButtonEx* skinned = ButtonEx::Create(host, 1, 10, 10);
   ButtonEx* framed = ButtonEx::Create(host, 2, 10, 60);

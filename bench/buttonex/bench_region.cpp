@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "win32/app_folder.h"
+#include "win32/com_apartment.h"
 #include "win32/handles.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
@@ -97,6 +98,7 @@ void Measure(const char* figure, HBITMAP bitmap) {
 }  // namespace
 
 int main() {
+  const win32::ComApartment com;
   {
     // The first device context of a process loads the display driver; a program has
     // done that long before it builds a region, so it is not counted here.

@@ -6,8 +6,10 @@
 #include <cwchar>
 
 #include "buttonex/gallery/gallery_window.h"
+#include "win32/com_apartment.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+  const win32::ComApartment com;
   const bool poll = commandLine != nullptr && std::wcsstr(commandLine, L"/poll") != nullptr;
   discfront::buttonex::gallery::GalleryWindow window;
   if (!window.Create(poll)) return 1;

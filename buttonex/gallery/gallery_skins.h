@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "buttonex/picture_object.h"
+#include "catalogue/picture_object.h"
 
 namespace discfront::buttonex::gallery {
 

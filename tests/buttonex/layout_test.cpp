@@ -1,4 +1,4 @@
-// Rounding, unit conversions, and what each redraw plans to draw.
+// The button's unit conversions, and what each redraw plans to draw.
 #include <gtest/gtest.h>
 
 #include "tests/buttonex/fake_host.h"
@@ -9,20 +9,12 @@ namespace {
 using testing::Fake;
 using testing::Hosted;
 
-TEST(Layout, NearestRoundsHalvesToEven) {
-  const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
-                                          {2.49, 2}, {2.51, 3}, {-2.6, -3}, {120.27, 120}};
-  for (auto [v, n] : cases) EXPECT_EQ(Nearest(v), n) << v;
-}
-
 TEST(Layout, SkinSizeFromHimetricWithTheOldDivisor) {
   EXPECT_NEAR(SkinTwips(3175), 1803.98, 0.01);
   EXPECT_NEAR(SkinTwips(794), 451.14, 0.01);
   EXPECT_EQ(SkinSize(3175, 794, 15, 15), (Size{120, 30}));
   EXPECT_EQ(SkinSize(50800, 28575, 15, 15), (Size{1924, 1082})) << "the divisor, not 1.7639, is used";
   EXPECT_EQ(HimetricToPixels(3175, 15), 120);
-  EXPECT_EQ(TwipsToPixels(1200, 15), 80);
-  EXPECT_EQ(PixelsToTwips(24, 15), 360);
 }
 
 TEST(Layout, PicturePosition) {

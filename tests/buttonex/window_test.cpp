@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "tests/buttonex/win_fixture.h"
+#include "win32/app_folder.h"
 #include "win32/region_builder.h"
 
 namespace discfront::buttonex {
@@ -102,12 +103,23 @@ TEST(Pictures, EveryFormatLoadsWithItsSize) {
     EXPECT_EQ(HimetricToPixels(p->WidthHimetric(), 15), k.width);
     EXPECT_FALSE(p->Bytes().empty());
   }
-  try {
-    win32::LoadPictureFile(testing::TestDataPath(L"missing.bmp"));
-    ADD_FAILURE();
-  } catch (const ButtonExError& e) {
-    EXPECT_EQ(e.Number(), ErrorNumber::kFileNotFound);
-    EXPECT_EQ(e.Message(), L"Файл не найден.");
+  // A missing file and one that exists but cannot be read (a folder) fail differently.
+  const struct {
+    std::wstring path;
+    ErrorNumber number;
+    const wchar_t* message;
+  } failures[] = {{testing::TestDataPath(L"missing.bmp"), ErrorNumber::kFileNotFound, L"Файл не найден."},
+                  {win32::ApplicationFolder() + L"\\data", ErrorNumber::kPathFileAccess, nullptr}};
+  for (const auto& f : failures) {
+    try {
+      win32::LoadPictureFile(f.path);
+      ADD_FAILURE() << "no error " << ToInt(f.number);
+    } catch (const ButtonExError& e) {
+      EXPECT_EQ(e.Number(), f.number);
+      if (f.message != nullptr) {
+        EXPECT_EQ(e.Message(), f.message);
+      }
+    }
   }
   EXPECT_FALSE(win32::DecodePicture("not a picture at all"));
 }

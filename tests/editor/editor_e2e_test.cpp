@@ -398,7 +398,39 @@ TEST(FrontsmithFiles, ASaveThatCannotBeWrittenLeavesTheOldFile) {
   EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"readonly.lnc"});
 }
 
+// Wine prefers its own copy of a system library to a file of that name that the
+// search finds; while it lives, these programs prefer the file, as Windows does.
+class PreferFoundHelpLibrary {
+ public:
+  PreferFoundHelpLibrary() {
+    for (const wchar_t* app : kApps) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, Key(app).c_str(), L"hhctrl.ocx", REG_SZ, L"native,builtin",
+                      sizeof L"native,builtin");
+    }
+  }
+  ~PreferFoundHelpLibrary() {
+    for (const wchar_t* app : kApps) RegDeleteTreeW(HKEY_CURRENT_USER, AppKey(app).c_str());
+  }
+
+ private:
+  static constexpr const wchar_t* kApps[] = {L"frontsmith.exe", L"rundll32.exe"};
+  static std::wstring AppKey(const wchar_t* app) { return L"Software\\Wine\\AppDefaults\\" + std::wstring(app); }
+  static std::wstring Key(const wchar_t* app) { return AppKey(app) + L"\\DllOverrides"; }
+};
+
 TEST(FrontsmithHelp, F1OpensTheHelpViewerOnTopOfTheEditor) {
+  // The hhctrl.ocx beside the editor is a planted stranger that leaves a trace when
+  // loaded, as it does for a program that loads it by its path; the editor must take
+  // the system's.
+  const PreferFoundHelpLibrary preferFound;
+  const std::wstring planted = AppFolder() + L"\\hhctrl.ocx";
+  const std::wstring trace = planted + L".loaded";
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  uidriver::Process::Start(std::wstring(system) + L"\\rundll32.exe", L"\"" + planted + L"\",Probe").WaitForExit();
+  ASSERT_TRUE(FileExists(trace)) << "the planted library leaves no trace";
+  DeleteFileW(trace.c_str());
+
   Frontsmith editor;
   SetFocus(nullptr);
   editor.Key(VK_F1);
@@ -409,6 +441,7 @@ TEST(FrontsmithHelp, F1OpensTheHelpViewerOnTopOfTheEditor) {
     }
     return viewer != nullptr;
   });
+  EXPECT_FALSE(FileExists(trace)) << "the editor loaded the library planted beside it";
   if (!opened) {
     const ShownBox box = TakeMessageBox(editor);
     FAIL() << "no help viewer; the editor said: " << testing::PrintToString(box.text);

@@ -1,5 +1,7 @@
-// The picture objects that picture properties refer to: shared and reference-counted,
-// with a handle (0 for an empty picture) and a size in HIMETRIC (0.01 mm).
+// The picture objects that the button's picture properties, the launcher's preview
+// and the editor refer to: shared and reference-counted, with a handle (0 for an
+// empty picture) and a size in HIMETRIC (0.01 mm). Window-free, so every layer above
+// can hold pictures; the system's decoders that make them live in win32/.
 //
 // A property holding no object at all (a null PictureRef, written "none") is not the
 // same as one holding an empty picture: drawing falls back to another picture only
@@ -11,7 +13,7 @@
 #include <memory>
 #include <string>
 
-namespace discfront::buttonex {
+namespace discfront {
 
 enum class PictureKind { kEmpty, kBitmap, kIcon, kMetafile };
 
@@ -36,4 +38,4 @@ PictureRef MakeEmptyPicture();
 // not a picture it can read. Supplied by the windowing side (or by tests).
 using PictureDecoder = std::function<PictureRef(const std::string& bytes)>;
 
-}  // namespace discfront::buttonex
+}  // namespace discfront

@@ -1,0 +1,20 @@
+// Rounding of the twips conversion.
+#include "catalogue/twips.h"
+
+#include <cmath>
+
+namespace discfront {
+
+int Nearest(double v) {
+  const double down = std::floor(v);
+  const double frac = v - down;
+  double result = down;
+  if (frac > 0.5 || (frac == 0.5 && std::fmod(down, 2.0) != 0.0)) result = down + 1.0;
+  return static_cast<int>(result);
+}
+
+int TwipsToPixels(double twips, double twipsPerPixel) { return Nearest(twips / twipsPerPixel); }
+
+double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
+
+}  // namespace discfront

@@ -1,0 +1,32 @@
+// The twips conversion: halves go to the even pixel at every resolution, which is
+// where rounding away from zero would put a control one pixel off.
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "catalogue/twips.h"
+
+namespace discfront {
+namespace {
+
+TEST(Twips, NearestRoundsHalvesToEven) {
+  const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
+                                          {2.49, 2}, {2.51, 3}, {-2.6, -3}, {120.27, 120}};
+  for (auto [v, n] : cases) EXPECT_EQ(Nearest(v), n) << v;
+}
+
+TEST(Twips, ToPixelsAtEachResolution) {
+  const struct {
+    int twips, dpi, pixels;
+  } cases[] = {{4170, 96, 278}, {1200, 96, 80}, {7, 96, 0}, {8, 96, 1},  // 96 dpi: no halves
+               {30, 120, 2}, {18, 120, 2}, {4170, 120, 348},            // 2.5, 1.5, 347.5
+               {25, 144, 2}, {15, 144, 2}, {-30, 120, -2}};              // 2.5, 1.5, -2.5
+  for (const auto& c : cases) {
+    const double perPixel = TwipsPerPixel(c.dpi);
+    EXPECT_EQ(TwipsToPixels(c.twips, perPixel), c.pixels) << c.twips << " twips at " << c.dpi;
+    EXPECT_EQ(TwipsToPixels(PixelsToTwips(c.pixels, perPixel), perPixel), c.pixels) << "and back";
+  }
+}
+
+}  // namespace
+}  // namespace discfront
