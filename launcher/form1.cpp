@@ -8,6 +8,7 @@
 #include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/numbered_error.h"
 #include "catalogue/install_plan.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
@@ -132,7 +133,7 @@ void Form1::LoadButtonSkins() {
       props.SetSkinOver(win32::LoadPictureFile(fileName));
       fileName = disc_.SkinFile(Skin::kButtonDown);
       props.SetSkinDown(win32::LoadPictureFile(fileName));
-    } catch (const buttonex::ButtonExError& error) {
+    } catch (const NumberedError& error) {
       EndWithReport(error.Number(), fileName);
     }
   }
@@ -142,7 +143,7 @@ void Form1::ShapeWindow() {
   const std::wstring fileName = disc_.SkinFile(Skin::kBack);
   try {
     back_ = ApplySkinShape(hwnd(), fileName);
-  } catch (const buttonex::ButtonExError& error) {
+  } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
   }
 }
@@ -221,7 +222,7 @@ void Form1::OnMouseDown(LPARAM lParam) {
     SetFocus(hwnd());
   }
   about::SharedMouseRecords().pressPoint =
-      about::RoundPressPoint(x * 1440.0 / screen_.dpiX, y * 1440.0 / screen_.dpiY);
+      about::RoundPressPoint(x * screen_.TwipsPerPixelX(), y * screen_.TwipsPerPixelY());
 }
 
 void Form1::OnMouseMove(WPARAM keys) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "buttonex/picture_object.h"
+#include "catalogue/picture_object.h"
 #include "catalogue/catalogue_entry.h"
 #include "catalogue/disc_folder.h"
 #include "catalogue/error_number.h"
@@ -68,7 +68,7 @@ class Form1 : public win32::Window<Form1> {
   HWND aboutProg_ = nullptr;  // not owned: child window
   // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
   std::array<buttonex::ButtonEx*, 4> buttons_{};
-  buttonex::PictureRef back_;  // the background skin
+  PictureRef back_;  // the background skin
   LauncherTray tray_;
   std::unique_ptr<PictureWindow> preview_;
 };

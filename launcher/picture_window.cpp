@@ -1,6 +1,6 @@
 #include "launcher/picture_window.h"
 
-#include "buttonex/properties.h"
+#include "catalogue/numbered_error.h"
 #include "catalogue/splitter.h"
 #include "launcher/skin_shape.h"
 #include "win32/handles.h"
@@ -70,7 +70,7 @@ void PictureWindow::Reload() {
     const SIZE size = PicturePixels(*picture_);
     SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
-  } catch (const buttonex::ButtonExError& error) {
+  } catch (const NumberedError& error) {
     // The window keeps what it showed; only a missing file is worth a word.
     if (error.Number() == ErrorNumber::kFileNotFound) {
       win32::ShowMessage(hwnd(), L"Файл не найден", win32::MessageIcon::kStop);

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "buttonex/picture_object.h"
+#include "catalogue/picture_object.h"
 #include "catalogue/catalogue_entry.h"
 #include "catalogue/disc_folder.h"
 #include "win32/window.h"
@@ -38,7 +38,7 @@ class PictureWindow : public win32::Window<PictureWindow> {
   HWND list_;  // not owned: Form1's list
   const std::vector<CatalogueEntry>& entries_;
   const DiscFolder& disc_;
-  buttonex::PictureRef picture_;
+  PictureRef picture_;
   bool activatedBefore_ = false;
   bool showingMessage_ = false;  // coming back from our own message box is no return of the user
 };

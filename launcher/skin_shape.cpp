@@ -7,14 +7,14 @@
 
 namespace discfront {
 
-SIZE PicturePixels(const buttonex::PictureObject& picture) {
+SIZE PicturePixels(const PictureObject& picture) {
   const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
-  return {buttonex::HimetricToPixels(picture.WidthHimetric(), 1440.0 / screen.dpiX),
-          buttonex::HimetricToPixels(picture.HeightHimetric(), 1440.0 / screen.dpiY)};
+  return {buttonex::HimetricToPixels(picture.WidthHimetric(), screen.TwipsPerPixelX()),
+          buttonex::HimetricToPixels(picture.HeightHimetric(), screen.TwipsPerPixelY())};
 }
 
-buttonex::PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
-  buttonex::PictureRef back = win32::LoadPictureFile(backFile);
+PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
+  PictureRef back = win32::LoadPictureFile(backFile);
   const SIZE size = PicturePixels(*back);
   SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Only a bitmap has pixels to read; an icon or metafile skin leaves the window

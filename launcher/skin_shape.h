@@ -6,18 +6,18 @@
 
 #include <string>
 
-#include "buttonex/picture_object.h"
+#include "catalogue/picture_object.h"
 
 namespace discfront {
 
 inline constexpr COLORREF kSkinKey = RGB(255, 0, 255);
 
 // A picture's size in pixels at the screen's resolution.
-SIZE PicturePixels(const buttonex::PictureObject& picture);
+SIZE PicturePixels(const PictureObject& picture);
 
 // Loads `backFile`, sizes the window's outer rectangle to it and cuts the window to
 // its outline; returns the picture, which the window draws as its background. A
-// file that is missing or no picture throws buttonex::ButtonExError.
-buttonex::PictureRef ApplySkinShape(HWND window, const std::wstring& backFile);
+// file that is missing, unreadable or no picture throws NumberedError.
+PictureRef ApplySkinShape(HWND window, const std::wstring& backFile);
 
 }  // namespace discfront

@@ -12,6 +12,7 @@
 #include "launcher/picture_window.h"
 #include "tests/buttonex/gdi_count.h"
 #include "win32/app_folder.h"
+#include "win32/com_apartment.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ bool OpenAndClose(HWND list, const std::vector<discfront::CatalogueEntry>& entri
 }  // namespace
 
 int main() {
+  const win32::ComApartment com;
   const discfront::DiscFolder disc(win32::ApplicationFolder() + L"\\install_disc");
   const std::vector<discfront::CatalogueEntry> entries = {{L"\\hello.exe", L"Hello", L"", L"\\pics\\hello.bmp"}};
   HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
