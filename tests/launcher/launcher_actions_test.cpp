@@ -289,9 +289,18 @@ TEST_F(LauncherActions, PreviewTakesThePictureSizeReloadsOnReturnAndExitEndsWith
     }, 5s);
   };
 
-  launcher.Select(0);
+  // Nothing selected: the small empty window, without a word.
   launcher.Click(kCmdPic);
   HWND preview = uidriver::WaitForWindow({.title = L"Form2", .processId = id});
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(sizeIs(preview, 30, 22));
+  EXPECT_EQ(uidriver::WaitForMessageBox(id, 500ms), nullptr);
+  uidriver::ClickWindow(preview);
+  ASSERT_TRUE(uidriver::WaitForWindowGone(preview)) << "a click does not close the preview";
+
+  launcher.Select(0);
+  launcher.Click(kCmdPic);
+  preview = uidriver::WaitForWindow({.title = L"Form2", .processId = id});
   ASSERT_NE(preview, nullptr);
   EXPECT_TRUE(sizeIs(preview, 200, 150));
 
@@ -303,7 +312,7 @@ TEST_F(LauncherActions, PreviewTakesThePictureSizeReloadsOnReturnAndExitEndsWith
   EXPECT_TRUE(sizeIs(preview, 169, 25)) << previewSize(preview).cx << "x" << previewSize(preview).cy;
 
   uidriver::ClickWindow(preview);
-  EXPECT_TRUE(uidriver::WaitForWindowGone(preview)) << "a click does not close the preview";
+  EXPECT_TRUE(uidriver::WaitForWindowGone(preview));
 
   const struct {
     int item;
