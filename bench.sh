@@ -17,6 +17,24 @@ run() {  # a benchmark's own output goes to the log; its figures to the screen
 
 while IFS= read -r exe; do run "$exe"; done < <(find "$root/build/bench/bench" -type f -name 'bench_*' -perm -u+x | sort)
 
+# The catalogue's libFuzzer targets (clang), each for a fixed number of inputs from its
+# seed corpus in bench/fuzz/corpus; new inputs go to build/fuzz/work, never to the
+# repository. A crash, a sanitizer report or a lossy round trip fails the whole run.
+"$root/tools/configure.sh" fuzz --target catalogue_fuzz_reader catalogue_fuzz_roundtrip >/dev/null
+fuzz_failed=0
+fuzz() {  # NAME MAX_LEN
+  local work="$root/build/fuzz/work/$1"
+  rm -rf "$work" && mkdir -p "$work"
+  if ! "$root/build/fuzz/bench/fuzz/catalogue_fuzz_$1" -runs=1000000 -max_len="$2" \
+      -artifact_prefix="$root/build/fuzz/" "$work" "$root/bench/fuzz/corpus/$1" >>"$log" 2>&1; then
+    echo "bench: FAILED: catalogue_fuzz_$1 found a crash, a sanitizer report or a lossy round trip;" \
+         "the input is saved under build/fuzz/ (see $log)" >&2
+    fuzz_failed=1
+  fi
+}
+fuzz reader 4096
+fuzz roundtrip 512
+
 wine_dir="$root/build/windows/wine"
 "$root/tools/wine-session.sh" start "$wine_dir"
 trap '"$root/tools/wine-session.sh" stop "$wine_dir"' EXIT
@@ -35,3 +53,4 @@ size_kb discfront_exe_KB "$root/build/windows/launcher/discfront.exe"
 size_kb frontsmith_exe_KB "$root/build/windows/editor/frontsmith.exe"
 
 grep -a '^figure: ' "$log" || true
+exit $fuzz_failed

@@ -26,20 +26,15 @@ fi
 "$root/tools/wine-session.sh" start "$wine_dir"
 trap '"$root/tools/wine-session.sh" stop "$wine_dir"' EXIT
 eval "$("$root/tools/wine-session.sh" env "$wine_dir")"
-wine "$disc/discfront.exe" </dev/null >"$wine_dir/discfront.log" 2>&1 &
-title="Korvel Discfront BETA"
-window=""
-for _ in $(seq 300); do
-  window=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\"" 'index($0, t) && /[0-9]+x[0-9]+/ {print $1; exit}')
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "run: the launcher's window did not appear; see $wine_dir/discfront.log" >&2
+# The project's own snapshot tool starts the launcher, waits until its window is shown
+# and painted, saves it and closes the launcher: no image tool is needed.
+shot="$root/build/screenshot.png"
+rm -f "$shot"
+if ! "$root/tools/wine-session.sh" run "$wine_dir" "$root/build/windows/uidriver/window_snapshot.exe" \
+     "$(winepath -w "$disc/discfront.exe")" "Korvel Discfront BETA" "$(winepath -w "$shot")" \
+     >"$wine_dir/run.log" 2>&1 || [ ! -s "$shot" ]; then
+  echo "run: the launcher's window could not be captured:" >&2
+  grep -a '^window_snapshot' "$wine_dir/run.log" >&2 || echo "see $wine_dir/run.log" >&2
   exit 1
 fi
-sleep 1  # let the window finish painting before the picture is taken
-import -display "$DISPLAY" -window root "$root/build/screenshot-full.png"
-geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} /Height/ {h=$NF} END {print w "x" h "+" x "+" y}')
-convert "$root/build/screenshot-full.png" -crop "$geometry" +repage "$root/build/screenshot.png"
 echo "The launcher started on the sample disc; screenshot saved to build/screenshot.png, launcher closed"

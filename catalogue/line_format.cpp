@@ -1,13 +1,38 @@
+// The line format's writing side: bare lines where they read back whole, quoted ones
+// where a comma or a line break would otherwise vanish.
 #include "line_format.h"
+
+#include <array>
+#include <utility>
 
 #include "cp1251.h"
 
 namespace discfront {
+namespace {
+
+constexpr std::wstring_view kBreaks = L",\r\n";  // what ends an unquoted item
+
+bool NeedsQuotes(std::wstring_view path, std::wstring_view title, std::wstring_view comment,
+                 std::wstring_view picture) {
+  for (std::wstring_view field : {path, title, comment, picture}) {
+    if (field.find_first_of(kBreaks) != std::wstring_view::npos) return true;
+  }
+  return false;
+}
+
+// The fields in the order the line holds them.
+std::array<const std::wstring*, 4> InLineOrder(const CatalogueEntry& e) {
+  return {&e.path, &e.title, &e.comment, &e.picture};
+}
+
+}  // namespace
 
 std::wstring FormatCatalogueLine(std::wstring_view path, std::wstring_view title,
                                  std::wstring_view comment, std::wstring_view picture) {
+  const bool quoted = NeedsQuotes(path, title, comment, picture);
   std::wstring line;
-  line.reserve(path.size() + title.size() + comment.size() + picture.size() + 6);
+  line.reserve(path.size() + title.size() + comment.size() + picture.size() + 8);
+  if (quoted) line += L'"';
   line += L'&';
   line += path;
   line += L'#';
@@ -16,30 +41,44 @@ std::wstring FormatCatalogueLine(std::wstring_view path, std::wstring_view title
   line += comment;
   line += L'@';
   line += picture;
+  if (quoted) line += L'"';
   line += L"\r\n";
   return line;
+}
+
+std::optional<QuoteConflict> FindQuoteConflict(const CatalogueEntry& entry) {
+  std::optional<Field> quoteField;
+  std::optional<Field> breakField;
+  int field = 0;
+  for (const std::wstring* text : InLineOrder(entry)) {
+    if (!quoteField && text->find(L'"') != std::wstring::npos) quoteField = static_cast<Field>(field);
+    if (!breakField && text->find_first_of(kBreaks) != std::wstring::npos) breakField = static_cast<Field>(field);
+    ++field;
+  }
+  if (!quoteField || !breakField) return std::nullopt;
+  return QuoteConflict{*quoteField, *breakField};
 }
 
 bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& out, EncodeFailure& failure) {
   std::string bytes;
   for (std::size_t slot = 0; slot < entries.size(); ++slot) {
     const CatalogueEntry& e = entries[slot];
-    const std::wstring line = FormatCatalogueLine(e.path, e.title, e.comment, e.picture);
-    const std::size_t bad = EncodeCp1251(line, bytes);
-    if (bad != std::wstring_view::npos) {
-      // Which field holds the character: count the separators in front of it.
-      const std::size_t sizes[] = {e.path.size(), e.title.size(), e.comment.size()};
-      std::size_t fieldEnd = 1;  // past the "&"
-      int field = 0;
-      for (; field < 3; ++field) {
-        fieldEnd += sizes[field];
-        if (bad < fieldEnd) break;
-        ++fieldEnd;  // the separator
-      }
-      failure.slot = static_cast<int>(slot);
-      failure.field = static_cast<Field>(field);
+    if (const std::optional<QuoteConflict> conflict = FindQuoteConflict(e)) {
+      failure = {static_cast<int>(slot), conflict->quoteField, EncodeFailure::Reason::kQuoteConflict,
+                 conflict->breakField};
       return false;
     }
+    const std::wstring line = FormatCatalogueLine(e.path, e.title, e.comment, e.picture);
+    if (EncodeCp1251(line, bytes) == std::wstring_view::npos) continue;
+    // A character without a byte: the fields one by one tell which holds it.
+    int field = 0;
+    for (const std::wstring* text : InLineOrder(e)) {
+      std::string scratch;
+      if (EncodeCp1251(*text, scratch) != std::wstring_view::npos) break;
+      ++field;
+    }
+    failure = {static_cast<int>(slot), static_cast<Field>(field), EncodeFailure::Reason::kNoByte, Field::kPath};
+    return false;
   }
   out = std::move(bytes);
   return true;

@@ -27,7 +27,7 @@ struct OpenResult {
 OpenResult ReadCatalogueFile(std::string_view fileBytes);
 
 // The file bytes of the store's records. False, naming the record and field, when a
-// character has no Windows-1251 byte.
+// record cannot be written so that it reads back whole.
 bool WriteCatalogueFile(const RecordStore& store, std::string& bytes, EncodeFailure& failure);
 
 }  // namespace discfront::editor

@@ -31,9 +31,22 @@ std::wstring ReadFailureMessage(std::wstring_view fileName, std::wstring_view re
 }
 
 std::wstring EncodeFailureMessage(const EncodeFailure& failure) {
-  return L"Файл не сохранён: в записи номер " + std::to_wstring(failure.slot + 1) + L" поле «" +
-         FieldName(failure.field) +
-         L"» содержит символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.";
+  std::wstring text = L"Файл не сохранён: в записи номер " + std::to_wstring(failure.slot + 1) + L" поле «" +
+                      FieldName(failure.field) + L"» ";
+  if (failure.reason == EncodeFailure::Reason::kNoByte) {
+    return text + L"содержит символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.";
+  }
+  // A line with a comma or line break is kept whole by the quotes around it, which a
+  // double quote inside would end early.
+  text += L"содержит двойную кавычку (\")";
+  if (failure.breakField == failure.field) {
+    text += L" и запятую или перевод строки.";
+  } else {
+    text += L", а поле «" + FieldName(failure.breakField) + L"» — запятую или перевод строки.";
+  }
+  return text +
+         L" Запись с запятой или переводом строки не может содержать двойных кавычек: замените их "
+         L"(например, на « ») или уберите запятые и переводы строк, затем сохраните снова.";
 }
 
 std::wstring SaveFailureMessage(std::wstring_view fileName, std::wstring_view reason) {

@@ -12,6 +12,7 @@
 #include "catalogue/numbered_error.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
+#include "launcher/shown_text.h"
 #include "launcher/skin_shape.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
@@ -153,7 +154,7 @@ void Form1::LoadDescription() {
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) EndWithReport(error, fileName);
-  SetWindowTextW(aboutProg_, text.c_str());
+  SetWindowTextW(aboutProg_, AboutProgText(text).c_str());
 }
 
 void Form1::LoadCatalogueFile() {
@@ -166,16 +167,16 @@ void Form1::LoadCatalogueFile() {
   entries_ = std::move(read.entries);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   for (const CatalogueEntry& entry : entries_) {
-    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.title.c_str()));
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListItemText(entry.title).c_str()));
   }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
 
-void Form1::OnSelectionChanged() {
+void Form1::ShowSelectedComment() {
   const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   if (selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return;
-  SetWindowTextW(aboutProg_, entries_[static_cast<std::size_t>(selected)].comment.c_str());
+  SetWindowTextW(aboutProg_, AboutProgText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
 }
 
 void Form1::Install() {
@@ -196,7 +197,7 @@ void Form1::ShowPicture() {
 void Form1::OnCommand(int id, int code) {
   switch (id) {
     case kList:
-      if (code == LBN_SELCHANGE) OnSelectionChanged();
+      if (code == LBN_SELCHANGE) ShowSelectedComment();
       if (code == LBN_DBLCLK) PostMessageW(hwnd(), kRunInstall, 0, 0);
       break;
     case kCmdInstal:

@@ -52,7 +52,8 @@ class Form1 : public win32::Window<Form1> {
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
   void OnCommand(int id, int code);
-  void OnSelectionChanged();
+  // The selected entry's comment replaces the description.
+  void ShowSelectedComment();
   void Install();
   void ShowPicture();
   void OnMouseDown(LPARAM lParam);

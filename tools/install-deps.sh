@@ -1,20 +1,43 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, if anything is missing.
+# Every program that run.sh, test.sh, bench.sh, tools/, .ci/run and the build's own
+# commands call is checked here by the name they call it, beside the package that
+# brings it; a program they stop calling goes from this list too.
 set -eu
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
-have cmake || need+=(cmake)
-have g++ || need+=(g++)
-have make || need+=(make)
-have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
-have x86_64-w64-mingw32-windres || need+=(binutils-mingw-w64-x86-64)
-have wine || need+=(wine wine64)
-have Xvfb || need+=(xvfb xauth)
-have chmcmd || need+=(fp-utils)
-have convert || need+=(imagemagick)
-have xwininfo || need+=(x11-utils)
-have iconv || need+=(libc-bin)
-have chattr || need+=(e2fsprogs)
+# needs PACKAGE PROGRAM...: the package is installed unless every program is there.
+needs() {
+  local package=$1 program
+  shift
+  for program in "$@"; do
+    if ! have "$program"; then
+      need+=("$package")
+      return
+    fi
+  done
+}
+needs cmake cmake ctest
+needs make make
+needs g++ gcc g++
+needs gcc-mingw-w64-x86-64-posix x86_64-w64-mingw32-gcc-posix
+needs g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-g++-posix
+needs binutils-mingw-w64-x86-64 x86_64-w64-mingw32-windres
+needs wine wine wineboot wineserver winepath
+[ -x /usr/lib/wine/wine64 ] || need+=(wine64)  # the loader of the 64-bit prefix
+needs xvfb Xvfb
+needs x11-utils xwininfo                       # run.sh: is there a desktop to show on
+needs fp-utils chmcmd                          # the editor's help
+needs libc-bin iconv
+needs e2fsprogs chattr                         # the editor's read-only folder test
+needs util-linux setsid
+needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq sleep sort stat touch
+needs findutils find
+needs grep grep
+needs dash sh
+needs clang clang clang++                         # the fuzz targets
+# libFuzzer's runtime (-fsanitize=fuzzer) is only a recommendation of clang's, so it is named.
+{ have clang && [ -f "$(clang --print-runtime-dir)/libclang_rt.fuzzer-x86_64.a" ]; } || need+=(libclang-rt-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -d /usr/src/googletest/googletest ] || need+=(googletest)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)

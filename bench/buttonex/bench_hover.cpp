@@ -1,6 +1,11 @@
-// Figure button_hover_cpu_ratio: processor time the gallery uses while the pointer
-// rests on a button for 5 s, with the leave notification, divided by the same with
-// the old 1 ms poll (the gallery's "/poll"); three rounds of each, summed.
+// Figure button_hover_cpu_ratio: how often the button's thread wakes while the pointer
+// rests on a button, with the leave notification, divided by the same with the old 1 ms
+// exit poll (the gallery's "/poll"), both measured in this one run.
+//
+// A wake-up is a message the gallery's thread takes from its queue (timer ticks, leave
+// checks, paints, input): each one costs a switch into the program, and counting them
+// is exact. Processor time, by contrast, is counted in 10 ms ticks under Wine, so a
+// quiet button's few ticks are mostly rounding; it is logged beside the count only.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,15 +19,21 @@ namespace {
 using namespace uidriver;
 namespace g = discfront::buttonex::gallery;
 
-// The gallery reports its own processor time; -1 when it does not answer.
-double CpuSeconds(HWND gallery) {
-  DWORD_PTR micro = 0;
-  if (!SendMessageTimeoutW(gallery, g::kGalleryCpuQuery, 0, 0, SMTO_ABORTIFHUNG, 5000, &micro)) return -1;
-  return static_cast<double>(micro) / 1e6;
+constexpr DWORD kRestMilliseconds = 6000;
+
+struct Rest {
+  double wakeUps = 0;
+  double cpuSeconds = 0;
+};
+
+std::optional<LRESULT> Ask(HWND gallery, UINT query) {
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(gallery, query, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return std::nullopt;
+  return static_cast<LRESULT>(answer);
 }
 
-// CPU seconds the gallery spends in 5 s with the pointer resting on its skinned button.
-std::optional<double> HoverCpu(const wchar_t* arguments) {
+// Wake-ups and processor time of the gallery while the pointer rests on its skinned button.
+std::optional<Rest> RestOnButton(const wchar_t* arguments) {
   Process app = Process::Start(OwnFolder() + L"\\buttonex_gallery.exe", arguments);
   HWND window = WaitForWindow({.className = g::kGalleryClass, .processId = app.Id()});
   if (window == nullptr) return std::nullopt;
@@ -32,40 +43,36 @@ std::optional<double> HoverCpu(const wchar_t* arguments) {
   MoveMouse(ScreenPoint(button, POINT{60, 15}));
   MoveMouse(ScreenPoint(button, POINT{61, 15}));
   Sleep(1000);  // the start-up is over, the hover look is drawn
-  const double before = CpuSeconds(window);
-  Sleep(5000);
-  const double after = CpuSeconds(window);
+  const auto wakeBefore = Ask(window, g::kGalleryWakeUpQuery);
+  const auto cpuBefore = Ask(window, g::kGalleryCpuQuery);
+  Sleep(kRestMilliseconds);
+  const auto wakeAfter = Ask(window, g::kGalleryWakeUpQuery);
+  const auto cpuAfter = Ask(window, g::kGalleryCpuQuery);
   app.Kill();
-  if (before < 0 || after < 0) return std::nullopt;
-  return after - before;
+  if (!wakeBefore || !cpuBefore || !wakeAfter || !cpuAfter) return std::nullopt;
+  return Rest{static_cast<double>(*wakeAfter - *wakeBefore), static_cast<double>(*cpuAfter - *cpuBefore) / 1e6};
 }
 
 }  // namespace
 
 int main() {
-  // Processor time is counted in 10 ms ticks under Wine: three rounds of each, summed,
-  // make the quiet side's few ticks less of a coin toss.
-  std::optional<double> leave = 0.0, poll = 0.0;
-  for (int round = 0; round < 3 && leave && poll; ++round) {
-    const auto l = HoverCpu(L"");
-    const auto p = HoverCpu(L"/poll");
-    if (!l || !p) {
-      leave.reset();
-      break;
-    }
-    *leave += *l;
-    *poll += *p;
-  }
+  const auto leave = RestOnButton(L"");
+  const auto poll = RestOnButton(L"/poll");
   if (!leave || !poll) {
     std::fprintf(stderr, "button_hover_cpu_ratio: the gallery could not be measured\n");
     return 1;
   }
-  std::fprintf(stderr, "hover CPU over 3 x 5 s: leave notification %.4f s, 1 ms poll %.4f s\n", *leave, *poll);
-  if (*poll <= 0) {
-    std::fprintf(stderr, "button_hover_cpu_ratio: the poll used no measurable time; no figure\n");
+  const double seconds = kRestMilliseconds / 1000.0;
+  std::fprintf(stderr,
+               "pointer at rest for %.0f s: leave notification %.0f wake-ups (%.1f/s), %.3f s CPU; "
+               "1 ms poll %.0f wake-ups (%.1f/s), %.3f s CPU\n",
+               seconds, leave->wakeUps, leave->wakeUps / seconds, leave->cpuSeconds, poll->wakeUps,
+               poll->wakeUps / seconds, poll->cpuSeconds);
+  if (poll->wakeUps <= 0) {
+    std::fprintf(stderr, "button_hover_cpu_ratio: the poll woke the gallery not once; no figure\n");
     return 1;
   }
-  std::printf("figure: button_hover_cpu_ratio = %.4f ratio\n", *leave / *poll);
+  std::printf("figure: button_hover_cpu_ratio = %.4f ratio\n", leave->wakeUps / poll->wakeUps);
   std::fflush(stdout);
   return 0;
 }

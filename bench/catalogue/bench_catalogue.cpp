@@ -1,18 +1,16 @@
-// Reading catalogues natively: item reading, decoding and splitting into the
-// launcher's entry arrays, from the file's bytes.
+// Reading catalogues natively: item reading, decoding and splitting into entries,
+// from the file's bytes.
 //   catalogue_read_MBps     - throughput on a 1001-record catalogue with long comments
 //   catalogue_scaling_ratio - cost per byte at 10 MB divided by cost per byte at 100 KB
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <memory>
 #include <string>
 
 #include "bench/figure_reporter.h"
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/cp1251.h"
-#include "catalogue/item_reader.h"
 #include "catalogue/line_format.h"
-#include "launcher/launcher_catalogue.h"
 
 namespace discfront::bench {
 namespace {
@@ -38,15 +36,11 @@ std::string MakeCatalogue(std::size_t targetBytes) {
   return bytes;
 }
 
-void ReadCatalogue(benchmark::State& state, const std::string& bytes) {
-  auto catalogue = std::make_unique<LauncherCatalogue>();
-  std::size_t titles = 0;
+void ReadWhole(benchmark::State& state, const std::string& bytes) {
   for (auto _ : state) {
-    titles = 0;
-    const SplitResult result =
-        LoadCatalogue(JoinItems(bytes), *catalogue, [&](std::wstring_view) { ++titles; });
-    if (!result.ok() || titles != kSlotCount) state.SkipWithError("catalogue did not read whole");
-    benchmark::DoNotOptimize(catalogue->entryComment[kLastSlot].data());
+    const CatalogueRead read = ReadCatalogue(bytes);
+    if (!read.ok() || read.entries.size() != kSlotCount) state.SkipWithError("catalogue did not read whole");
+    benchmark::DoNotOptimize(read.entries.back().comment.data());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
@@ -64,9 +58,9 @@ const std::string& Catalogue10M() {
   return bytes;
 }
 
-void BM_Read1001LongComments(benchmark::State& state) { ReadCatalogue(state, Catalogue1001()); }
-void BM_Read100K(benchmark::State& state) { ReadCatalogue(state, Catalogue100K()); }
-void BM_Read10M(benchmark::State& state) { ReadCatalogue(state, Catalogue10M()); }
+void BM_Read1001LongComments(benchmark::State& state) { ReadWhole(state, Catalogue1001()); }
+void BM_Read100K(benchmark::State& state) { ReadWhole(state, Catalogue100K()); }
+void BM_Read10M(benchmark::State& state) { ReadWhole(state, Catalogue10M()); }
 
 BENCHMARK(BM_Read1001LongComments)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Read100K)->Repetitions(5)->ReportAggregatesOnly(true);

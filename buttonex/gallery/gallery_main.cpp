@@ -15,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   if (!window.Create(poll)) return 1;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    window.CountWakeUp();
     if (discfront::buttonex::ButtonEx::TranslateAccessKey(msg)) continue;
     if (IsDialogMessageW(window.hwnd(), &msg)) continue;
     TranslateMessage(&msg);

@@ -186,6 +186,8 @@ LRESULT GalleryWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       auto ticks = [](const FILETIME& t) { return (static_cast<LRESULT>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
       return (ticks(kernel) + ticks(user)) / 10;
     }
+    case kGalleryWakeUpQuery:
+      return wakeUps_;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

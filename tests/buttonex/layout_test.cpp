@@ -9,14 +9,6 @@ namespace {
 using testing::Fake;
 using testing::Hosted;
 
-TEST(Layout, SkinSizeFromHimetricWithTheOldDivisor) {
-  EXPECT_NEAR(SkinTwips(3175), 1803.98, 0.01);
-  EXPECT_NEAR(SkinTwips(794), 451.14, 0.01);
-  EXPECT_EQ(SkinSize(3175, 794, 15, 15), (Size{120, 30}));
-  EXPECT_EQ(SkinSize(50800, 28575, 15, 15), (Size{1924, 1082})) << "the divisor, not 1.7639, is used";
-  EXPECT_EQ(HimetricToPixels(3175, 15), 120);
-}
-
 TEST(Layout, PicturePosition) {
   struct Case {
     bool skinned;

@@ -78,11 +78,13 @@ LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
       const auto* nm = reinterpret_cast<const NmButtonEx*>(lParam);
       self->events.push_back(nm->args.event);
       self->args.push_back(nm->args);
+      if (self->react) self->react(hdr->hwndFrom, nm->args.event);
     }
     return 0;
   }
   if (self != nullptr && msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
     ++self->commandClicks;
+    if (self->react) self->react(reinterpret_cast<HWND>(lParam), std::nullopt);
     return 0;
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);

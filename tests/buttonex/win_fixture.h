@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class Container {
   std::vector<EventArgs> args;
   std::vector<Prop> changed;
   int commandClicks = 0;
+  // A handler run after each event (BN_CLICKED: no event) is recorded.
+  std::function<void(HWND from, std::optional<ButtonEvent> event)> react;
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

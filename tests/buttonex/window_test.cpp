@@ -2,6 +2,7 @@
 // from files, saved forms with real images, and the region builder.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <tuple>
 
 #include "tests/buttonex/win_fixture.h"
@@ -33,6 +34,40 @@ TEST(ButtonWindow, PressAndReleaseReportEventsAndTheButtonCommand) {
   SendMessageW(b->hwnd(), WM_RBUTTONUP, 0, At(5, 5));
   EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp})) << "no click for the right button";
   EXPECT_EQ(c.args[0].code, 2);
+}
+
+// A container may end a button from the button's own event (a "Close" button): the
+// control finishes the message it is in and reports nothing more.
+TEST(ButtonWindow, SurvivesBeingDestroyedByItsOwnEventHandler) {
+  const MSG down{nullptr, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5), 0, {}}, up{nullptr, WM_LBUTTONUP, 0, At(6, 5), 0, {}};
+  const MSG key{nullptr, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}}, accessKey{nullptr, BM_CLICK, 0, 0, 0, {}};
+  const std::optional<E> atCommand;  // BN_CLICKED
+  const struct {
+    std::optional<E> destroyAt;
+    std::vector<MSG> input;
+    std::vector<E> reported;
+  } cases[] = {
+      {E::kMouseDown, {down, up}, {E::kMouseDown}},
+      {E::kMouseUp, {down, up}, {E::kMouseDown, E::kMouseUp}},
+      {E::kClick, {down, up}, {E::kMouseDown, E::kMouseUp, E::kClick}},
+      {atCommand, {down, up}, {E::kMouseDown, E::kMouseUp, E::kClick}},
+      {E::kClick, {accessKey}, {E::kClick}},
+      {E::kKeyDown, {key}, {E::kKeyDown}},
+  };
+  for (const auto& k : cases) {
+    Container c;
+    const HWND button = c.Add(7, 10, 10)->hwnd();
+    c.react = [&](HWND from, std::optional<E> event) {
+      if (event == k.destroyAt) DestroyWindow(from);
+    };
+    for (const MSG& m : k.input) {
+      if (IsWindow(button)) SendMessageW(button, m.message, m.wParam, m.lParam);
+    }
+    c.Pump();
+    EXPECT_FALSE(IsWindow(button)) << "case " << &k - cases;
+    EXPECT_EQ(c.events, k.reported) << "case " << &k - cases;
+    EXPECT_EQ(c.commandClicks, k.destroyAt ? 0 : 1) << "case " << &k - cases;
+  }
 }
 
 TEST(ButtonWindow, KeysArePassedOnAndAccessKeysClick) {

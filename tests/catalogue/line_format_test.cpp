@@ -2,67 +2,148 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <random>
+
 #include "catalogue/item_reader.h"
 
 namespace discfront {
 namespace {
 
-TEST(FormatCatalogueLine, BytesOfAFormattedLine) {
-  std::vector<CatalogueEntry> entries = {
-      {L"\\setup.exe", L"Офис", L"Установка офисного пакета", L"\\pics\\office.bmp"},
-      {L"", L"", L"", L""},
-  };
+std::string Encode(const std::vector<CatalogueEntry>& entries) {
   std::string bytes;
   EncodeFailure failure;
-  ASSERT_TRUE(EncodeCatalogue(entries, bytes, failure));
-  EXPECT_EQ(bytes,
-            "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0 "
-            "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n"
-            "&#$@\r\n");
+  EXPECT_TRUE(EncodeCatalogue(entries, bytes, failure)) << "refused record " << failure.slot;
+  return bytes;
 }
 
-TEST(FormatCatalogueLine, FieldsAreWrittenExactlyAsHeld) {
-  EXPECT_EQ(FormatCatalogueLine(L"a,b", L"x\r\ny", L" c ", L"none"), L"&a,b#x\r\ny$ c @none\r\n");
+// Reads the bytes back the way both programs do; nullopt when the split fails.
+std::optional<std::vector<CatalogueEntry>> ReadBack(const std::string& bytes) {
+  std::vector<CatalogueEntry> read;
+  const SplitResult result = SplitCatalogue(JoinItems(bytes), [&](int slot, Field f, std::wstring_view t) {
+    if (static_cast<std::size_t>(slot) >= read.size()) read.resize(static_cast<std::size_t>(slot) + 1);
+    CatalogueEntry& e = read[static_cast<std::size_t>(slot)];
+    (f == Field::kPath ? e.path : f == Field::kTitle ? e.title : f == Field::kComment ? e.comment : e.picture) = t;
+  });
+  if (!result.ok()) return std::nullopt;
+  return read;
 }
 
-TEST(EncodeCatalogue, NamesTheRecordAndFieldOfAnUnencodableCharacter) {
+// The bytes of written lines: those without a comma or line break exactly as the
+// editor has always written them, the others between double quotes.
+TEST(EncodeCatalogue, WritesLinesBareOrQuotedAndTheyReadBackWhole) {
   struct Case {
-    CatalogueEntry bad;
-    Field field;
+    CatalogueEntry entry;
+    std::string bytes;
   };
   const Case cases[] = {
-      {{L"\\a\u00E9", L"t", L"c", L"p"}, Field::kPath},
-      {{L"\\a", L"t\u00E9", L"c", L"p"}, Field::kTitle},
-      {{L"\\a", L"", L"\u4E2D", L"p"}, Field::kComment},
-      {{L"", L"", L"", L"\u00E9"}, Field::kPicture},
+      {{L"\\setup.exe", L"Офис", L"Установка офисного пакета", L"\\pics\\office.bmp"},
+       "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0 "
+       "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n"},
+      {{L"", L"", L"", L""}, "&#$@\r\n"},
+      {{L"  \\a.exe ", L" Ёё № ", L"  ", L"none"}, "&  \\a.exe # \xA8\xB8 \xB9 $  @none\r\n"},
+      {{L"\"\\q.exe\"", L"\"Best\" tool", L"say \"hi\"", L"\""}, "&\"\\q.exe\"#\"Best\" tool$say \"hi\"@\"\r\n"},
+      {{L"\\t\tab", L"«x»", L"\u0098;–", L"none"}, "&\\t\tab#\xABx\xBB$\x98;\x96@none\r\n"},
+      {{L"\\d.exe", L"Я", L"Я, ты", L"none"}, "\"&\\d.exe#\xDF$\xDF, \xF2\xFB@none\"\r\n"},
+      {{L"a,", L"x\r\ny", L" ", L"\r"}, "\"&a,#x\r\ny$ @\r\"\r\n"},
+      {{L"", L"", L"\n  two\n\r", L""}, "\"&#$\n  two\n\r@\"\r\n"},
   };
   for (const Case& c : cases) {
-    std::vector<CatalogueEntry> entries = {{L"ok", L"ok", L"ok", L"ok"}, c.bad};
+    EXPECT_EQ(Encode({c.entry}), c.bytes);
+    EXPECT_EQ(ReadBack(c.bytes), std::vector<CatalogueEntry>{c.entry});
+  }
+}
+
+TEST(EncodeCatalogue, RefusesARecordThatWouldNotReadBackWholeBeforeWritingAnything) {
+  using Reason = EncodeFailure::Reason;
+  struct Case {
+    CatalogueEntry bad;
+    Reason reason;
+    Field field;
+    Field breakField;
+  };
+  const Case cases[] = {
+      {{L"\\a\u00E9", L"t", L"c", L"p"}, Reason::kNoByte, Field::kPath, Field::kPath},
+      {{L"\\a", L"t\u00E9", L"c,", L"p"}, Reason::kNoByte, Field::kTitle, Field::kPath},
+      {{L"", L"", L"", L"\u00E9"}, Reason::kNoByte, Field::kPicture, Field::kPath},
+      {{L"\\a", L"t", L"\"Лучший\", быстрый", L"p"}, Reason::kQuoteConflict, Field::kComment, Field::kComment},
+      {{L"\\a", L"\"t\"", L"две\r\nстроки", L"p"}, Reason::kQuoteConflict, Field::kTitle, Field::kComment},
+      {{L"\\a\r", L"t", L"c", L"\"p\""}, Reason::kQuoteConflict, Field::kPicture, Field::kPath},
+  };
+  for (const Case& c : cases) {
+    const std::vector<CatalogueEntry> entries = {{L"ok", L"o,k", L"ok", L"ok"}, c.bad, {L"\"", L"", L"", L""}};
     std::string bytes = "untouched";
     EncodeFailure failure;
     EXPECT_FALSE(EncodeCatalogue(entries, bytes, failure));
     EXPECT_EQ(bytes, "untouched");
     EXPECT_EQ(failure.slot, 1);
+    EXPECT_EQ(failure.reason, c.reason);
     EXPECT_EQ(failure.field, c.field);
+    if (c.reason == Reason::kQuoteConflict) {
+      EXPECT_EQ(failure.breakField, c.breakField);
+    }
   }
 }
 
-TEST(EncodeCatalogue, WrittenCatalogueReadsBackTheSameEntries) {
-  std::vector<CatalogueEntry> entries;
-  for (int i = 0; i < 50; ++i) {
-    entries.push_back({L"\\dir\\prog" + std::to_wstring(i) + L".exe", L"Программа №" + std::to_wstring(i),
-                       L"Комментарий «" + std::to_wstring(i) + L"»", i % 3 ? L"\\pic.bmp" : L"none"});
+// Catalogues of every kind the editor accepts, and of records it refuses to write:
+// Cyrillic, blanks at both ends, commas, CR, LF, CR LF, double quotes, empty fields,
+// up to 1001 records.
+std::vector<CatalogueEntry> RandomCatalogue(std::mt19937& rng, bool full) {
+  const auto pick = [&rng](std::size_t n) { return rng() % n; };
+  static constexpr std::wstring_view kPlain = L"aZ9 .\\-«»№ОфисЁёя\u0098\t";
+  static constexpr std::wstring_view kBreaks[] = {L",", L", ", L"\r", L"\n", L"\r\n", L"\n\r"};
+  const bool mayConflict = pick(3) == 0;
+  std::vector<CatalogueEntry> entries(full ? kSlotCount : pick(5));
+  for (CatalogueEntry& e : entries) {
+    const bool breaks = pick(2) == 0;
+    const bool quotes = (mayConflict || !breaks) && pick(3) == 0;
+    for (std::wstring* field : {&e.path, &e.title, &e.comment, &e.picture}) {
+      for (std::size_t n = pick(4) == 0 ? 0 : pick(12); n > 0; --n) {
+        const std::size_t kind = pick(10);
+        if (breaks && kind == 0) {
+          *field += kBreaks[pick(std::size(kBreaks))];
+        } else {
+          *field += quotes && kind == 1 ? L'"' : kPlain[pick(kPlain.size())];
+        }
+      }
+    }
   }
-  std::string bytes;
-  EncodeFailure failure;
-  ASSERT_TRUE(EncodeCatalogue(entries, bytes, failure));
-  std::vector<CatalogueEntry> read(entries.size());
-  const SplitResult result = SplitCatalogue(JoinItems(bytes), [&](int slot, Field f, std::wstring_view t) {
-    CatalogueEntry& e = read[static_cast<std::size_t>(slot)];
-    (f == Field::kPath ? e.path : f == Field::kTitle ? e.title : f == Field::kComment ? e.comment : e.picture) = t;
-  });
-  EXPECT_TRUE(result.ok());
-  EXPECT_EQ(read, entries);
+  return entries;
+}
+
+bool HoldsConflict(const CatalogueEntry& e) {
+  const auto any = [&e](std::wstring_view chars) {
+    for (const std::wstring* f : {&e.path, &e.title, &e.comment, &e.picture}) {
+      if (f->find_first_of(chars) != std::wstring::npos) return true;
+    }
+    return false;
+  };
+  return any(L"\"") && any(L",\r\n");
+}
+
+TEST(EncodeCatalogue, EveryAcceptedCatalogueReadsBackExactlyAndEveryRefusalWritesNothing) {
+  std::mt19937 rng(20261207);
+  int written = 0;
+  int refused = 0;
+  for (int i = 0; i < 100'000; ++i) {
+    const std::vector<CatalogueEntry> entries = RandomCatalogue(rng, i % 20'000 == 0);
+    std::string bytes = "untouched";
+    EncodeFailure failure;
+    if (EncodeCatalogue(entries, bytes, failure)) {
+      ++written;
+      ASSERT_EQ(ReadBack(bytes), entries) << "catalogue " << i << " did not read back whole";
+      continue;
+    }
+    ++refused;
+    ASSERT_EQ(bytes, "untouched") << "catalogue " << i;
+    ASSERT_EQ(failure.reason, EncodeFailure::Reason::kQuoteConflict) << "catalogue " << i;
+    const auto first = std::find_if(entries.begin(), entries.end(), HoldsConflict);
+    ASSERT_EQ(failure.slot, first - entries.begin()) << "catalogue " << i;
+  }
+  // Both outcomes are common enough for the property to mean something.
+  EXPECT_GT(written, 50'000);
+  EXPECT_GT(refused, 5'000);
 }
 
 }  // namespace

@@ -16,13 +16,13 @@ using namespace uidriver;
 using Labels = std::vector<std::wstring>;
 
 const CatalogueEntry kOffice{L"\\setup.exe", L"Офис", L"Установка офисного пакета", L"\\pics\\office.bmp"};
-const CatalogueEntry kDrivers{L"\\drv\\install.exe", L"Drivers", L"Drivers, utilities", L"none"};
+const CatalogueEntry kDrivers{L"\\drv\\install.exe", L"Drivers", L"Drivers and utilities", L"none"};
 
 // kOffice and kDrivers as the file holds them: one Windows-1251 line each, CR LF.
 const std::string kOfficeLine =
     "&\\setup.exe#\xCE\xF4\xE8\xF1$\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE0 "
     "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n";
-const std::string kDriversLine = "&\\drv\\install.exe#Drivers$Drivers, utilities@none\r\n";
+const std::string kDriversLine = "&\\drv\\install.exe#Drivers$Drivers and utilities@none\r\n";
 
 std::string Lines(int count, const char* prefix) {
   std::string bytes;
@@ -124,11 +124,11 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
     EXPECT_EQ(editor.Shown(), kOffice);
     editor.Navigate(1);
     EXPECT_EQ(editor.Shown(), kDrivers);
-    editor.Type({L"\\drv\\setup.exe", L"Drivers", L"Drivers, utilities", L"none"});  // typed, not navigated away
+    editor.Type({L"\\drv\\setup.exe", L"Drivers", L"Drivers and utilities", L"none"});  // typed, not navigated away
     SaveAs(editor, file);
     ASSERT_TRUE(NoMessageBox(editor));
     // The record being edited reaches the file without a navigation first.
-    EXPECT_EQ(ReadBytes(file), kOfficeLine + "&\\drv\\setup.exe#Drivers$Drivers, utilities@none\r\n");
+    EXPECT_EQ(ReadBytes(file), kOfficeLine + "&\\drv\\setup.exe#Drivers$Drivers and utilities@none\r\n");
     EXPECT_EQ(folder.Files(), std::vector<std::wstring>{L"content.lnc"});
   }
   Frontsmith editor;
@@ -137,8 +137,7 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
   EXPECT_EQ(editor.Selected(), 0);
   EXPECT_EQ(editor.Shown(), kOffice);
   editor.Navigate(1);
-  // The comma and the space after it vanish on reading, as in the launcher.
-  EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\setup.exe", L"Drivers", L"Driversutilities", L"none"}));
+  EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\setup.exe", L"Drivers", L"Drivers and utilities", L"none"}));
   // Deleting the last record selects the one before it.
   editor.Press(kCmdDel);
   EXPECT_EQ(editor.Labels(), Labels{L"Запись номер 1"});
@@ -184,7 +183,7 @@ TEST(FrontsmithFiles, OpenReplacesTheWholeListOrRefusesAFileThatCannotBeReadWhol
     EXPECT_EQ(box.icon, IconKind::kError);
     EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
     EXPECT_EQ(editor.Selected(), 1);
-    EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\drv\\install.exe", L"Drivers", L"Driversutilities", L"none"}));
+    EXPECT_EQ(editor.Shown(), kDrivers);
   }
   CloseHandle(busy);
   EXPECT_TRUE(editor.process().Close());  // nothing was changed: closing asks nothing
@@ -279,6 +278,11 @@ TEST(FrontsmithMessages, EachRefusalShowsItsTextAndIcon) {
       {"text Windows-1251 cannot hold", {L"\\a", L"t", L"c", L"中文"}, kMenuSaveAs,
        L"Файл не сохранён: в записи номер 1 поле «Картинка к программе» содержит символы, которых нет в "
        L"кодировке Windows-1251. Замените их и сохраните снова.",
+       IconKind::kError},
+      {"double quote in a line with a comma", {L"\\a", L"t", L"\"Лучший\", быстрый", L"p"}, kMenuSaveAs,
+       L"Файл не сохранён: в записи номер 1 поле «Коментарий к программе» содержит двойную кавычку (\") и "
+       L"запятую или перевод строки. Запись с запятой или переводом строки не может содержать двойных кавычек: "
+       L"замените их (например, на « ») или уберите запятые и переводы строк, затем сохраните снова.",
        IconKind::kError},
   };
   TempFolder folder;

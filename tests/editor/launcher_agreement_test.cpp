@@ -1,5 +1,6 @@
 // The two programs agree: the launcher, started on a folder holding a catalogue the
-// editor wrote, lists the same titles in the same order as the editor shows them.
+// editor wrote, lists the same titles in the same order as the editor shows them, and
+// what the author typed (commas, line breaks, blanks, quotes) comes back whole in both.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,15 +14,15 @@ namespace {
 
 using namespace uidriver;
 
-TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
+TEST(TwoProgramsAgree, LauncherShowsWhatTheAuthorTypedInTheEditor) {
 #ifndef FRONTSMITH_TEST_HAVE_LAUNCHER
   GTEST_SKIP() << "the launcher (target discfront) is not part of this build";
 #else
-  // Titles that survive the reading rule unchanged; and one with a comma, which both
-  // programs read without the comma and the blanks after it.
+  // The second comment is typed key by key, on two lines.
+  const std::wstring typedComment = L"Драйверы, утилиты\r\nдля видеокарты";
   const std::vector<CatalogueEntry> records = {
-      {L"\\setup\\setup.exe", L"Офисный пакет", L"Установка офисного пакета", L"\\pics\\office.bmp"},
-      {L"\\drivers\\install.exe", L"Драйверы  и утилиты", L"Драйверы для видеокарты", L"none"},
+      {L"\\setup\\setup.exe", L"Офисный пакет", L"Установка «офисного» \"пакета\"", L"\\pics\\office.bmp"},
+      {L"\\drivers\\install.exe", L"Драйверы  и утилиты ", typedComment, L"none"},
       {L"\\tools\\t.exe", L"Утилиты, архиваторы", L"Сжатие файлов", L"none"},
       {L"\\readme.txt", L"Прочти меня ё Ё №", L"Текст", L"none"},
   };
@@ -39,7 +40,16 @@ TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
     Frontsmith editor;
     for (std::size_t i = 0; i < records.size(); ++i) {
       if (i > 0) editor.Press(kCmdPaste);
-      editor.Type(records[i]);
+      CatalogueEntry typed = records[i];
+      if (typed.comment == typedComment) typed.comment.clear();
+      editor.Type(typed);
+      if (!typed.comment.empty()) continue;
+      ASSERT_TRUE(BringToFront(editor.main()));
+      ClickWindow(editor.Control(kTxtCom));
+      TypeText(L"Драйверы, утилиты");
+      PressKey(VK_RETURN);
+      TypeText(L"для видеокарты");
+      ASSERT_TRUE(WaitUntil([&] { return GetText(editor.Control(kTxtCom)) == typedComment; }));
     }
     editor.Menu(kMenuSaveAs);
     HWND dialog = WaitForFileDialog(editor.process().Id());
@@ -56,10 +66,10 @@ TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
     ASSERT_EQ(editor.Labels().size(), records.size());
     for (std::size_t i = 0; i < records.size(); ++i) {
       editor.Navigate(static_cast<int>(i));
+      EXPECT_EQ(editor.Shown(), records[i]);
       editorTitles.push_back(editor.Shown().title);
     }
   }
-  EXPECT_EQ(editorTitles[2], L"Утилитыархиваторы");
 
   Process launcher = Process::Start(disc.File(L"discfront.exe"));
   HWND form = WaitForWindow({.processId = launcher.Id()});
@@ -69,6 +79,11 @@ TEST(TwoProgramsAgree, LauncherListsTheTitlesTheEditorWrote) {
   std::vector<std::wstring> launcherTitles;
   WaitUntil([&] { return (launcherTitles = ListBoxItems(list)).size() == records.size(); });
   EXPECT_EQ(launcherTitles, editorTitles);
+  // The typed comment, with its comma and its line break.
+  HWND aboutProg = FindChild(form, {.className = L"Edit"});
+  ASSERT_NE(aboutProg, nullptr);
+  SelectListBoxItem(list, 1);
+  EXPECT_TRUE(WaitUntil([&] { return GetText(aboutProg) == typedComment; })) << "shown: " << GetText(aboutProg).size();
   launcher.Kill();
 #endif
 }

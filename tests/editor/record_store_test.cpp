@@ -33,11 +33,6 @@ TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
   for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
 }
 
-TEST(RecordLabel, IsOneBasedDecimal) {
-  EXPECT_EQ(RecordLabel(0), L"Запись номер 1");
-  EXPECT_EQ(RecordLabel(1000), L"Запись номер 1001");
-}
-
 TEST(RecordStore, StartsWithOneEmptyRecordAndNothingToSave) {
   RecordStore store;
   EXPECT_EQ(store.LastIndex(), 0);

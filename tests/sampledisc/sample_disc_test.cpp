@@ -19,9 +19,9 @@ TEST(SampleDisc, CatalogueReadsWholeAndNamesOnlyFilesOfTheDisc) {
   const std::vector<CatalogueEntry>& entries = read.entries;
   ASSERT_EQ(entries.size(), 7u);
   EXPECT_EQ(entries[0].title, L"Приветствие");  // Cyrillic, read as Windows-1251
-  // The one comment written with a comma reads back without it.
-  EXPECT_NE(RepoFile("sampledisc/disc/content.lnc").find(','), std::string::npos);
-  EXPECT_NE(entries[6].comment.find(L"стоита на экране"), std::wstring::npos);
+  // The quoted line keeps its comma and line break.
+  EXPECT_NE(entries[6].comment.find(L"Запятые, переводы строк"), std::wstring::npos);
+  EXPECT_NE(entries[6].comment.find(L"сохраняются:\r\nредактор"), std::wstring::npos);
 
   // The disc shows every kind of entry: arguments, a folder with a blank, a document,
   // the folder window; and a picture for most of them.

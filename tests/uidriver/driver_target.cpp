@@ -25,7 +25,15 @@ LRESULT CALLBACK PadProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   const auto at = std::to_wstring(x) + L"," + std::to_wstring(y);
   switch (message) {
-    case WM_MOUSEMOVE: Status(L"hover " + at); return 0;
+    case WM_MOUSEMOVE: {
+      // The system may repeat a move at the same point after a press (a busy machine
+      // sees it arrive late); only a move to a new point is reported, so a press
+      // stays in the status line.
+      static LPARAM lastMove = -1;
+      if (lParam != lastMove) Status(L"hover " + at);
+      lastMove = lParam;
+      return 0;
+    }
     case WM_LBUTTONDOWN: Status(L"click " + at); return 0;
     case WM_RBUTTONDOWN: Status(L"right " + at); return 0;
     default: return DefWindowProcW(hwnd, message, wParam, lParam);

@@ -1,0 +1,28 @@
+#include "shown_text.h"
+
+namespace discfront {
+namespace {
+
+// Copies text with each line break (CR LF as one) replaced by `lineBreak`.
+std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBreak) {
+  std::wstring shown;
+  shown.reserve(text.size() + text.size() / 16);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const wchar_t ch = text[i];
+    if (ch != L'\r' && ch != L'\n') {
+      shown += ch;
+      continue;
+    }
+    if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+    shown += lineBreak;
+  }
+  return shown;
+}
+
+}  // namespace
+
+std::wstring AboutProgText(std::wstring_view text) { return ReplaceLineBreaks(text, L"\r\n"); }
+
+std::wstring ListItemText(std::wstring_view title) { return ReplaceLineBreaks(title, L" "); }
+
+}  // namespace discfront

@@ -1,0 +1,30 @@
+#include "launcher/shown_text.h"
+
+#include <gtest/gtest.h>
+
+namespace discfront {
+namespace {
+
+TEST(ShownText, CommentsKeepEveryLineBreakAsCrLfTitlesStayOnOneLine) {
+  struct Case {
+    std::wstring_view text;
+    std::wstring_view aboutProg;
+    std::wstring_view listItem;
+  };
+  const Case cases[] = {
+      {L"Драйверы, утилиты", L"Драйверы, утилиты", L"Драйверы, утилиты"},
+      {L"a\r\nb", L"a\r\nb", L"a b"},
+      {L"a\rb\nc", L"a\r\nb\r\nc", L"a b c"},
+      {L"a\n\rb", L"a\r\n\r\nb", L"a  b"},  // LF then CR: two breaks
+      {L"\r\n\r\n", L"\r\n\r\n", L"  "},
+      {L" a \r", L" a \r\n", L" a  "},
+      {L"", L"", L""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(AboutProgText(c.text), c.aboutProg);
+    EXPECT_EQ(ListItemText(c.text), c.listItem);
+  }
+}
+
+}  // namespace
+}  // namespace discfront
