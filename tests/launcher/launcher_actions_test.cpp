@@ -130,11 +130,14 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
   disc.WriteText(L"content.lnc",
                  L"&\\programs\\hello.exe /гость Мария#С параметрами$К@none\r\n"
                  L"&\\My Tools\\hello.exe#Папка с пробелом$К@none\r\n"
-                 L"&\\missing.exe#Нет файла$К@none\r\n");
+                 L"&\\missing.exe#Нет файла$К@none\r\n"
+                 L"&\\data.unknown#Не программа$К@none\r\n");
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"programs\\hello.exe");
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"My Tools\\hello.exe");
   // A planted decoy that an unquoted command line would start instead.
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"My.exe");
+  // A file of a type nothing opens.
+  disc.WriteText(L"data.unknown", L"данные");
   Launcher launcher(disc);
   ASSERT_TRUE(launcher.ok());
 
@@ -156,19 +159,30 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
     ASSERT_TRUE(ReadStartReport(report));
     EXPECT_NE(report.commandLine.find(Utf8(L"\\My Tools\\hello.exe")), std::string::npos) << report.commandLine;
   }
-  {
-    SCOPED_TRACE("a missing program: the stop message, and the launcher carries on");
-    launcher.Select(2);
+  // A start that cannot happen: the stop message, and the launcher carries on.
+  const std::wstring unstartable = disc.Folder().wstring() + L"\\data.unknown";
+  const struct {
+    int item;
+    std::wstring text;
+    bool whole;  // else the beginning, followed by the system's reason
+  } failures[] = {
+      {2, L"Файл не найден.", true},
+      {3, L"Не удалось запустить «" + unstartable + L"».\r\n\r\nПричина: ", false},
+  };
+  for (const auto& f : failures) {
+    SCOPED_TRACE(f.item);
+    launcher.Select(f.item);
     launcher.Click(kCmdInstal);
     HWND box = uidriver::WaitForMessageBox(launcher.process().Id());
     ASSERT_NE(box, nullptr);
     const auto info = uidriver::ReadMessageBox(box);
-    EXPECT_EQ(info.text, L"Файл не найден.");
+    EXPECT_EQ(info.text.substr(0, f.text.size()), f.text);
+    EXPECT_EQ(info.text.size() == f.text.size(), f.whole) << ::testing::PrintToString(info.text);
     EXPECT_EQ(info.caption, L"Korvel Discfront");
     EXPECT_EQ(info.icon, uidriver::IconKind::kError);
     ASSERT_TRUE(uidriver::PressMessageBoxButton(box));
     EXPECT_TRUE(launcher.process().IsRunning());
-    EXPECT_EQ(uidriver::ListBoxSelection(launcher.list()), 2);
+    EXPECT_EQ(uidriver::ListBoxSelection(launcher.list()), f.item);
   }
 }
 
