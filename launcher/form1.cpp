@@ -34,8 +34,6 @@ constexpr int kDesignWidth = 7950;
 constexpr int kDesignHeight = 5235;
 // The command buttons' column, in twips.
 constexpr int kButtonLeft = 4680;
-constexpr int kButtonWidth = 2535;
-constexpr int kButtonHeight = 375;
 
 // The tray icon goes on every way out, including the error report's.
 LauncherTray* g_tray = nullptr;
@@ -92,9 +90,9 @@ HWND Form1::CreateControl(const wchar_t* className, const wchar_t* text, DWORD s
 buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top) {
   buttonex::ButtonEx* button =
       buttonex::ButtonEx::Create(hwnd(), id, screen_.XToPixels(kButtonLeft), screen_.YToPixels(top));
+  // A skinned button takes its skin's size (the design's 2535 x 375 twips for the
+  // sample skins) when its skins are assigned.
   if (button == nullptr) return nullptr;
-  SetWindowPos(button->hwnd(), nullptr, 0, 0, screen_.XToPixels(kButtonWidth), screen_.YToPixels(kButtonHeight),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   buttonex::ButtonModel& props = button->Props();
   props.SetAppearance(2);  // skinned
   props.SetFont(std::make_shared<const buttonex::FontDescription>());  // MS Sans Serif 8.25, Cyrillic
