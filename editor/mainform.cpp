@@ -9,6 +9,7 @@
 #include "mainform_layout.h"
 #include "mainform_menu.h"
 #include "messages.h"
+#include "about/about_dialog.h"
 #include "win32/atomic_file.h"
 #include "win32/error_report.h"
 #include "win32/file_dialog.h"
@@ -184,10 +185,7 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdFileSaveAs: OnFileSaveAs(); return;
     case kCmdFileExit: SendMessageW(hwnd(), WM_CLOSE, 0, 0); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
-    case kCmdHelpAbout:
-      // The About dialog comes with its own part of the program; until then the
-      // item is there and does nothing.
-      return;
+    case kCmdHelpAbout: about::ShowEditorAbout(hwnd(), MAKEINTRESOURCEW(2)); return;  // icon 2 of frontsmith.rc
     default: return;
   }
 }

@@ -5,6 +5,7 @@
 
 #include <windowsx.h>
 
+#include "about/about_dialog.h"
 #include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
@@ -203,6 +204,9 @@ void Form1::OnCommand(int id, int code) {
       break;
     case kCmdPic:
       if (code == BN_CLICKED) ShowPicture();
+      break;
+    case kCommand1:
+      if (code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
       break;
     case kCmdQuit:
       if (code == BN_CLICKED) win32::EndProgram(0);  // at once, whatever else is open

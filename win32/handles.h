@@ -31,6 +31,12 @@ class UniqueOwner {
   bool valid() const { return Traits::IsValid(handle_); }
   explicit operator bool() const { return valid(); }
   Handle release() { return std::exchange(handle_, Traits::Empty()); }
+  // Closes what is held and hands out the place for a call that returns a new handle
+  // through a pointer (RegOpenKeyExW and the like).
+  Handle* put() {
+    reset();
+    return &handle_;
+  }
   void reset(Handle handle = Traits::Empty()) {
     if (valid()) Traits::Close(handle_);
     handle_ = handle;
@@ -64,6 +70,26 @@ struct KernelHandleTraits {
 };
 
 using UniqueHandle = UniqueOwner<KernelHandleTraits>;
+
+// An icon loaded at a size of its own (LoadImage / DestroyIcon).
+struct IconTraits {
+  using Handle = HICON;
+  static constexpr HICON Empty() { return nullptr; }
+  static bool IsValid(HICON handle) { return handle != nullptr; }
+  static void Close(HICON handle) { DestroyIcon(handle); }
+};
+
+using UniqueIcon = UniqueOwner<IconTraits>;
+
+// An open registry key (RegCloseKey).
+struct RegistryKeyTraits {
+  using Handle = HKEY;
+  static constexpr HKEY Empty() { return nullptr; }
+  static bool IsValid(HKEY handle) { return handle != nullptr; }
+  static void Close(HKEY handle) { RegCloseKey(handle); }
+};
+
+using UniqueHKey = UniqueOwner<RegistryKeyTraits>;
 
 struct MemoryDcTraits {
   using Handle = HDC;

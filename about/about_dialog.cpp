@@ -1,0 +1,363 @@
+// The About dialog: an empty dialog template filled with controls placed in pixels
+// (designed at 96 dpi, scaled for the screen), so both variants keep their exact layout.
+#include "about/about_dialog.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "about/about_texts.h"
+#include "about/edge_snap.h"
+#include "about/link_label.h"
+#include "about/link_opening.h"
+#include "about/mouse_records.h"
+#include "about/sysinfo.h"
+#include "win32/handles.h"
+#include "win32/twips.h"
+#include "win32/window.h"
+
+namespace discfront::about {
+namespace {
+
+constexpr COLORREF kLinkRest = RGB(0, 0, 0);
+constexpr COLORREF kLinkHighlighted = RGB(255, 0, 0);
+constexpr POINT kInsidePlace = {156, 129};  // the inside area's designed place on the screen
+
+// A label at its designed place; a width of 0 means sized to its text. A label of
+// fixed size either wraps its text or shows one line, cut at its edge.
+struct LabelPlace {
+  int id;
+  const wchar_t* text;
+  int x, y, width, height;
+  bool heading;  // the variant's bold title font, else the dialog's default font
+  bool wraps = false;
+};
+
+struct ButtonPlace {
+  int x, y, width, height;
+};
+
+struct LinkPlace {
+  int id;
+  const wchar_t* text;
+  int x, y;
+};
+
+struct Variant {
+  bool launcher;  // the launcher's variant: two links, drag by the background
+  const wchar_t* title;
+  SIZE inside;
+  POINT icon;
+  int iconSize;
+  std::span<const LabelPlace> labels;
+  std::span<const LinkPlace> links;
+  int lineY;  // the etched separator: grey at lineY, white below it
+  ButtonPlace ok, info;
+  const wchar_t* infoCaption;
+};
+
+constexpr LabelPlace kLauncherLabels[] = {
+    {kIdHeading, kLauncherHeading, 64, 24, 0, 0, true},
+    {kIdLine2, kAuthorLine, 64, 64, 0, 0, false},
+    {kIdLine3, kDateLine, 64, 88, 0, 0, false},
+    {kIdDisclaimer, kDisclaimer, 8, 168, 268, 69, false, true},
+};
+constexpr LinkPlace kLauncherLinks[] = {{kIdWebLink, kWebAddress, 64, 112}, {kIdMailLink, kMailAddress, 64, 136}};
+
+constexpr LabelPlace kEditorLabels[] = {
+    {kIdHeading, kEditorHeading, 70, 16, 281, 20, true},
+    {kIdLine2, kEditorVersion, 70, 52, 0, 0, false},
+    {kIdLine3, kMakerLine, 184, 52, 0, 0, false},
+    {kIdDisclaimer, kDisclaimer, 8, 128, 268, 69, false, true},
+};
+constexpr LinkPlace kEditorLinks[] = {{kIdWebLink, kWebAddress, 64, 80}};
+
+constexpr Variant kLauncherVariant{.launcher = true,
+                                   .title = kLauncherTitle,
+                                   .inside = {382, 240},
+                                   .icon = {8, 16},
+                                   .iconSize = 48,
+                                   .labels = kLauncherLabels,
+                                   .links = kLauncherLinks,
+                                   .lineY = 163,
+                                   .ok = {283, 175, 84, 23},
+                                   .info = {283, 205, 84, 23},
+                                   .infoCaption = kLauncherInfoCaption};
+constexpr Variant kEditorVariant{.launcher = false,
+                                 .title = kEditorTitle,
+                                 .inside = {382, 203},
+                                 .icon = {16, 16},
+                                 .iconSize = 32,
+                                 .labels = kEditorLabels,
+                                 .links = kEditorLinks,
+                                 .lineY = 115,
+                                 .ok = {283, 144, 84, 23},
+                                 .info = {280, 176, 83, 23},
+                                 .infoCaption = kEditorInfoCaption};
+
+// Font sizes in hundredths of a point.
+constexpr int kDefaultPoints = 825;
+constexpr int kLauncherHeadingPoints = 1800;
+constexpr int kEditorHeadingPoints = 1200;
+constexpr int kLinkPoints = 975;
+constexpr int kEditorLinkHighlighted = 1200;
+constexpr int kEditorLinkAfterBackground = 1000;
+
+// The launcher's edge flags live as long as the process, like its mouse records.
+EdgeFlags& SharedEdgeFlags() {
+  static EdgeFlags flags;
+  return flags;
+}
+
+class AboutDialog {
+ public:
+  AboutDialog(const Variant& variant, HICON icon) : variant_(variant), icon_(icon) {}
+
+  void Show(HWND owner) {
+    // An empty template: style, no controls, no menu, default class, empty title.
+    // The controls and the real size follow in WM_INITDIALOG.
+    alignas(4) std::array<WORD, 16> tmpl{};
+    auto* dialog = reinterpret_cast<DLGTEMPLATE*>(tmpl.data());
+    dialog->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog, owner, &AboutDialog::Proc,
+                            reinterpret_cast<LPARAM>(this));
+  }
+
+ private:
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<AboutDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (self == nullptr) return FALSE;
+    try {
+      if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
+      return self->Handle(msg, wParam, lParam);
+    } catch (...) {
+      win32::FailFromWindowProcedure(hwnd);
+    }
+  }
+
+  INT_PTR Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+      case WM_INITDIALOG:
+        OnInit();
+        return FALSE;  // the focus is set already
+      case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+      case WM_DRAWITEM:
+        DrawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      case WM_PAINT:
+        PaintSeparator();
+        return TRUE;
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        OnBackgroundPress(lParam);
+        return TRUE;
+      case WM_LBUTTONUP:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONUP:
+        if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == hwnd_) ReleaseCapture();
+        return TRUE;
+      case WM_MOUSEMOVE:
+        OnBackgroundMove(wParam);
+        return TRUE;
+      default:
+        return FALSE;
+    }
+  }
+
+  int X(int pixels) const { return MulDiv(pixels, screen_.dpiX, 96); }
+  int Y(int pixels) const { return MulDiv(pixels, screen_.dpiY, 96); }
+
+  HFONT MakeFont(int hundredthsOfPoint, int weight) {
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(hundredthsOfPoint, screen_.dpiY, 7200);
+    lf.lfWeight = weight;
+    lf.lfCharSet = RUSSIAN_CHARSET;
+    wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
+    fonts_.emplace_back(CreateFontIndirectW(&lf));
+    return fonts_.back().get();
+  }
+
+  void OnInit() {
+    screen_ = win32::ScreenResolution::OfScreen();
+    SetWindowTextW(hwnd_, variant_.title);
+    PlaceWindow();
+
+    defaultFont_ = MakeFont(kDefaultPoints, FW_NORMAL);
+    const HFONT heading = MakeFont(variant_.launcher ? kLauncherHeadingPoints : kEditorHeadingPoints, FW_BOLD);
+    linkFont_ = MakeFont(kLinkPoints, FW_NORMAL);
+    linkHighlightedFont_ = variant_.launcher ? linkFont_ : MakeFont(kEditorLinkHighlighted, FW_NORMAL);
+    linkAfterBackgroundFont_ = variant_.launcher ? linkFont_ : MakeFont(kEditorLinkAfterBackground, FW_NORMAL);
+
+    // In tab order: the buttons first, so that OK has the focus and Enter presses it.
+    HWND ok = AddControl(L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOk, variant_.ok);
+    AddControl(L"BUTTON", variant_.infoCaption, WS_TABSTOP | BS_PUSHBUTTON, kIdSysInfo, variant_.info);
+    // The icon and the labels take their own mouse input (SS_NOTIFY), so that moving
+    // over them is not moving over the background.
+    AddControl(L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, kIdIcon,
+               {variant_.icon.x, variant_.icon.y, variant_.iconSize, variant_.iconSize});
+    for (const LabelPlace& label : variant_.labels) {
+      AddLabel(label, label.heading ? heading : defaultFont_);
+    }
+    for (const LinkPlace& place : variant_.links) {
+      auto link = std::make_unique<LinkLabel>();
+      link->Create(hwnd_, place.id, place.text, X(place.x), Y(place.y), linkFont_);
+      links_.push_back(std::move(link));
+    }
+    SetFocus(ok);
+  }
+
+  // The inside area gets its designed size and place; the frame goes around it.
+  void PlaceWindow() {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    RECT outer{X(kInsidePlace.x), Y(kInsidePlace.y), X(kInsidePlace.x + variant_.inside.cx),
+               Y(kInsidePlace.y + variant_.inside.cy)};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, int id, ButtonPlace place) {
+    HWND control = CreateWindowExW(
+        0, className, text, WS_CHILD | WS_VISIBLE | style, X(place.x), Y(place.y), X(place.width), Y(place.height),
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
+    return control;
+  }
+
+  void AddLabel(const LabelPlace& label, HFONT font) {
+    SIZE size{X(label.width), Y(label.height)};
+    if (label.width == 0) {
+      win32::WindowDc dc(hwnd_);
+      win32::SelectGuard select(dc.get(), font);
+      GetTextExtentPoint32W(dc.get(), label.text, static_cast<int>(wcslen(label.text)), &size);
+    }
+    const DWORD align = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
+    HWND control =
+        CreateWindowExW(0, L"STATIC", label.text, WS_CHILD | WS_VISIBLE | align | SS_NOTIFY | SS_NOPREFIX, X(label.x),
+                        Y(label.y), size.cx, size.cy, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(label.id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+
+  void OnCommand(int id, int code) {
+    switch (id) {
+      case IDOK:
+      case IDCANCEL:  // Esc and the close box
+        EndDialog(hwnd_, id);
+        return;
+      case kIdSysInfo:
+        if (code == BN_CLICKED) StartSysInfo(hwnd_);
+        return;
+      case kIdWebLink:
+      case kIdMailLink:
+        if (code == kLinkPointerOver) OnPointerOverLink(id);
+        if (code == kLinkClicked) OpenLink(id);
+        return;
+      default:
+        return;
+    }
+  }
+
+  void OnPointerOverLink(int id) {
+    for (const auto& link : links_) {
+      const bool under = GetDlgCtrlID(link->hwnd()) == id;
+      // The editor's link grows while highlighted; one not under the pointer keeps its size.
+      link->SetLook(under ? linkHighlightedFont_ : link->font(), under ? kLinkHighlighted : kLinkRest);
+    }
+  }
+
+  void OpenLink(int id) {
+    HWND link = GetDlgItem(hwnd_, id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(link)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(link, text.data(), static_cast<int>(text.size()))));
+    const ShellOpening opening = id == kIdMailLink ? MailLinkOpening(text) : WebLinkOpening(text);
+    // A link the shell cannot open fails silently.
+    ShellExecuteW(nullptr, L"Open", opening.target.c_str(), L"", opening.workingFolder.c_str(), SW_SHOWNORMAL);
+  }
+
+  void OnBackgroundPress(LPARAM lParam) {
+    if (!variant_.launcher) return;
+    SharedMouseRecords().pressPoint = RoundPressPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    SetCapture(hwnd_);  // the drag goes on wherever the pointer goes
+  }
+
+  void OnBackgroundMove(WPARAM keys) {
+    for (const auto& link : links_) link->SetLook(linkAfterBackgroundFont_, kLinkRest);
+    if (!variant_.launcher) return;
+
+    MouseRecords& records = SharedMouseRecords();
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    records.cursorPoint = {cursor.x, cursor.y};
+    constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+    if ((keys & kButtons) != MK_LBUTTON) return;
+
+    RECT outer{};
+    GetWindowRect(hwnd_, &outer);
+    POINT inside{0, 0};
+    ClientToScreen(hwnd_, &inside);
+    const DragGeometry drag{records.pressPoint,
+                            records.cursorPoint,
+                            inside.x - outer.left,
+                            inside.y - outer.top,
+                            outer.right - outer.left,
+                            outer.bottom - outer.top,
+                            GetSystemMetrics(SM_CXSCREEN),
+                            GetSystemMetrics(SM_CYSCREEN)};
+    const WindowPlace place = SnapDrag(drag, SharedEdgeFlags());
+    if (place.left != outer.left || place.top != outer.top) {
+      SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+
+  void DrawIcon(const DRAWITEMSTRUCT& item) {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, icon_, item.rcItem.right - item.rcItem.left,
+               item.rcItem.bottom - item.rcItem.top, 0, nullptr, DI_NORMAL);
+  }
+
+  // Line1: a grey line over a white one, from x 6 to 377.
+  void PaintSeparator() {
+    win32::PaintDc dc(hwnd_);
+    const RECT grey{X(6), Y(variant_.lineY), X(378), Y(variant_.lineY + 1)};
+    const RECT white{X(6), Y(variant_.lineY + 1), X(378), Y(variant_.lineY + 2)};
+    const win32::UniqueBrush greyBrush(CreateSolidBrush(RGB(128, 128, 128)));
+    FillRect(dc.get(), &grey, greyBrush.get());
+    FillRect(dc.get(), &white, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  }
+
+  const Variant& variant_;
+  HICON icon_;  // not owned
+  HWND hwnd_ = nullptr;
+  win32::ScreenResolution screen_;
+  std::vector<win32::UniqueFont> fonts_;
+  HFONT defaultFont_ = nullptr;  // owned by fonts_, as the three below
+  HFONT linkFont_ = nullptr;
+  HFONT linkHighlightedFont_ = nullptr;
+  HFONT linkAfterBackgroundFont_ = nullptr;
+  std::vector<std::unique_ptr<LinkLabel>> links_;
+};
+
+void Show(const Variant& variant, HWND owner, const wchar_t* iconResource) {
+  const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON,
+                                                             variant.iconSize, variant.iconSize, LR_DEFAULTCOLOR)));
+  AboutDialog dialog(variant, icon.get());
+  dialog.Show(owner);
+}
+
+}  // namespace
+
+void ShowLauncherAbout(HWND owner, const wchar_t* iconResource) { Show(kLauncherVariant, owner, iconResource); }
+void ShowEditorAbout(HWND owner, const wchar_t* iconResource) { Show(kEditorVariant, owner, iconResource); }
+
+}  // namespace discfront::about

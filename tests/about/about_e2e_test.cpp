@@ -1,0 +1,388 @@
+// Both programs' About dialogs end to end under Wine, through real windows and a real
+// pointer: opening over a blocked owner, closing by key, the links' hover looks, the
+// launcher's drag with edge snapping, and the system information button.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "about/about_dialog.h"
+#include "about/about_texts.h"
+#include "about/sysinfo_lookup.h"
+#include "tests/launcher/fixture_disc.h"
+#include "uidriver/uidriver.h"
+
+namespace discfront::about {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FixtureDisc;
+using uidriver::Process;
+
+// Command ids of the programs (named here, so that a renumbering shows).
+constexpr int kCommand1 = 104;       // the launcher's About button
+constexpr int kMenuHelpAbout = 209;  // the editor's Help > About item
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+// One of the two programs with its About dialog open.
+struct Opened {
+  std::optional<FixtureDisc> disc;
+  std::optional<Process> app;
+  HWND owner = nullptr;
+  HWND dialog = nullptr;
+};
+
+HWND WaitForAbout(const Process& app, const wchar_t* title) {
+  return uidriver::WaitForWindow({.className = L"#32770", .title = title, .processId = app.Id()});
+}
+
+void StartLauncher(Opened& o) {
+  o.disc.emplace(L"about_disc");
+  o.disc->WriteText(L"content.lnc", L"&\\a.exe#Первая$Одна@none\r\n");
+  o.disc->WriteText(L"info.txt", L"Диск\r\n");
+  o.app.emplace(Process::Start(o.disc->Launcher()));
+  o.owner = uidriver::WaitForWindow({.className = L"Korvel Discfront BETA", .processId = o.app->Id()});
+}
+
+void ShowLauncherAbout(Opened& o) {
+  ASSERT_TRUE(uidriver::BringToFront(o.owner));
+  uidriver::ClickWindow(uidriver::FindChild(o.owner, {.id = kCommand1}));
+  o.dialog = WaitForAbout(*o.app, kLauncherTitle);
+  ASSERT_NE(o.dialog, nullptr) << "the About button opened no dialog";
+}
+
+void StartEditor(Opened& o) {
+  o.app.emplace(Process::Start(uidriver::OwnFolder() + L"\\frontsmith.exe"));
+  o.owner = uidriver::WaitForWindow({.className = L"FrontsmithMainform", .processId = o.app->Id()});
+}
+
+void ShowEditorAbout(Opened& o) {
+  PostMessageW(o.owner, WM_COMMAND, kMenuHelpAbout, 0);  // what the menu item sends
+  o.dialog = WaitForAbout(*o.app, kEditorTitle);
+  ASSERT_NE(o.dialog, nullptr) << "Help > About opened no dialog";
+}
+
+// Starts the program and opens its About dialog.
+void OpenLauncherAbout(Opened& o) {
+  StartLauncher(o);
+  ASSERT_NE(o.owner, nullptr);
+  ShowLauncherAbout(o);
+}
+
+void OpenEditorAbout(Opened& o) {
+  StartEditor(o);
+  ASSERT_NE(o.owner, nullptr);
+  ShowEditorAbout(o);
+}
+
+int CountColour(HWND window, COLORREF colour) {
+  const uidriver::Image image = uidriver::CaptureWindow(window);
+  int count = 0;
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) count += image.Pixel(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+bool ShowsRed(HWND link) { return CountColour(link, kRed) > 0; }
+bool ShowsBlack(HWND link) { return CountColour(link, kBlack) > 0 && !ShowsRed(link); }
+int HeightOf(HWND window) {
+  const RECT r = uidriver::ScreenRect(window);
+  return r.bottom - r.top;
+}
+
+// A point of the dialog's background: right of the texts, above the buttons.
+POINT Background(HWND dialog) { return uidriver::ScreenPoint(dialog, {340, 60}); }
+
+struct VariantCase {
+  const char* name;
+  std::function<void(Opened&)> start, show;
+  const wchar_t* title;
+  const wchar_t* heading;
+  const wchar_t* infoCaption;
+  SIZE inside;
+  const wchar_t* screenshot;
+};
+
+TEST(AboutDialog, BothVariantsOpenOverABlockedOwnerAndCloseWithEscAndEnter) {
+  const VariantCase cases[] = {
+      {"launcher",
+       StartLauncher,
+       ShowLauncherAbout,
+       kLauncherTitle,
+       kLauncherHeading,
+       kLauncherInfoCaption,
+       {382, 240},
+       L"about_launcher.png"},
+      {"editor",
+       StartEditor,
+       ShowEditorAbout,
+       kEditorTitle,
+       kEditorHeading,
+       kEditorInfoCaption,
+       {382, 203},
+       L"about_editor.png"},
+  };
+  for (const VariantCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Opened o;
+    c.start(o);
+    ASSERT_NE(o.owner, nullptr);
+    c.show(o);
+    if (o.dialog == nullptr) continue;
+    EXPECT_EQ(uidriver::WindowText(o.dialog), c.title);
+    EXPECT_EQ(GetWindow(o.dialog, GW_OWNER), o.owner);
+    EXPECT_FALSE(IsWindowEnabled(o.owner)) << "the owner takes input while the dialog is open";
+    const RECT inside = uidriver::ClientScreenRect(o.dialog);
+    EXPECT_EQ(inside.left, 156);
+    EXPECT_EQ(inside.top, 129);
+    EXPECT_EQ(inside.right - inside.left, c.inside.cx);
+    EXPECT_EQ(inside.bottom - inside.top, c.inside.cy);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdHeading)), c.heading);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdSysInfo)), c.infoCaption);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdWebLink)), kWebAddress);
+    EXPECT_TRUE(uidriver::SaveScreenshot(o.dialog, uidriver::OwnFolder() + L"\\" + c.screenshot));
+
+    // Esc closes; so does Enter while OK has the focus. The owner is free again.
+    for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+      ASSERT_TRUE(uidriver::BringToFront(o.dialog));
+      uidriver::PressKey(key);
+      EXPECT_TRUE(uidriver::WaitForWindowGone(o.dialog)) << "key " << key;
+      EXPECT_TRUE(uidriver::WaitUntil([&] { return IsWindowEnabled(o.owner) != FALSE; }));
+      if (key == VK_ESCAPE) c.show(o);  // again, to close by Enter
+    }
+  }
+}
+
+TEST(AboutDialog, LinksTurnRedUnderThePointerAndBlackOverTheBackground) {
+  Opened launcher;
+  OpenLauncherAbout(launcher);
+  ASSERT_NE(launcher.dialog, nullptr);
+  HWND web = GetDlgItem(launcher.dialog, kIdWebLink);
+  HWND mail = GetDlgItem(launcher.dialog, kIdMailLink);
+  EXPECT_EQ(uidriver::WindowText(mail), kMailAddress);
+  EXPECT_TRUE(ShowsBlack(web) && ShowsBlack(mail)) << "at rest";
+  // From one link straight onto the other: exactly one red.
+  uidriver::MoveMouse(uidriver::CenterOf(web));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsRed(web); })) << "web link under the pointer";
+  uidriver::MoveMouse(uidriver::CenterOf(mail));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsRed(mail) && ShowsBlack(web); })) << "mail link";
+  // Over the heading nothing changes; over the background both are black.
+  uidriver::MoveMouse(uidriver::CenterOf(GetDlgItem(launcher.dialog, kIdHeading)));
+  EXPECT_TRUE(ShowsRed(mail)) << "over another label";
+  uidriver::MoveMouse(Background(launcher.dialog));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsBlack(mail) && ShowsBlack(web); })) << "background";
+
+  // The editor's link: 9.75 pt at first, 12 pt while highlighted, 10 pt after the background.
+  Opened editor;
+  OpenEditorAbout(editor);
+  ASSERT_NE(editor.dialog, nullptr);
+  HWND link = GetDlgItem(editor.dialog, kIdWebLink);
+  const int designed = HeightOf(link);
+  uidriver::MoveMouse(uidriver::CenterOf(link));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsRed(link); }));
+  const int highlighted = HeightOf(link);
+  EXPECT_GT(highlighted, designed) << "the highlighted link grows";
+  uidriver::MoveMouse(Background(editor.dialog));
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsBlack(link); }));
+  EXPECT_LT(HeightOf(link), highlighted);
+  EXPECT_GE(HeightOf(link), designed);
+}
+
+// Drags the launcher's dialog from a background point by (dx, dy) pixels with the given
+// buttons held; a drag that moves it waits until it is at `expected` before the release.
+// Returns the dialog's outer rectangle once every part of the drag has been handled:
+// mouse input is handled in order, so once the web link shows that the pointer came
+// over it, the drag's moves and releases are behind.
+// A move goes to the window under the pointer unless one has captured the mouse, so
+// the drag's move waits until the dialog has taken the press (and with it the mouse).
+// Under Wine the display can echo an earlier pointer move late, putting the pointer
+// back where it was; while the button is held the pointer is put right again.
+HWND CaptureOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndCapture : nullptr;
+}
+
+RECT Drag(HWND dialog, int dx, int dy, std::initializer_list<uidriver::MouseButton> buttons,
+          std::optional<POINT> expected = std::nullopt) {
+  HWND web = GetDlgItem(dialog, kIdWebLink);
+  const POINT from = Background(dialog);
+  uidriver::MoveMouse(from);
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return ShowsBlack(web); })) << "the pointer is not over the background";
+  for (auto button : buttons) uidriver::MouseDown(button);
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return CaptureOf(dialog) == dialog; })) << "the press did not reach the dialog";
+  const POINT to{from.x + dx, from.y + dy};
+  uidriver::MoveMouse(to);
+  if (expected) {
+    EXPECT_TRUE(uidriver::WaitUntil([&] {
+      POINT now{};
+      GetCursorPos(&now);
+      if (now.x != to.x || now.y != to.y) uidriver::MoveMouse(to);
+      const RECT r = uidriver::ScreenRect(dialog);
+      return r.left == expected->x && r.top == expected->y;
+    })) << "expected at "
+        << expected->x << ", " << expected->y;
+  }
+  for (auto button : buttons) uidriver::MouseUp(button);
+  EXPECT_TRUE(uidriver::WaitUntil([&] {
+    uidriver::MoveMouse(uidriver::CenterOf(web));
+    return ShowsRed(web);
+  }));
+  return uidriver::ScreenRect(dialog);
+}
+
+TEST(AboutDialog, LauncherDialogFollowsALeftDragAndSnapsToScreenEdges) {
+  Opened o;
+  OpenLauncherAbout(o);
+  ASSERT_NE(o.dialog, nullptr);
+  const RECT start = uidriver::ScreenRect(o.dialog);
+  const int height = start.bottom - start.top;
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  using uidriver::MouseButton;
+
+  RECT r = Drag(o.dialog, 40, 30, {MouseButton::kRight});
+  EXPECT_EQ(r.left, start.left) << "a right drag moves nothing";
+  EXPECT_EQ(r.top, start.top);
+  r = Drag(o.dialog, 40, 30, {MouseButton::kLeft, MouseButton::kRight});
+  EXPECT_EQ(r.left, start.left) << "a drag with both buttons moves nothing";
+  EXPECT_EQ(r.top, start.top);
+
+  struct Step {
+    const char* what;
+    int dx, dy;
+    POINT expected;
+  };
+  // Each step starts where the one before left the dialog.
+  const int left11 = 11 - (start.left + 40);
+  const int bottom10 = screenHeight - 10 - height - (start.top + 30);
+  const Step steps[] = {
+      {"follows exactly, with no jump at the start", 40, 30, {start.left + 40, start.top + 30}},
+      {"11 pixels from the left follows", left11, 0, {11, start.top + 30}},
+      {"10 pixels from the left snaps", -1, 0, {0, start.top + 30}},
+      {"bottom 10 pixels above the edge follows", 100, bottom10, {100, screenHeight - 10 - height}},
+      {"bottom 9 pixels above snaps onto the edge", 0, 1, {100, screenHeight - height}},
+  };
+  for (const Step& step : steps) {
+    r = Drag(o.dialog, step.dx, step.dy, {MouseButton::kLeft}, step.expected);
+    EXPECT_EQ(r.left, step.expected.x) << step.what;
+    EXPECT_EQ(r.top, step.expected.y) << step.what;
+  }
+}
+
+// One value under HKEY_LOCAL_MACHINE, set or removed for a test; what was there before
+// is put back at the end.
+class MachineValue {
+ public:
+  MachineValue(std::wstring key, std::wstring name) : key_(std::move(key)), name_(std::move(name)) {
+    DWORD size = sizeof(saved_);
+    hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, saved_,
+                             &size) == ERROR_SUCCESS;
+    savedSize_ = size;
+  }
+  ~MachineValue() {
+    if (hadValue_) {
+      RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), type_, saved_, savedSize_);
+    } else {
+      Remove();
+    }
+  }
+  MachineValue(const MachineValue&) = delete;
+  MachineValue& operator=(const MachineValue&) = delete;
+
+  void Set(const std::wstring& text) const {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), REG_SZ, text.c_str(),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+  }
+  void Remove() const { RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str()); }
+
+ private:
+  std::wstring key_, name_;
+  bool hadValue_ = false;
+  DWORD type_ = 0, savedSize_ = 0;
+  BYTE saved_[2048] = {};
+};
+
+// Moves a file out of the way for a test and back afterwards.
+class HiddenFile {
+ public:
+  explicit HiddenFile(std::wstring path) : path_(std::move(path)) {
+    hidden_ = MoveFileW(path_.c_str(), (path_ + L".hidden").c_str()) != FALSE;
+  }
+  ~HiddenFile() {
+    if (hidden_) MoveFileW((path_ + L".hidden").c_str(), path_.c_str());
+  }
+  HiddenFile(const HiddenFile&) = delete;
+  HiddenFile& operator=(const HiddenFile&) = delete;
+
+ private:
+  std::wstring path_;
+  bool hidden_ = false;
+};
+
+std::optional<std::string> Report(const fs::path& program) {
+  std::ifstream in(fs::path(program.wstring() + L".ran"));
+  if (!in) return std::nullopt;
+  std::string text;
+  std::getline(in, text);
+  return text;
+}
+
+// Presses Info and waits until `program` reports that it ran; its show state, or nothing.
+std::optional<std::string> InfoStarts(HWND dialog, const fs::path& program) {
+  fs::remove(program.wstring() + L".ran");
+  uidriver::PressButton(GetDlgItem(dialog, kIdSysInfo));
+  uidriver::WaitUntil([&] { return Report(program).has_value(); });
+  return Report(program);
+}
+
+TEST(AboutDialog, InfoStartsTheToolTheRegistryNamesOrSaysItIsUnavailable) {
+  // The stand-in tool in a folder whose name holds a blank, and a planted program that
+  // an unquoted start of that path would run instead ("...\Shared" + ".exe").
+  const fs::path own = uidriver::OwnFolder();
+  const fs::path folder = own / L"Shared Tools";
+  const fs::path tool = folder / L"MSINFO32.EXE";
+  const fs::path planted = own / L"Shared.exe";
+  fs::create_directories(folder);
+  for (const fs::path& copy : {tool, planted}) {
+    ASSERT_TRUE(CopyFileW((own / L"sysinfo_probe.exe").c_str(), copy.c_str(), FALSE));
+    fs::remove(copy.wstring() + L".ran");
+  }
+  const MachineValue path(kMsinfoKey, kMsinfoPathValue);
+  const MachineValue location(kToolsLocationKey, kToolsLocationValue);
+
+  Opened o;
+  OpenLauncherAbout(o);
+  ASSERT_NE(o.dialog, nullptr);
+
+  path.Set(tool.wstring());
+  location.Remove();
+  EXPECT_EQ(InfoStarts(o.dialog, tool), "1") << "from PATH, in a normal focused window";
+  EXPECT_FALSE(Report(planted).has_value()) << "the path was started unquoted";
+
+  path.Remove();
+  location.Set(folder.wstring());
+  EXPECT_EQ(InfoStarts(o.dialog, tool), "1") << "from the tools folder with \\MSINFO32.EXE";
+
+  location.Remove();
+  wchar_t system[MAX_PATH] = {};
+  GetSystemDirectoryW(system, MAX_PATH);
+  const HiddenFile systemTool(std::wstring(system) + kSystemFolderTool);
+  uidriver::PressButton(GetDlgItem(o.dialog, kIdSysInfo));
+  HWND box = uidriver::WaitForMessageBox(o.app->Id());
+  ASSERT_NE(box, nullptr) << "no message without the tool";
+  const uidriver::MessageBoxInfo message = uidriver::ReadMessageBox(box);
+  EXPECT_EQ(message.text, kSysInfoUnavailable);
+  EXPECT_EQ(message.caption, L"discfront");
+  EXPECT_EQ(message.icon, uidriver::IconKind::kNone);
+  EXPECT_TRUE(uidriver::PressMessageBoxButton(box, IDOK));
+  EXPECT_TRUE(IsWindowVisible(o.dialog)) << "the dialog stays open";
+}
+
+}  // namespace
+}  // namespace discfront::about

@@ -1,0 +1,129 @@
+#include "about/sysinfo_lookup.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "about/key_value.h"
+#include "about/link_opening.h"
+
+namespace discfront::about {
+namespace {
+
+std::vector<std::uint8_t> Utf16(std::wstring_view text, bool withNul) {
+  std::vector<std::uint8_t> bytes;
+  for (wchar_t c : text) {
+    bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>((c >> 8) & 0xFF));
+  }
+  if (withNul) bytes.insert(bytes.end(), {0, 0});
+  return bytes;
+}
+
+std::vector<std::uint8_t> Dword(std::uint32_t v) {
+  return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
+          static_cast<std::uint8_t>(v >> 24)};
+}
+
+TEST(FormatKeyValue, TextDwordAndOtherTypes) {
+  constexpr std::uint32_t kRegBinary = 3;
+  struct Case {
+    const char* what;
+    std::uint32_t type;
+    std::vector<std::uint8_t> bytes;
+    std::wstring before;
+    std::optional<std::wstring> after;
+  } cases[] = {
+      {"text with its NUL", kRegSz, Utf16(L"C:\\Файлы\\m.exe", true), L"old", L"C:\\Файлы\\m.exe"},
+      {"text without its NUL", kRegSz, Utf16(L"C:\\Файлы\\m.exe", false), L"", L"C:\\Файлы\\m.exe"},
+      {"text of an odd byte count", kRegSz, {'A', 0, 'B'}, L"", L"AB"},
+      {"261: the top zero byte is dropped", kRegDword, Dword(261), L"", L"&h015"},
+      {"all four bytes, no leading zeros", kRegDword, Dword(0x1A2B3C4D), L"", L"&h1A2B3C4D"},
+      {"single digits per byte", kRegDword, Dword(0x05000A0F), L"",
+       L"&h5"
+       L"0AF"},
+      {"zero", kRegDword, Dword(0), L"", L"&h000"},
+      {"a DWORD appends to what was there", kRegDword, Dword(261), L"x", L"&hx015"},
+      {"another type keeps what was there", kRegBinary, {1, 2, 3}, L"was", L"was"},
+      {"size 0 of text fails", kRegSz, {}, L"was", std::nullopt},
+      {"size 0 of a DWORD fails", kRegDword, {}, L"was", std::nullopt},
+      {"size 0 of another type fails", kRegBinary, {}, L"was", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FormatKeyValue(c.type, c.bytes, c.before), c.after) << c.what;
+}
+
+// A registry of a few values and a file system of a few files.
+class TablePlatform : public SysInfoPlatform {
+ public:
+  std::map<std::wstring, RegistryValue> values;  // "key|name"
+  std::set<std::wstring> files;
+  std::vector<std::wstring> reads;
+
+  std::optional<RegistryValue> ReadMachineValue(const std::wstring& key, const std::wstring& name) override {
+    reads.push_back(key + L"|" + name);
+    const auto it = values.find(key + L"|" + name);
+    if (it == values.end()) return std::nullopt;
+    return it->second;
+  }
+  bool FileExists(const std::wstring& path) override { return files.contains(path); }
+  std::wstring SystemFolder() override { return L"C:\\windows\\system32"; }
+};
+
+TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
+  const std::wstring path = std::wstring(kMsinfoKey) + L"|PATH";
+  const std::wstring location = std::wstring(kToolsLocationKey) + L"|MSINFO";
+  const std::wstring folder = L"C:\\Program Files\\Common Files\\Msinfo";
+  const std::wstring inFolder = folder + L"\\MSINFO32.EXE";
+  const std::wstring system = L"C:\\windows\\system32\\msinfo32.exe";
+  struct Case {
+    const char* what;
+    std::map<std::wstring, RegistryValue> values;
+    std::set<std::wstring> files;
+    std::optional<std::wstring> commandLine;
+    std::size_t reads;
+  } cases[] = {
+      {"PATH is taken as it is, unchecked, and nothing else read",
+       {{path, {kRegSz, Utf16(L"D:\\tools\\info.exe", true)}}, {location, {kRegSz, Utf16(folder, true)}}},
+       {system},
+       L"\"D:\\tools\\info.exe\"",
+       1},
+      {"a quoted PATH is not quoted again",
+       {{path, {kRegSz, Utf16(L"\"D:\\a b\\i.exe\"", false)}}},
+       {},
+       L"\"D:\\a b\\i.exe\"",
+       1},
+      {"PATH of another type is found but empty: the start fails", {{path, {3, {1, 2}}}}, {system}, L"", 1},
+      {"the tools folder with MSINFO32.EXE",
+       {{location, {kRegSz, Utf16(folder, true)}}},
+       {inFolder, system},
+       L"\"" + inFolder + L"\"",
+       2},
+      {"the tools folder without the file: the system folder",
+       {{location, {kRegSz, Utf16(folder, true)}}},
+       {system},
+       L"\"" + system + L"\"",
+       2},
+      {"an unreadable PATH counts as none",
+       {{path, {kRegSz, {}}}, {location, {kRegSz, Utf16(folder, false)}}},
+       {inFolder},
+       L"\"" + inFolder + L"\"",
+       2},
+      {"nothing anywhere", {{location, {kRegSz, Utf16(folder, true)}}}, {}, std::nullopt, 2},
+  };
+  for (const Case& c : cases) {
+    TablePlatform platform;
+    platform.values = c.values;
+    platform.files = c.files;
+    EXPECT_EQ(FindSysInfo(platform), c.commandLine) << c.what;
+    EXPECT_EQ(platform.reads.size(), c.reads) << c.what;
+  }
+}
+
+TEST(LinkOpening, WebOpensItsTextFromCAndMailAddsTheSubjectUnescaped) {
+  EXPECT_EQ(WebLinkOpening(L"http://a.example/x y"), (ShellOpening{L"http://a.example/x y", L"c:\\"}));
+  EXPECT_EQ(MailLinkOpening(L"me@a.example"), (ShellOpening{L"mailto:me@a.example?Subject=По поводу программы", L""}));
+}
+
+}  // namespace
+}  // namespace discfront::about
