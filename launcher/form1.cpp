@@ -1,21 +1,46 @@
-// Form1's layout and load sequence: the description from info.txt, then the
-// catalogue from content.lnc, both read with the shared item reader.
+// Form1's layout and load sequence: the button skins, the notification icon, the
+// window's shape, then the description from info.txt and the catalogue from
+// content.lnc, both read with the shared item reader.
 #include "form1.h"
 
+#include <windowsx.h>
+
 #include "about/about_dialog.h"
+#include "about/mouse_records.h"
+#include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/install_plan.h"
+#include "catalogue/numbered_error.h"
+#include "launcher/install_command.h"
 #include "launcher/resource.h"
 #include "launcher/shown_text.h"
+#include "launcher/skin_shape.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
+#include "win32/picture.h"
+#include "win32/program_end.h"
+#include "win32/system_file_probe.h"
 
 namespace discfront {
 namespace {
 
+// Install runs from the message loop, after the button or list that asked for it has
+// finished its own handling of the click: starting a program takes the focus away,
+// and a control caught in the middle of a click must not see that.
+constexpr UINT kRunInstall = WM_APP + 1;
+
 // Design client area, in twips.
 constexpr int kDesignWidth = 7950;
 constexpr int kDesignHeight = 5235;
+// The command buttons' column, in twips.
+constexpr int kButtonLeft = 4680;
+
+// The tray icon goes on every way out, including the error report's.
+LauncherTray* g_tray = nullptr;
+void RemoveTrayIcon() {
+  if (g_tray != nullptr) g_tray->Remove();
+}
 
 }  // namespace
 
@@ -23,7 +48,7 @@ bool Form1::Create() {
   disc_ = DiscFolder(win32::ApplicationFolder());
   screen_ = win32::ScreenResolution::OfScreen();
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT));
-  RegisterClassOnce(kClassName, icon);
+  RegisterClassOnce(kClassName, icon, 0, nullptr);
 
   // Created as an ordinary overlapped window so that the system chooses where it
   // goes, then stripped of border and title bar before it is ever shown.
@@ -35,6 +60,11 @@ bool Form1::Create() {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
   CreateControls();
+  LoadButtonSkins();
+  g_tray = &tray_;
+  win32::SetAtProgramEnd(&RemoveTrayIcon);
+  tray_.Add(hwnd(), icon, kTrayTip);
+  ShapeWindow();
   LoadDescription();
   LoadCatalogueFile();
   return true;
@@ -45,6 +75,10 @@ void Form1::Show(int showCommand) {
   UpdateWindow(hwnd());
 }
 
+void Form1::EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber) {
+  win32::EndWithErrorReport(nullptr, {number, fileName, recordNumber});
+}
+
 HWND Form1::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id,
                           int left, int top, int width, int height) {
   HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, screen_.XToPixels(left),
@@ -52,6 +86,20 @@ HWND Form1::CreateControl(const wchar_t* className, const wchar_t* text, DWORD s
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return control;
+}
+
+buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top) {
+  buttonex::ButtonEx* button =
+      buttonex::ButtonEx::Create(hwnd(), id, screen_.XToPixels(kButtonLeft), screen_.YToPixels(top));
+  // A skinned button takes its skin's size (the design's 2535 x 375 twips for the
+  // sample skins) when its skins are assigned.
+  if (button == nullptr) return nullptr;
+  buttonex::ButtonModel& props = button->Props();
+  props.SetAppearance(2);  // skinned
+  props.SetFont(std::make_shared<const buttonex::FontDescription>());  // MS Sans Serif 8.25, Cyrillic
+  props.SetTransparentColor(kSkinKey);
+  props.SetCaption(caption);
+  return button;
 }
 
 void Form1::CreateControls() {
@@ -68,17 +116,43 @@ void Form1::CreateControls() {
                         4215, 4350);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                              WS_EX_CLIENTEDGE, kAboutProg, 4680, 2400, 2535, 2415);
-  CreateControl(L"BUTTON", L"&Установить", WS_TABSTOP | BS_PUSHBUTTON, 0, kCmdInstal, 4680, 480, 2535, 375);
-  CreateControl(L"BUTTON", L"&Картинка", WS_TABSTOP | BS_PUSHBUTTON, 0, kCmdPic, 4680, 960, 2535, 375);
-  CreateControl(L"BUTTON", L"&О программе", WS_TABSTOP | BS_PUSHBUTTON, 0, kCommand1, 4680, 1440, 2535, 375);
-  CreateControl(L"BUTTON", L"&Выход", WS_TABSTOP | BS_PUSHBUTTON, 0, kCmdQuit, 4680, 1920, 2535, 375);
+  buttons_ = {CreateButton(kCmdInstal, L"&Установить", 480), CreateButton(kCmdPic, L"&Картинка", 960),
+              CreateButton(kCommand1, L"&О программе", 1440), CreateButton(kCmdQuit, L"&Выход", 1920)};
+}
+
+void Form1::LoadButtonSkins() {
+  // Each button loads its own three pictures, in the designed order.
+  for (buttonex::ButtonEx* button : buttons_) {
+    if (button == nullptr) continue;
+    buttonex::ButtonModel& props = button->Props();
+    std::wstring fileName;
+    try {
+      fileName = disc_.SkinFile(Skin::kButton);
+      props.SetSkinUp(win32::LoadPictureFile(fileName));
+      fileName = disc_.SkinFile(Skin::kButtonMove);
+      props.SetSkinOver(win32::LoadPictureFile(fileName));
+      fileName = disc_.SkinFile(Skin::kButtonDown);
+      props.SetSkinDown(win32::LoadPictureFile(fileName));
+    } catch (const NumberedError& error) {
+      EndWithReport(error.Number(), fileName);
+    }
+  }
+}
+
+void Form1::ShapeWindow() {
+  const std::wstring fileName = disc_.SkinFile(Skin::kBack);
+  try {
+    back_ = ApplySkinShape(hwnd(), fileName);
+  } catch (const NumberedError& error) {
+    EndWithReport(error.Number(), fileName);
+  }
 }
 
 void Form1::LoadDescription() {
   const std::wstring fileName = disc_.DescriptionFile();
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
-  if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
+  if (error != ErrorNumber::kNone) EndWithReport(error, fileName);
   SetWindowTextW(aboutProg_, AboutProgText(text).c_str());
 }
 
@@ -86,7 +160,7 @@ void Form1::LoadCatalogueFile() {
   const std::wstring fileName = disc_.CatalogueFile();
   std::string bytes;
   const ErrorNumber error = win32::ReadWholeFile(fileName, bytes);
-  if (error != ErrorNumber::kNone) win32::EndWithErrorReport(nullptr, {error, fileName, 0});
+  if (error != ErrorNumber::kNone) EndWithReport(error, fileName);
 
   CatalogueRead read = ReadCatalogue(bytes);
   entries_ = std::move(read.entries);
@@ -95,13 +169,7 @@ void Form1::LoadCatalogueFile() {
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListItemText(entry.title).c_str()));
   }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-  if (!read.ok()) win32::EndWithErrorReport(nullptr, {read.split.error, fileName, read.split.failedSlot + 1});
-}
-
-void Form1::OnCommand(int id, int code) {
-  if (id == kCmdQuit && code == BN_CLICKED) ExitProcess(0);  // Exit ends the launcher at once
-  if (id == kList && code == LBN_SELCHANGE) ShowSelectedComment();
-  if (id == kCommand1 && code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
+  if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
 
 void Form1::ShowSelectedComment() {
@@ -110,15 +178,110 @@ void Form1::ShowSelectedComment() {
   SetWindowTextW(aboutProg_, AboutProgText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
 }
 
+void Form1::Install() {
+  const int selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+  CarryOutInstall(hwnd(), PlanInstall(entries_, selected, disc_, win32::SystemFileProbe()));
+}
+
+void Form1::ShowPicture() {
+  // An open preview is only brought back, which reloads it.
+  if (preview_ && preview_->IsOpen()) {
+    SetForegroundWindow(preview_->hwnd());
+    return;
+  }
+  preview_ = std::make_unique<PictureWindow>(list_, entries_, disc_);
+  preview_->Open();
+}
+
+void Form1::OnCommand(int id, int code) {
+  switch (id) {
+    case kList:
+      if (code == LBN_SELCHANGE) ShowSelectedComment();
+      if (code == LBN_DBLCLK) PostMessageW(hwnd(), kRunInstall, 0, 0);
+      break;
+    case kCmdInstal:
+      if (code == BN_CLICKED) PostMessageW(hwnd(), kRunInstall, 0, 0);
+      break;
+    case kCmdPic:
+      if (code == BN_CLICKED) ShowPicture();
+      break;
+    case kCommand1:
+      if (code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
+      break;
+    case kCmdQuit:
+      if (code == BN_CLICKED) win32::EndProgram(0);  // at once, whatever else is open
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::OnMouseDown(LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  // Activity over the notification icon arrives as a right press at height 0.
+  if (y == 0) {
+    SetForegroundWindow(hwnd());
+    SetFocus(hwnd());
+  }
+  about::SharedMouseRecords().pressPoint =
+      about::RoundPressPoint(x * screen_.TwipsPerPixelX(), y * screen_.TwipsPerPixelY());
+}
+
+void Form1::OnMouseMove(WPARAM keys) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  about::SharedMouseRecords().cursorPoint = {cursor.x, cursor.y};
+  constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
+  if ((keys & kButtons) != MK_LBUTTON) return;
+  // The system then moves the window with the mouse as if its title bar were held.
+  // Windows starts from the cursor whatever the message says; Wine starts from the
+  // message's point, so it carries where the mouse was when this move happened.
+  ReleaseCapture();
+  SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(GetMessagePos()));
+}
+
+void Form1::PaintBackground(HDC hdc) {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (back_) {
+    const SIZE size = PicturePixels(*back_);
+    win32::DrawPicture(*back_, hdc, 0, 0, size.cx, size.cy);
+  }
+}
+
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case kRunInstall:
+      Install();
+      return 0;
+    case WM_ERASEBKGND:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      OnMouseDown(lParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam);
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) tray_.Remove();
+      return 0;
     case WM_DESTROY:
+      tray_.Remove();
       PostQuitMessage(0);
       return 0;
     default:
+      if (msg == LauncherTray::TaskbarCreatedMessage()) {
+        tray_.Restore();
+        return 0;
+      }
       return DefaultHandling(msg, wParam, lParam);
   }
 }

@@ -1,24 +1,35 @@
-// Form1: the launcher's frameless main window with the list of entries, the
-// description box and the four command buttons.
+// Form1: the launcher's frameless main window, cut to its skin, with the list of
+// entries, the description box and the four skinned command buttons.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "catalogue/picture_object.h"
 #include "catalogue/catalogue_entry.h"
 #include "catalogue/disc_folder.h"
+#include "catalogue/error_number.h"
+#include "launcher/launcher_tray.h"
+#include "launcher/picture_window.h"
 #include "win32/handles.h"
 #include "win32/twips.h"
 #include "win32/window.h"
 
 namespace discfront {
 
+namespace buttonex {
+class ButtonEx;
+}
+
 class Form1 : public win32::Window<Form1> {
  public:
   static constexpr const wchar_t* kClassName = L"Korvel Discfront BETA";
   static constexpr const wchar_t* kTitle = L"Korvel Discfront BETA";
+  static constexpr const wchar_t* kTrayTip = L"Korvel Discfront";
 
   // Creates the window and runs the whole load sequence; the window is not yet shown.
   // A failure of the load sequence ends the program with the default error report.
@@ -33,11 +44,21 @@ class Form1 : public win32::Window<Form1> {
   void CreateControls();
   HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
                      int top, int width, int height);
+  buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top);
+  void LoadButtonSkins();
+  void ShapeWindow();
   void LoadDescription();
   void LoadCatalogueFile();
+  [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
+
   void OnCommand(int id, int code);
   // The selected entry's comment replaces the description.
   void ShowSelectedComment();
+  void Install();
+  void ShowPicture();
+  void OnMouseDown(LPARAM lParam);
+  void OnMouseMove(WPARAM keys);
+  void PaintBackground(HDC hdc);
 
   DiscFolder disc_{L""};
   win32::ScreenResolution screen_;
@@ -46,6 +67,11 @@ class Form1 : public win32::Window<Form1> {
   std::vector<CatalogueEntry> entries_;
   HWND list_ = nullptr;       // not owned: child window
   HWND aboutProg_ = nullptr;  // not owned: child window
+  // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
+  std::array<buttonex::ButtonEx*, 4> buttons_{};
+  PictureRef back_;  // the background skin
+  LauncherTray tray_;
+  std::unique_ptr<PictureWindow> preview_;
 };
 
 }  // namespace discfront

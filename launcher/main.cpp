@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "buttonex/button_ex.h"
 #include "launcher/form1.h"
 #include "win32/com_apartment.h"
 #include "win32/library_search.h"
@@ -21,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (discfront::buttonex::ButtonEx::TranslateAccessKey(msg)) continue;
     if (IsDialogMessageW(form.hwnd(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -1,6 +1,7 @@
 #include "error_report.h"
 
 #include "message_box.h"
+#include "program_end.h"
 #include "window.h"
 
 namespace win32 {
@@ -48,12 +49,12 @@ std::wstring FormatErrorReport(const ErrorReport& report) {
 
 void EndWithErrorReport(HWND owner, const ErrorReport& report) {
   ShowMessage(owner, FormatErrorReport(report), MessageIcon::kStop);
-  ExitProcess(static_cast<UINT>(discfront::ToInt(report.number)));
+  EndProgram(static_cast<UINT>(discfront::ToInt(report.number)));
 }
 
 void FailFromWindowProcedure(HWND hwnd) noexcept {
   ShowMessage(hwnd, L"Непредвиденная ошибка. Программа будет закрыта.", MessageIcon::kStop);
-  ExitProcess(1);
+  EndProgram(1);
 }
 
 }  // namespace win32

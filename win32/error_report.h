@@ -24,7 +24,8 @@ std::wstring DescribeError(discfront::ErrorNumber number);
 // The full text of the report.
 std::wstring FormatErrorReport(const ErrorReport& report);
 
-// Shows the report (caption: the program title) and ends the process with the error number.
+// Shows the report (caption: the program title) and ends the process with the error
+// number, through EndProgram.
 [[noreturn]] void EndWithErrorReport(HWND owner, const ErrorReport& report);
 
 }  // namespace win32

@@ -1,8 +1,36 @@
-// The sample disc's first program: a small window that says what it is; it closes
-// only when the user closes it.
+// The sample disc's first program: a small window that says what it is and what it
+// was given; it closes only when the user closes it. When the environment variable
+// DISCFRONT_SAMPLE_REPORT names a file, it first writes there how it was started (the
+// launcher's tests and benchmark read it): its performance counter at start, its show
+// state and its command line, one per line, in UTF-8.
 #include <windows.h>
 
+#include <string>
+
 namespace {
+
+std::wstring g_arguments;  // shown in the window
+
+void Report(LONGLONG startCounter, int show) {
+  wchar_t file[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(L"DISCFRONT_SAMPLE_REPORT", file, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  const std::wstring text = L"start=" + std::to_wstring(startCounter) + L"\nshow=" + std::to_wstring(show) +
+                            L"\ncommandline=" + GetCommandLineW() + L"\n";
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
+                      nullptr);
+  // Written whole under a temporary name, then renamed, so a reader never sees half.
+  const std::wstring partial = std::wstring(file) + L".part";
+  HANDLE out = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(out);
+  MoveFileExW(partial.c_str(), file, MOVEFILE_REPLACE_EXISTING);
+}
 
 constexpr wchar_t kClassName[] = L"DiscfrontSampleHello";
 
@@ -15,10 +43,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       GetClientRect(hwnd, &client);
       SetBkMode(dc, TRANSPARENT);
       HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-      DrawTextW(dc,
-                L"Здравствуйте!\n\nЭто программа-пример с диска Korvel Discfront.\n"
-                L"Закройте окно, когда насмотритесь.",
-                -1, &client, DT_CENTER | DT_WORDBREAK);
+      std::wstring text =
+          L"Здравствуйте!\n\nЭто программа-пример с диска Korvel Discfront.\n"
+          L"Закройте окно, когда насмотритесь.";
+      if (!g_arguments.empty()) text += L"\n\nПараметры запуска: " + g_arguments;
+      DrawTextW(dc, text.c_str(), -1, &client, DT_CENTER | DT_WORDBREAK);
       SelectObject(dc, oldFont);
       EndPaint(hwnd, &paint);
       return 0;
@@ -33,7 +62,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int show) {
+  LARGE_INTEGER start;
+  QueryPerformanceCounter(&start);
+  Report(start.QuadPart, show);
+  g_arguments = arguments != nullptr ? arguments : L"";
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hInstance = instance;
@@ -43,7 +76,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   windowClass.lpszClassName = kClassName;
   RegisterClassW(&windowClass);
   HWND hwnd = CreateWindowExW(0, kClassName, L"Приветствие — пример", WS_OVERLAPPEDWINDOW,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 360, 180, nullptr, nullptr, instance, nullptr);
+                              CW_USEDEFAULT, CW_USEDEFAULT, 420, 200, nullptr, nullptr, instance, nullptr);
   ShowWindow(hwnd, show);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

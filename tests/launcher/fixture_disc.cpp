@@ -57,4 +57,10 @@ void FixtureDisc::WriteText(const std::wstring& name, const std::wstring& text) 
 
 void FixtureDisc::Remove(const std::wstring& name) const { fs::remove(folder_ / name); }
 
+void FixtureDisc::CopyFromSampleDisc(const std::wstring& sampleName, const std::wstring& name) const {
+  const fs::path target = folder_ / name;
+  fs::create_directories(target.parent_path());
+  fs::copy_file(BuildTree() / L"disc" / sampleName, target, fs::copy_options::overwrite_existing);
+}
+
 }  // namespace discfront::testing

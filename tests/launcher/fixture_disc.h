@@ -22,6 +22,9 @@ class FixtureDisc {
   // Writes a text file of the disc, encoded as Windows-1251, exactly as given.
   void WriteText(const std::wstring& name, const std::wstring& text) const;
   void Remove(const std::wstring& name) const;
+  // Copies a file of the assembled sample disc (say L"programs\\hello.exe") to `name`,
+  // making its folders.
+  void CopyFromSampleDisc(const std::wstring& sampleName, const std::wstring& name) const;
 
   const std::filesystem::path& Folder() const { return folder_; }
   std::wstring Launcher() const { return (folder_ / L"discfront.exe").wstring(); }

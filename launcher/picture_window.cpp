@@ -1,0 +1,117 @@
+#include "launcher/picture_window.h"
+
+#include "catalogue/numbered_error.h"
+#include "catalogue/splitter.h"
+#include "launcher/skin_shape.h"
+#include "win32/handles.h"
+#include "win32/message_box.h"
+#include "win32/picture.h"
+#include "win32/twips.h"
+
+namespace discfront {
+namespace {
+
+// Inside size before any picture is shown, in twips.
+constexpr int kEmptyWidth = 450;
+constexpr int kEmptyHeight = 330;
+// Posted from WM_ACTIVATE so that the load and its message run outside the activation.
+constexpr UINT kReload = WM_APP + 1;
+
+bool IsOfThisProcess(HWND window) {
+  DWORD process = 0;
+  return window != nullptr && GetWindowThreadProcessId(window, &process) != 0 &&
+         process == GetCurrentProcessId();
+}
+
+}  // namespace
+
+bool PictureWindow::Open() {
+  if (!RegisterClassOnce(kClassName, nullptr, 0, nullptr)) return false;
+  // An overlapped window lets the system choose the place; the frame goes before it is shown.
+  if (!CreateWindowFor(kClassName, kTitle, WS_OVERLAPPED, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT)) {
+    return false;
+  }
+  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP);
+  SetWindowPos(hwnd(), nullptr, 0, 0, screen.XToPixels(kEmptyWidth), screen.YToPixels(kEmptyHeight),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  return true;
+}
+
+void PictureWindow::OnActivated(HWND previous) {
+  // The user comes back from another launcher window; the first activation comes from
+  // the Picture command itself.
+  if (showingMessage_) return;
+  if (activatedBefore_ && !IsOfThisProcess(previous)) return;
+  activatedBefore_ = true;
+  PostMessageW(hwnd(), kReload, 0, 0);
+}
+
+void PictureWindow::Reload() {
+  const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+  if (selected < 0 || selected > kLastSlot) return;
+  static const CatalogueEntry kUnread{};
+  const auto slot = static_cast<std::size_t>(selected);
+  const CatalogueEntry& entry = slot < entries_.size() ? entries_[slot] : kUnread;
+
+  const std::optional<std::wstring> file = disc_.PictureFile(entry);
+  showingMessage_ = true;
+  if (!file) {
+    win32::ShowMessage(hwnd(), L"Картинка отсутствует");
+    showingMessage_ = false;
+    DestroyWindow(hwnd());
+    return;
+  }
+  try {
+    picture_ = win32::LoadPictureFile(*file);
+    const SIZE size = PicturePixels(*picture_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+  } catch (const NumberedError& error) {
+    // The window keeps what it showed; only a missing file is worth a word.
+    if (error.Number() == ErrorNumber::kFileNotFound) {
+      win32::ShowMessage(hwnd(), L"Файл не найден", win32::MessageIcon::kStop);
+    }
+  }
+  showingMessage_ = false;
+}
+
+void PictureWindow::Paint() {
+  win32::PaintDc paint(hwnd());
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(paint.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (picture_) {
+    const SIZE size = PicturePixels(*picture_);
+    win32::DrawPicture(*picture_, paint.get(), 0, 0, size.cx, size.cy);
+  }
+}
+
+LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) OnActivated(reinterpret_cast<HWND>(lParam));
+      return DefaultHandling(msg, wParam, lParam);
+    case kReload:
+      Reload();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers everything
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_LBUTTONUP:
+      DestroyWindow(hwnd());
+      return 0;
+    case WM_DESTROY:
+      picture_.reset();
+      return 0;
+    default:
+      return DefaultHandling(msg, wParam, lParam);
+  }
+}
+
+}  // namespace discfront

@@ -1,0 +1,30 @@
+#include "launcher/skin_shape.h"
+
+#include "buttonex/layout.h"
+#include "win32/picture.h"
+#include "win32/region_builder.h"
+#include "win32/twips.h"
+
+namespace discfront {
+
+SIZE PicturePixels(const PictureObject& picture) {
+  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  return {buttonex::HimetricToPixels(picture.WidthHimetric(), screen.TwipsPerPixelX()),
+          buttonex::HimetricToPixels(picture.HeightHimetric(), screen.TwipsPerPixelY())};
+}
+
+PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
+  PictureRef back = win32::LoadPictureFile(backFile);
+  const SIZE size = PicturePixels(*back);
+  SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Only a bitmap has pixels to read; an icon or metafile skin leaves the window
+  // rectangular, as a region that cannot be built does.
+  if (HBITMAP bitmap = win32::BitmapOf(*back)) {
+    win32::UniqueRegion outline = win32::BuildRegionFromBitmap(bitmap, kSkinKey);
+    // From here on the system owns the region.
+    if (outline && SetWindowRgn(window, outline.get(), TRUE)) outline.release();
+  }
+  return back;
+}
+
+}  // namespace discfront
