@@ -8,6 +8,15 @@
 namespace discfront {
 namespace {
 
+// The system's folder window, named by its full path: a bare name is searched for in
+// the working folder first, where a file of that name could stand.
+std::wstring FolderWindowProgram() {
+  wchar_t windows[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return L"explorer.exe";
+  return std::wstring(windows, length) + L"\\explorer.exe";
+}
+
 void ShowStop(HWND owner, const std::wstring& text) {
   static const std::wstring caption = kInstallCaption;
   win32::ShowMessage(owner, text, win32::MessageIcon::kStop, MB_OK, &caption);
@@ -25,7 +34,7 @@ void CarryOutInstall(HWND owner, const InstallPlan& plan) {
       ShowStop(owner, L"Файл не найден.");
       return;
     case InstallPlan::Kind::kFolderWindow:
-      file = L"explorer.exe";
+      file = FolderWindowProgram();
       arguments = FolderWindowArguments(plan.select);
       break;
     case InstallPlan::Kind::kStart:
