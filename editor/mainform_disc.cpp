@@ -15,6 +15,7 @@
 #include "win32/app_folder.h"
 #include "win32/atomic_file.h"
 #include "win32/error_report.h"
+#include "win32/system_error.h"
 #include "win32/file_io.h"
 #include "win32/message_box.h"
 #include "win32/system_file_probe.h"
@@ -63,7 +64,7 @@ void Mainform::OnDiscRun() {
   }
   const DWORD error = StartProgramIn(launcher, *folder);
   if (error != ERROR_SUCCESS) {
-    win32::ShowMessage(hwnd(), LauncherStartFailedMessage(launcher, win32::DescribeSystemError(error)),
+    win32::ShowMessage(hwnd(), LauncherStartFailedMessage(launcher, win32::SystemReason(error)),
                        win32::MessageIcon::kStop);
   }
 }

@@ -2,6 +2,7 @@
 
 #include "app_folder.h"
 #include "handles.h"
+#include "system_error.h"
 
 namespace win32 {
 namespace {
@@ -79,7 +80,7 @@ std::wstring DescribeSystemError(DWORD error) {
     case ERROR_NOT_READY: return L"устройство не готово";
     default: break;
   }
-  return L"системная ошибка " + std::to_wstring(error);
+  return SystemReason(error);
 }
 
 }  // namespace win32

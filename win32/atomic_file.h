@@ -18,7 +18,8 @@ struct FileWriteResult {
 
 FileWriteResult ReplaceFileContents(const std::wstring& fileName, std::string_view bytes);
 
-// A Russian description of a system error code, for messages that give the reason.
+// Why a file could not be written, in Russian words for the usual reasons and the
+// system's own words for the rest.
 std::wstring DescribeSystemError(DWORD error);
 
 }  // namespace win32

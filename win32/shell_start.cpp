@@ -26,20 +26,6 @@ ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wst
   }
 }
 
-std::wstring SystemReason(DWORD error) {
-  wchar_t* buffer = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring reason(buffer != nullptr ? buffer : L"", length);
-  LocalFree(buffer);
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
-    reason.pop_back();
-  }
-  if (reason.empty()) reason = L"Код ошибки системы " + std::to_wstring(error) + L".";
-  return reason;
-}
-
 std::wstring StartFailureText(const std::wstring& file, DWORD error) {
   // Some of the system's texts name the file as "%1".
   std::wstring reason = SystemReason(error);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "win32/system_error.h"
+
 namespace win32 {
 
 struct ShellStartResult {
@@ -24,10 +26,6 @@ struct ShellStartResult {
 // focus); the started program keeps this process's working directory and is not
 // waited for. The shell shows no error box of its own.
 ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState);
-
-// The system's own words for an error code, without the trailing line break; the
-// bare number when the system has none.
-std::wstring SystemReason(DWORD error);
 
 // The stop message for a start that failed: which file, and the system's reason.
 std::wstring StartFailureText(const std::wstring& file, DWORD error);
