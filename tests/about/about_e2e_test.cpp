@@ -255,28 +255,24 @@ TEST(AboutDialog, LauncherDialogFollowsALeftDragAndSnapsToScreenEdges) {
   }
 }
 
-// One value under HKEY_LOCAL_MACHINE, set or removed for a test; what was there before
-// is put back at the end.
+// One text value under HKEY_LOCAL_MACHINE, set or removed for a test; what was there
+// before is put back at the end.
 class MachineValue {
  public:
   MachineValue(std::wstring key, std::wstring name) : key_(std::move(key)), name_(std::move(name)) {
-    DWORD size = sizeof(saved_);
-    hadValue_ = RegGetValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, saved_,
-                             &size) == ERROR_SUCCESS;
-    savedSize_ = size;
-  }
-  ~MachineValue() {
-    if (hadValue_) {
-      RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), type_, saved_, savedSize_);
-    } else {
-      Remove();
+    wchar_t text[1024] = {};
+    DWORD size = sizeof(text);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                     &type_, text, &size) == ERROR_SUCCESS) {
+      saved_ = text;
     }
   }
+  ~MachineValue() { saved_ ? Set(*saved_, type_) : Remove(); }
   MachineValue(const MachineValue&) = delete;
   MachineValue& operator=(const MachineValue&) = delete;
 
-  void Set(const std::wstring& text) const {
-    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), REG_SZ, text.c_str(),
+  void Set(const std::wstring& text, DWORD type = REG_SZ) const {
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, key_.c_str(), name_.c_str(), type, text.c_str(),
                               static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
               ERROR_SUCCESS);
   }
@@ -284,9 +280,8 @@ class MachineValue {
 
  private:
   std::wstring key_, name_;
-  bool hadValue_ = false;
-  DWORD type_ = 0, savedSize_ = 0;
-  BYTE saved_[2048] = {};
+  std::optional<std::wstring> saved_;
+  DWORD type_ = REG_SZ;
 };
 
 // Moves a file out of the way for a test and back afterwards.
