@@ -16,7 +16,7 @@ namespace {
 // One top-level window for the whole test program: taking a top-level window off a
 // display without a window manager makes the window system wait, so each test's
 // container is a child of this one.
-HWND Desk(int width, int height) {
+HWND Desk() {
   static HWND desk = [] {
     WNDCLASSW wc{};
     wc.lpfnWndProc = DefWindowProcW;
@@ -26,22 +26,22 @@ HWND Desk(int width, int height) {
     return CreateWindowExW(0, wc.lpszClassName, L"test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 50, 50, 10, 10,
                            nullptr, nullptr, wc.hInstance, nullptr);
   }();
-  SetWindowPos(desk, HWND_TOP, 50, 50, width, height, SWP_SHOWWINDOW);
+  SetWindowPos(desk, HWND_TOP, 50, 50, 400, 300, SWP_SHOWWINDOW);
   SetForegroundWindow(desk);
   return desk;
 }
 
 }  // namespace
 
-Container::Container(int width, int height) {
+Container::Container() {
   WNDCLASSW wc{};
   wc.lpfnWndProc = &Container::Proc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"ButtonExTestContainer";
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   RegisterClassW(&wc);
-  hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
-                          height, Desk(width, height), nullptr, wc.hInstance, this);
+  hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"test", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300, Desk(),
+                          nullptr, wc.hInstance, this);
   Pump();
 }
 

@@ -21,7 +21,7 @@ PictureRef SolidPicture(int w, int h, COLORREF colour);
 // A visible top-level window that hosts buttons and records what they report.
 class Container {
  public:
-  Container(int width = 400, int height = 300);
+  Container();
   ~Container();
   Container(const Container&) = delete;
   Container& operator=(const Container&) = delete;

@@ -18,22 +18,18 @@ using E = ButtonEvent;
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
-TEST(ButtonWindow, PressAndReleaseReportEventsAndTheButtonCommand) {
+// The left button's press, release, Click and BN_CLICKED in order are the gallery's
+// end-to-end test; here what it does not show.
+TEST(ButtonWindow, APressFocusesAndTheRightButtonDoesNotClick) {
   Container c;
   ButtonEx* b = c.Add(7, 10, 10);
-  SendMessageW(b->hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
-  EXPECT_EQ(GetFocus(), b->hwnd()) << "a press focuses the control";
-  SendMessageW(b->hwnd(), WM_LBUTTONUP, 0, At(6, 5));
-  c.Pump();
-  EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp, E::kClick}));
-  EXPECT_EQ(c.commandClicks, 1);
-  EXPECT_FLOAT_EQ(c.args[0].x, 75.0f);
-  c.events.clear();
-  c.args.clear();
   SendMessageW(b->hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, At(5, 5));
+  EXPECT_EQ(GetFocus(), b->hwnd()) << "a press focuses the control";
   SendMessageW(b->hwnd(), WM_RBUTTONUP, 0, At(5, 5));
+  c.Pump();
   EXPECT_EQ(c.events, (std::vector<E>{E::kMouseDown, E::kMouseUp})) << "no click for the right button";
   EXPECT_EQ(c.args[0].code, 2);
+  EXPECT_EQ(c.commandClicks, 0);
 }
 
 // A container may end a button from the button's own event (a "Close" button): the

@@ -47,12 +47,6 @@ TEST(ReadCatalogue, AFailedRecordIsKeptOnlyOnceItsTitleWasRead) {
   EXPECT_EQ(read.entries.back(), (CatalogueEntry{L"q", L"b", L"", L""}));
 }
 
-TEST(ReadCatalogue, DecodesFileBytesAsWindows1251) {
-  const CatalogueRead read = ReadCatalogue("&\\a.exe#\xCE\xF4\xE8\xF1$\xC4\xE0@none\r\n");
-  ASSERT_TRUE(read.ok());
-  EXPECT_EQ(read.entries, (std::vector<CatalogueEntry>{{L"\\a.exe", L"Офис", L"Да", L"none"}}));
-}
-
 TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
   const DiscFolder root(L"D:\\");
   EXPECT_EQ(root.CatalogueFile(), L"D:\\\\content.lnc");

@@ -36,9 +36,5 @@ INSTANTIATE_TEST_SUITE_P(
         ItemCase{"only_separators", ",,\r\n,\n", ""}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(ItemReader, DecodesTheJoinedBytes) {
-  EXPECT_EQ(JoinItems("\xCE\xF4\xE8\xF1,\r\n \xC4"), L"ОфисД");
-}
-
 }  // namespace
 }  // namespace discfront

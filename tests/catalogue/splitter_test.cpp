@@ -36,21 +36,6 @@ std::wstring Records(int count) {
   return text;
 }
 
-TEST(SplitCatalogue, WorkedExampleFromFileBytes) {
-  // As the editor writes it, in Windows-1251 (the titles are "Офис" and "Драйверы").
-  const std::string file =
-      "&\\setup.exe#\xCE\xF4\xE8\xF1$Install@\\pics\\office.bmp\r\n"
-      "&\\drivers\\install.exe#\xC4\xF0\xE0\xE9\xE2\xE5\xF0\xFB$Drivers and tools@none\r\n";
-  Recorder r;
-  const SplitResult result = SplitCatalogue(JoinItems(file), r.receiver());
-  EXPECT_TRUE(result.ok());
-  EXPECT_EQ(result.records, 2);
-  auto expected = Record(0, L"\\setup.exe", L"Офис", L"Install", L"\\pics\\office.bmp");
-  const auto second = Record(1, L"\\drivers\\install.exe", L"Драйверы", L"Drivers and tools", L"none");
-  expected.insert(expected.end(), second.begin(), second.end());
-  EXPECT_EQ(r.fields, expected);
-}
-
 TEST(SplitCatalogue, WellFormedTexts) {
   struct Case {
     const wchar_t* text;

@@ -95,18 +95,15 @@ class Launcher {
     uidriver::BringToFront(main_);
     uidriver::ClickWindow(uidriver::FindChild(main_, {.className = kButtonClass, .id = buttonId}));
   }
-  void Select(int item) const {
-    uidriver::BringToFront(main_);
-    const RECT r = uidriver::ListBoxItemRect(list_, item);
-    uidriver::Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  }
-  void DoubleClickItem(int item) const {
-    uidriver::BringToFront(main_);
-    const RECT r = uidriver::ListBoxItemRect(list_, item);
-    uidriver::DoubleClick({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-  }
+  void Select(int item) const { uidriver::Click(ItemCentre(item)); }
+  void DoubleClickItem(int item) const { uidriver::DoubleClick(ItemCentre(item)); }
 
  private:
+  POINT ItemCentre(int item) const {
+    uidriver::BringToFront(main_);
+    const RECT r = uidriver::ListBoxItemRect(list_, item);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
   Process process_;
   HWND main_ = nullptr;
   HWND list_ = nullptr;

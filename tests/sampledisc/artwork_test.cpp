@@ -29,7 +29,7 @@ TEST(Artwork, CommittedFilesMatchAFreshDrawing) {
 
 bool IsKey(const Canvas& canvas, int x, int y) { return canvas.At(x, y) == kMagenta; }
 
-TEST(Artwork, BackSkinIsCutAtCornersAndNotchOnly) {
+TEST(Artwork, SkinsAreCutAtCornersAndNotchOnly) {
   const Canvas back = DrawBackSkin();
   struct Point {
     int x, y;
@@ -43,6 +43,12 @@ TEST(Artwork, BackSkinIsCutAtCornersAndNotchOnly) {
       {kSkinWidth / 2, 0, false}, {0, kSkinHeight / 2, false}, {kSkinWidth - 1, kSkinHeight / 2, false},
   };
   for (const auto& p : points) EXPECT_EQ(IsKey(back, p.x, p.y), p.key) << p.x << "," << p.y;
+  // The buttons have see-through corners too, and an opaque body.
+  for (const ButtonState state : {ButtonState::kUp, ButtonState::kOver, ButtonState::kDown}) {
+    const Canvas button = DrawButtonSkin(state);
+    EXPECT_TRUE(IsKey(button, 0, 0) && IsKey(button, kButtonWidth - 1, kButtonHeight - 1));
+    EXPECT_FALSE(IsKey(button, kButtonWidth / 2, kButtonHeight / 2));
+  }
 
   // No key colour anywhere above the notch (where the list, the buttons and the text box
   // sit): the window stays one piece.

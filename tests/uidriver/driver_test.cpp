@@ -1,6 +1,6 @@
 // The driver against its target program: the capabilities that the programs' own end-to-end
-// tests do not already exercise (list item clicks, posted input, mouse positions, which
-// dialogs count as message boxes, process ownership), checked on a real window under Wine.
+// tests do not already exercise (queries, posted input, which dialogs count as message
+// boxes, process ownership), checked on a real window under Wine.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Control ids of driver_target.cpp.
-enum : int { kList = 101, kEdit = 102, kInfoButton = 104, kPad = 109, kStatus = 110, kOpenButton = 113 };
+enum : int { kEdit = 102, kInfoButton = 104, kStatus = 110, kOpenButton = 113 };
 
 constexpr wchar_t kTargetClass[] = L"UiDriverTarget";
 constexpr wchar_t kTargetTitle[] = L"Цель драйвера";
@@ -27,16 +27,11 @@ std::string Narrow(const std::wstring& text) {
   return out;
 }
 
-POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
 HWND StartAndWait(Process& app) { return WaitForWindow({.className = kTargetClass, .processId = app.Id()}); }
 
 class DriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The pointer waits in a corner, so that no earlier test's pointer position gives the
-    // new window mouse moves (which would change its status line).
-    ASSERT_TRUE(MoveMouse({GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2}));
     app_.emplace(Process::Start(TargetPath()));
     main_ = StartAndWait(*app_);
     ASSERT_NE(main_, nullptr) << "the target's window did not appear";
@@ -65,18 +60,6 @@ TEST_F(DriverTest, QueriesMatchOnlyWhatTheyName) {
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Нет такой"}), nullptr);
 }
 
-TEST_F(DriverTest, SelectsClicksAndDoubleClicksListBoxItems) {
-  HWND list = Control(kList);
-  ASSERT_TRUE(SelectListBoxItem(list, 1));
-  EXPECT_TRUE(StatusBecomes(L"selected 1"));
-  EXPECT_FALSE(SelectListBoxItem(list, 7));
-  Click(Middle(ListBoxItemRect(list, 2)));
-  EXPECT_TRUE(StatusBecomes(L"selected 2"));
-  EXPECT_EQ(ListBoxSelection(list), 2);
-  DoubleClick(Middle(ListBoxItemRect(list, 0)));
-  EXPECT_TRUE(StatusBecomes(L"double 0"));
-}
-
 TEST_F(DriverTest, PostedKeysAndCharactersReachAWindowInTheBackground) {
   HWND edit = Control(kEdit);
   SetText(edit, L"");
@@ -84,16 +67,6 @@ TEST_F(DriverTest, PostedKeysAndCharactersReachAWindowInTheBackground) {
   PostKey(edit, VK_LEFT);
   PostText(edit, L"Ж");
   EXPECT_TRUE(WaitUntil([&] { return GetText(edit) == L"аЖб"; }, 5s)) << Narrow(GetText(edit));
-}
-
-TEST_F(DriverTest, MouseHoverAndClicksReachThePointUnderThePointer) {
-  HWND pad = Control(kPad);
-  ASSERT_TRUE(MoveMouse(ScreenPoint(pad, {30, 40})));
-  EXPECT_TRUE(StatusBecomes(L"hover 30,40"));
-  Click(ScreenPoint(pad, {50, 60}));
-  EXPECT_TRUE(StatusBecomes(L"click 50,60"));
-  Click(ScreenPoint(pad, {70, 20}), MouseButton::kRight);
-  EXPECT_TRUE(StatusBecomes(L"right 70,20"));
 }
 
 TEST_F(DriverTest, MessageBoxesAreFoundOnlyInTheirOwnProcessAndNotAmongOtherDialogs) {
