@@ -272,8 +272,9 @@ TEST(DiscMenu, AutorunInfIsWrittenInUnicodeAndASecondWriteAsksFirst) {
   const std::wstring folderName = folder.substr(folder.rfind(L'\\') + 1);
   EXPECT_EQ(GetText(FindChild(dialog, {.id = kDialogText})), folderName);
   AnswerTextDialog(dialog, L"Мой диск");
-  ASSERT_TRUE(WaitUntil([&] { return FileExists(autorun); }));
-  const std::string bytes = ReadBytes(autorun);
+  // The safe replace may still hold the new file for a moment after it appears.
+  std::string bytes;
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(autorun) && (bytes = ReadBytes(autorun)) != "<unreadable>"; }));
   const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
   EXPECT_EQ(text, L"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=Мой диск\r\n");
 
