@@ -80,7 +80,6 @@ bool ButtonEx::Register() {
 ButtonEx* ButtonEx::Create(HWND parent, int id, int x, int y, const PropertyBag* saved) {
   if (!Register()) return nullptr;
   auto* self = new ButtonEx(parent);
-  win32::WindowDc screen(nullptr);
   const int width = TwipsToPixels(kInitialWidthTwips, self->twipsPerPixelX_);
   const int height = TwipsToPixels(kInitialHeightTwips, self->twipsPerPixelY_);
   gNcCreateSeen = false;

@@ -2,6 +2,7 @@
 #include "buttonex/button_model.h"
 
 #include <algorithm>
+#include <exception>
 #include <limits>
 
 #include "buttonex/access_key.h"
@@ -41,6 +42,7 @@ ButtonModel::ButtonModel(ButtonHost& host) : host_(host) {
 }
 
 void ButtonModel::InitProperties(const FontRef& ambientFont) {
+  const RedrawBatch batch(*this);
   for (int i = 0; i < kPropCount; ++i) {
     const Prop p = static_cast<Prop>(i);
     Set(p, NewInstanceDefault(p, ambientFont));
@@ -48,6 +50,7 @@ void ButtonModel::InitProperties(const FontRef& ambientFont) {
 }
 
 void ButtonModel::ReadProperties(const PropertyBag& bag, const FontRef& ambientFont) {
+  const RedrawBatch batch(*this);
   for (int i = 0; i < kPropCount; ++i) {
     const Prop p = static_cast<Prop>(i);
     Set(p, bag.ReadProperty(NameOf(p), LoadedDefault(p, ambientFont)));
@@ -206,6 +209,10 @@ bool ButtonModel::Cue() const {
 }
 
 void ButtonModel::Redraw(int state) {
+  if (batchDepth_ > 0) {
+    heldRedraw_ = state;
+    return;
+  }
   const bool cue = Cue();
   if (Style() == 1) {
     if (Value() == 0) {
@@ -339,6 +346,17 @@ void ButtonModel::DrawCaption(DrawPlan& plan, int state) {
   if (!Enabled()) plan.captionFlags |= kDssDisabled;
   if (RightToLeft()) plan.captionFlags |= kDssRight;
   plan.font = Font();
+}
+
+RedrawBatch::RedrawBatch(ButtonModel& model) : model_(model), exceptions_(std::uncaught_exceptions()) {
+  ++model_.batchDepth_;
+}
+
+RedrawBatch::~RedrawBatch() noexcept(false) {
+  if (--model_.batchDepth_ > 0) return;
+  const int held = model_.heldRedraw_;
+  model_.heldRedraw_ = -1;
+  if (held >= 0 && std::uncaught_exceptions() == exceptions_) model_.Redraw(held);
 }
 
 }  // namespace discfront::buttonex

@@ -82,6 +82,7 @@ class ButtonModel {
   void OnDisplayAsDefault(bool isDefault);
   void OnResize(Size pixels);
 
+  // Draws the state now, or, inside a RedrawBatch, when the batch ends.
   void Redraw(int state);
   // The single way out for events; unknown names raise nothing, and MouseEnter /
   // MouseExit are raised only when the other one (or nothing) came last.
@@ -112,8 +113,27 @@ class ButtonModel {
   std::wstring accessKey_;
   Size size_;
   int resizeDepth_ = 0;
+  friend class RedrawBatch;
+  int batchDepth_ = 0;
+  int heldRedraw_ = -1;  // the state the last redraw held back by a batch asked for
   // Where the picture surface was last placed; the caption is centred beside it.
   int pictureLeft_ = 0;
+};
+
+// Holds back a run of property changes' redraws (each one a full paint of the surface)
+// and draws once, the last state asked for, when the outermost batch ends: what is
+// drawn is then what the last of them would have drawn. Ended by an exception, the
+// held redraw is dropped.
+class RedrawBatch {
+ public:
+  explicit RedrawBatch(ButtonModel& model);
+  RedrawBatch(const RedrawBatch&) = delete;
+  RedrawBatch& operator=(const RedrawBatch&) = delete;
+  ~RedrawBatch() noexcept(false);
+
+ private:
+  ButtonModel& model_;
+  int exceptions_;
 };
 
 }  // namespace discfront::buttonex

@@ -64,6 +64,8 @@ struct DrawPlan {
   int captionX = 0, captionY = 0;
   unsigned captionFlags = kDstPrefixText;
   FontRef font;
+
+  bool operator==(const DrawPlan&) const = default;
 };
 
 }  // namespace discfront::buttonex

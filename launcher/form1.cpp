@@ -95,6 +95,7 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top)
   // sample skins) when its skins are assigned.
   if (button == nullptr) return nullptr;
   buttonex::ButtonModel& props = button->Props();
+  const buttonex::RedrawBatch batch(props);
   props.SetAppearance(2);  // skinned
   props.SetFont(std::make_shared<const buttonex::FontDescription>());  // MS Sans Serif 8.25, Cyrillic
   props.SetTransparentColor(kSkinKey);
@@ -125,6 +126,7 @@ void Form1::LoadButtonSkins() {
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
     buttonex::ButtonModel& props = button->Props();
+    const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all three skins
     std::wstring fileName;
     try {
       fileName = disc_.SkinFile(Skin::kButton);

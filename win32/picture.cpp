@@ -1,11 +1,14 @@
-// Pictures through OleLoadPicture, which reads every format the system knows.
+// Pictures through OleLoadPicture, which reads every format the system knows; plain
+// BMP images, the skins every launcher start loads a dozen of, are read directly.
 #include "win32/picture.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
 #include <cstring>
+#include <optional>
 
+#include "catalogue/bitmap_layout.h"
 #include "catalogue/numbered_error.h"
 #include "win32/file_io.h"
 #include "win32/handles.h"
@@ -60,10 +63,48 @@ class OlePicture final : public PictureObject {
   std::int32_t height_ = 0;
 };
 
+// The device bitmap OleLoadPicture makes of a BMP image (the same CreateDIBitmap
+// call on the screen, so drawing and regions see the same pixels), without a COM
+// object and stream per picture.
+class BitmapPicture final : public PictureObject {
+ public:
+  BitmapPicture(UniqueBitmap bitmap, int width, int height, std::string bytes)
+      : bitmap_(std::move(bitmap)), bytes_(std::move(bytes)) {
+    WindowDc screen(nullptr);
+    // HIMETRIC as the picture loader gives it: pixels at the screen's resolution.
+    width_ = MulDiv(width, 2540, GetDeviceCaps(screen.get(), LOGPIXELSX));
+    height_ = MulDiv(height, 2540, GetDeviceCaps(screen.get(), LOGPIXELSY));
+  }
+
+  PictureKind Kind() const override { return PictureKind::kBitmap; }
+  std::uintptr_t Handle() const override { return reinterpret_cast<std::uintptr_t>(bitmap_.get()); }
+  std::int32_t WidthHimetric() const override { return width_; }
+  std::int32_t HeightHimetric() const override { return height_; }
+  const std::string& Bytes() const override { return bytes_; }
+
+ private:
+  UniqueBitmap bitmap_;
+  std::string bytes_;
+  std::int32_t width_ = 0;
+  std::int32_t height_ = 0;
+};
+
+PictureRef DecodePlainBitmap(const std::string& bytes) {
+  const std::optional<discfront::BitmapLayout> layout = discfront::PlainBitmapLayout(bytes);
+  if (!layout) return nullptr;
+  const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + layout->infoOffset);
+  WindowDc screen(nullptr);
+  UniqueBitmap bitmap(CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bytes.data() + layout->bitsOffset,
+                                     info, DIB_RGB_COLORS));
+  if (!bitmap) return nullptr;
+  return std::make_shared<BitmapPicture>(std::move(bitmap), layout->width, layout->height, bytes);
+}
+
 }  // namespace
 
 PictureRef DecodePicture(const std::string& bytes) {
   if (bytes.empty()) return nullptr;
+  if (PictureRef bitmap = DecodePlainBitmap(bytes)) return bitmap;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
   if (memory == nullptr) return nullptr;
   void* data = GlobalLock(memory);

@@ -2,6 +2,9 @@
 // loading through the property bag and its text form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "buttonex/access_key.h"
 #include "tests/buttonex/fake_host.h"
 
@@ -92,6 +95,63 @@ TEST(Properties, EverySetReportsItsChangeAndSomeRedraw) {
       EXPECT_EQ(h.host.draws[0].state, c.redrawState);
     }
   }
+}
+
+TEST(Properties, ABatchDrawsOnceWhatItsLastChangeWouldHaveDrawn) {
+  const PictureRef up = Fake(3000, 600, "up"), over = Fake(3000, 600, "over"), down = Fake(3000, 600, "down");
+  const std::function<void(ButtonModel&)> runs[] = {
+      [&](ButtonModel& m) {  // the launcher's skinned buttons: sized by the skins
+        m.SetAppearance(2);
+        m.SetCaption(L"&Выход");
+        m.SetSkinUp(up);
+        m.SetSkinOver(over);
+        m.SetSkinDown(down);
+      },
+      [](ButtonModel& m) {
+        m.SetCaption(L"a");
+        m.SetHighlightPicture(true);  // draws state 3 last
+      },
+      [](ButtonModel& m) {
+        m.SetStyle(1);
+        m.SetValue(1);
+        m.SetEnabled(false);
+      },
+  };
+  for (std::size_t i = 0; i < std::size(runs); ++i) {
+    SCOPED_TRACE(i);
+    Hosted one, batched;
+    runs[i](one.model);
+    {
+      const RedrawBatch outer(batched.model);
+      {
+        const RedrawBatch inner(batched.model);
+        runs[i](batched.model);
+      }
+      EXPECT_TRUE(batched.host.draws.empty()) << "only the outermost batch draws";
+    }
+    // A resize to the skins' size draws the up state first, as it does unbatched.
+    const auto resizes = [](const Hosted& h) {
+      const auto kinds = h.host.EventKinds();
+      return static_cast<std::size_t>(std::count(kinds.begin(), kinds.end(), ButtonEvent::kResize));
+    };
+    EXPECT_EQ(resizes(batched), resizes(one));
+    ASSERT_EQ(batched.host.draws.size(), 1 + resizes(batched));
+    DrawPlan drawn = batched.host.draws.back(), expected = one.host.draws.back();
+    drawn.font = expected.font = nullptr;  // each control holds its own, equal font
+    EXPECT_TRUE(drawn == expected);
+    EXPECT_EQ(batched.model.ControlSize(), one.model.ControlSize());
+    EXPECT_EQ(batched.host.changed, one.host.changed);
+  }
+  Hosted h;
+  h.model.InitProperties(std::make_shared<const FontDescription>());
+  EXPECT_EQ(h.host.draws.size(), 1u) << "a new control draws once";
+  try {
+    const RedrawBatch batch(h.model);
+    h.model.SetCaption(L"x");
+    h.model.SetMousePointer(1 << 20);
+  } catch (const ButtonExError&) {
+  }
+  EXPECT_EQ(h.host.draws.size(), 1u) << "a batch ended by an error draws nothing";
 }
 
 TEST(Properties, EnabledTrueShowsUpEvenWhileHovered) {
