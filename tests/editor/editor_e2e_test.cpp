@@ -152,7 +152,6 @@ TEST_P(UnsavedChangesOnClose, AsksAndDoesWhatWasAnswered) {
   WriteBytes(file, kOfficeLine);
   Frontsmith editor;
   ASSERT_TRUE(editor.Open(file));
-  // Nothing changed yet: closing asks nothing.
   editor.Type({L"\\setup.exe", L"Офис 2", L"Установка офисного пакета", L"\\pics\\office.bmp"});
   PostMessageW(editor.main(), WM_CLOSE, 0, 0);
   const MessageBoxInfo info = editor.TakeMessageBox(answer);
