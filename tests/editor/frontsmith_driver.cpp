@@ -10,15 +10,11 @@
 namespace discfront {
 
 void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
-  *out << "{";
   for (const std::wstring* field : {&entry.path, &entry.title, &entry.comment, &entry.picture}) {
-    *out << " \"";
+    *out << (field == &entry.path ? "{ \"" : " \"");
     for (wchar_t ch : *field) {
-      if (ch >= 32 && ch < 127) {
-        *out << static_cast<char>(ch);
-      } else {
-        *out << "\\u" << std::hex << static_cast<unsigned>(ch) << std::dec;
-      }
+      if (ch >= 32 && ch < 127) *out << static_cast<char>(ch);
+      else *out << "\\u" << std::hex << static_cast<unsigned>(ch) << std::dec;
     }
     *out << '"';
   }
@@ -45,8 +41,6 @@ HWND FileNameEdit(HWND dialog) {
   }
   return nullptr;
 }
-
-bool IsFileDialog(HWND dialog) { return FileNameEdit(dialog) != nullptr; }
 
 }  // namespace
 
@@ -107,11 +101,35 @@ void Frontsmith::Key(WORD key, unsigned modifiers) const {
   PressKey(key, modifiers);
 }
 
+bool Frontsmith::Open(const std::wstring& fileName) {
+  Key('O', kCtrl);
+  HWND dialog = WaitForFileDialog(app_->Id());
+  if (dialog != nullptr) ChooseFile(dialog, fileName);
+  Settle();
+  return dialog != nullptr;
+}
+
+bool Frontsmith::SaveAs(const std::wstring& fileName) {
+  Menu(kMenuSaveAs);
+  HWND dialog = WaitForFileDialog(app_->Id());
+  if (dialog != nullptr) ChooseFile(dialog, fileName);
+  Settle();
+  return dialog != nullptr;
+}
+
+MessageBoxInfo Frontsmith::TakeMessageBox(int button) {
+  HWND box = WaitForMessageBox(app_->Id());
+  if (box == nullptr) return {nullptr, L"<none>", L"<no message box>", IconKind::kUnknown, {}};
+  MessageBoxInfo info = ReadMessageBox(box);
+  PressMessageBoxButton(box, button);
+  return info;
+}
+
 HWND WaitForFileDialog(DWORD processId) {
   HWND found = nullptr;
   WaitUntil([&] {
     for (HWND w : FindWindows({.className = L"#32770", .processId = processId})) {
-      if (IsFileDialog(w)) {
+      if (FileNameEdit(w) != nullptr) {
         found = w;
         return true;
       }

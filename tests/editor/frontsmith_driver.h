@@ -56,6 +56,13 @@ class Frontsmith {
   void Menu(int commandId) const;
   // Presses a key (with modifiers) with the editor in front.
   void Key(WORD key, unsigned modifiers = uidriver::kNoModifier) const;
+  // Ctrl+O or Save As, then the file chosen in the dialog; false if no dialog came.
+  bool Open(const std::wstring& fileName);
+  bool SaveAs(const std::wstring& fileName);
+  // Reads the message box the editor shows now and presses its button (text
+  // "<no message box>" if none came).
+  uidriver::MessageBoxInfo TakeMessageBox(int button = IDOK);
+  bool NoMessageBox() { return uidriver::WaitForMessageBox(app_->Id(), uidriver::Milliseconds{300}) == nullptr; }
 
   // Waits for the editor's idle state: every message posted so far handled.
   void Settle() const;

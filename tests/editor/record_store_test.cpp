@@ -33,36 +33,42 @@ TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
   for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
 }
 
-TEST(RecordStore, StartsWithOneEmptyRecordAndNothingToSave) {
-  RecordStore store;
-  EXPECT_EQ(store.LastIndex(), 0);
-  EXPECT_EQ(store.CurrentIndex(), 0);
-  EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  EXPECT_FALSE(store.HasUnsavedChanges());
-  // Picking the item that is already selected changes nothing.
-  EXPECT_EQ(store.Navigate(0), Notice::kNone);
-  EXPECT_EQ(store.CurrentIndex(), 0);
-}
-
-TEST(Navigate, StoresTheEditedRecordOrRefusesAnEmptyOrForbiddenField) {
+// Navigate, Insert and Save store the typed record after the same validation
+// (separators are reported first; an empty field stops Navigate silently); a refusal
+// changes nothing.
+TEST(RecordStore, CommandsStoreTheTypedRecordOrRefuseAndChangeNothing) {
+  enum Command { kNavigate, kInsert, kSave };
   struct Case {
+    Command command;
     CatalogueEntry typed;
-    Notice notice;  // kNone with the record still shown: refused silently
-    bool moves;
+    Notice notice;
+    bool stored;
   };
   const Case cases[] = {
-      {Rec(L"A"), Notice::kNone, true},
-      {{L"\\a", L"", L"c", L"p"}, Notice::kNone, false},
-      {{L"\\a", L"t", L"c#", L"p"}, Notice::kForbiddenCharacters, false},
-      {{L"\\a", L"", L"c#", L"p"}, Notice::kForbiddenCharacters, false},  // separators are reported first
+      {kNavigate, Rec(L"A"), Notice::kNone, true},
+      {kNavigate, {L"\\a", L"", L"c", L"p"}, Notice::kNone, false},
+      {kNavigate, {L"\\a", L"t", L"c#", L"p"}, Notice::kForbiddenCharacters, false},
+      {kNavigate, {L"\\a", L"", L"c#", L"p"}, Notice::kForbiddenCharacters, false},
+      {kInsert, {L"\\a", L"t", L"", L"p"}, Notice::kIncomplete, false},
+      {kInsert, {L"", L"t", L"c", L"p"}, Notice::kIncomplete, false},
+      {kInsert, {L"\\a", L"t&", L"c", L"p"}, Notice::kForbiddenCharacters, false},
+      {kSave, Rec(L"typed"), Notice::kNone, true},
+      {kSave, {L" ", L" ", L" ", L" "}, Notice::kNone, true},  // blanks are text
+      {kSave, {L"\\a", L"t", L"c", L"a@b"}, Notice::kForbiddenCharacters, false},
+      {kSave, {L"\\a", L"t", L"c", L""}, Notice::kIncomplete, false},
   };
   for (const Case& c : cases) {
     RecordStore store = StoreOf({L"a", L"b", L"c"});
     store.SetFields(c.typed);
-    EXPECT_EQ(store.Navigate(2), c.notice);
-    EXPECT_EQ(store.CurrentIndex(), c.moves ? 2 : 0);
-    EXPECT_EQ(store.Fields(), c.moves ? Rec(L"c") : c.typed);
-    EXPECT_EQ(store.Record(0), c.moves ? c.typed : Rec(L"a"));
+    const Notice notice = c.command == kNavigate ? store.Navigate(2)
+                          : c.command == kInsert ? store.Insert()
+                                                 : store.StoreForSave();
+    EXPECT_EQ(notice, c.notice) << c.command << " " << testing::PrintToString(c.typed.title);
+    EXPECT_EQ(store.Record(0), c.stored ? c.typed : Rec(L"a")) << c.command;
+    EXPECT_EQ(store.Count(), 3);
+    const bool moved = c.stored && c.command == kNavigate;
+    EXPECT_EQ(store.CurrentIndex(), moved ? 2 : 0);
+    EXPECT_EQ(store.Fields(), moved ? Rec(L"c") : c.typed);
   }
 }
 
@@ -97,26 +103,6 @@ TEST(Insert, NewRecordIsEmptyEvenWhereADeletedRecordWas) {
   ASSERT_EQ(store.Insert(), Notice::kNone);
   EXPECT_EQ(store.Fields(), CatalogueEntry{});
   EXPECT_EQ(store.Record(2), CatalogueEntry{});
-}
-
-TEST(Insert, RefusalsChangeNothing) {
-  struct Case {
-    CatalogueEntry typed;
-    Notice notice;
-  };
-  const Case cases[] = {
-      {{L"\\a", L"t", L"", L"p"}, Notice::kIncomplete},
-      {{L"", L"t", L"c", L"p"}, Notice::kIncomplete},
-      {{L"\\a", L"t&", L"c", L"p"}, Notice::kForbiddenCharacters},
-  };
-  for (const Case& c : cases) {
-    RecordStore store = StoreOf({L"a", L"b"});
-    store.SetFields(c.typed);
-    EXPECT_EQ(store.Insert(), c.notice);
-    EXPECT_EQ(Titles(store), (Names{L"a", L"b"}));
-    EXPECT_EQ(store.Fields(), c.typed);
-    EXPECT_EQ(store.CurrentIndex(), 0);
-  }
 }
 
 TEST(Insert, WhenAll1001RecordsAreInUseSaysSoAndChangesNothing) {
@@ -171,32 +157,16 @@ TEST(Delete, TheOnlyRecordLeavesTheEmptyState) {
   EXPECT_EQ(store.Count(), 0);
   EXPECT_EQ(store.Navigate(0), Notice::kNone);
   EXPECT_EQ(store.CurrentIndex(), -1);
-}
-
-TEST(StoreForSave, StoresTheTypedRecordWithNavigationsValidation) {
-  struct Case {
-    CatalogueEntry typed;
-    Notice notice;
-    bool stored;
-  };
-  const Case cases[] = {
-      {Rec(L"typed"), Notice::kNone, true},
-      {{L" ", L" ", L" ", L" "}, Notice::kNone, true},  // blanks are text
-      {{L"\\a", L"t", L"c", L"a@b"}, Notice::kForbiddenCharacters, false},
-      {{L"\\a", L"t", L"c", L""}, Notice::kIncomplete, false},
-  };
-  for (const Case& c : cases) {
-    RecordStore store;
-    store.SetFields(c.typed);
-    EXPECT_EQ(store.StoreForSave(), c.notice);
-    EXPECT_EQ(store.Record(0) == c.typed, c.stored);
-  }
-  RecordStore empty = StoreOf({L"a"});
-  empty.Delete();
-  EXPECT_EQ(empty.StoreForSave(), Notice::kNone);
+  EXPECT_EQ(store.StoreForSave(), Notice::kNone);  // an empty catalogue can be saved
 }
 
 TEST(UnsavedChanges, FollowTypingAndEveryCommand) {
+  RecordStore fresh;  // one empty record, nothing to save; picking it again changes nothing
+  EXPECT_EQ(fresh.Count(), 1);
+  EXPECT_EQ(fresh.Navigate(0), Notice::kNone);
+  EXPECT_EQ(fresh.CurrentIndex(), 0);
+  EXPECT_EQ(fresh.Fields(), CatalogueEntry{});
+  EXPECT_FALSE(fresh.HasUnsavedChanges());
   RecordStore store = StoreOf({L"a", L"b"});
   EXPECT_FALSE(store.HasUnsavedChanges());
   store.SetFields(Rec(L"A"));
@@ -216,12 +186,6 @@ TEST(UnsavedChanges, FollowTypingAndEveryCommand) {
   ASSERT_EQ(store.Insert(), Notice::kNone);
   EXPECT_TRUE(store.HasUnsavedChanges());
 }
-
-}  // namespace
-}  // namespace discfront::editor
-
-namespace discfront::editor {
-namespace {
 
 // Whatever mix of typing, navigation, Insert and Delete: indexes stay in range, the
 // counts change only as each command says, and no record ever holds a separator, so
