@@ -9,7 +9,7 @@
 #include "buttonex/button_ex.h"
 #include "buttonex/gallery/gallery_skins.h"
 #include "win32/com_apartment.h"
-#include "tests/buttonex/gdi_count.h"
+#include "bench/gdi_count.h"
 
 namespace {
 
@@ -74,9 +74,9 @@ int main() {
     }
   };
   redrawAll(2);  // 10 redraws of each button
-  const long after10 = static_cast<long>(testing::CountGdiObjects());
+  const long after10 = static_cast<long>(discfront::bench::CountGdiObjects());
   redrawAll(2000);  // 10 000
-  const long after10000 = static_cast<long>(testing::CountGdiObjects());
+  const long after10000 = static_cast<long>(discfront::bench::CountGdiObjects());
   std::fprintf(stderr, "GDI objects: %ld after 10 redraws, %ld after 10000\n", after10, after10000);
   std::printf("figure: button_gdi_growth = %ld objects\n", after10000 - after10);
   std::fflush(stdout);

@@ -10,7 +10,7 @@
 #include "catalogue/catalogue_entry.h"
 #include "catalogue/disc_folder.h"
 #include "launcher/picture_window.h"
-#include "tests/buttonex/gdi_count.h"
+#include "bench/gdi_count.h"
 #include "win32/app_folder.h"
 #include "win32/com_apartment.h"
 
@@ -59,9 +59,9 @@ int main() {
       std::printf("preview: the picture did not load\nfigure: launcher_gdi_growth = 0 (failed)\n");
       return 1;
     }
-    if (round == 10) afterTen = discfront::buttonex::testing::CountGdiObjects();
+    if (round == 10) afterTen = discfront::bench::CountGdiObjects();
   }
-  const long long afterTwoHundred = discfront::buttonex::testing::CountGdiObjects();
+  const long long afterTwoHundred = discfront::bench::CountGdiObjects();
   std::printf("preview: %lld GDI objects after 10 rounds, %lld after 200\n", afterTen, afterTwoHundred);
   std::printf("figure: launcher_gdi_growth = %lld objects\n", afterTwoHundred - afterTen);
   return 0;

@@ -3,7 +3,6 @@
 
 #include "buttonex/button_painter.h"
 #include "buttonex/masked_copy.h"
-#include "tests/buttonex/gdi_count.h"
 #include "tests/buttonex/win_fixture.h"
 #include "win32/handles.h"
 
@@ -236,37 +235,6 @@ TEST(ButtonPixels, CaptionShiftsWhenPressedAndIsGreyedWhenDisabled) {
   p.SetEnabled(false);
   const Box disabled = CaptionBox(b->SurfaceDc(), 80, 24);
   EXPECT_GT(disabled.highlights, 5) << "embossed";
-}
-
-TEST(ButtonPixels, GdiObjectsDoNotGrowWithRedraws) {
-  Container c;
-  ButtonEx* framed = c.Add(1, 10, 10);
-  framed->Props().SetPicture(SquarePicture());
-  framed->Props().SetHighlightPicture(true);
-  ButtonEx* skinned = c.Add(2, 10, 50);
-  skinned->Props().SetSkinUp(SolidPicture(120, 30, RGB(9, 9, 9)));
-  skinned->Props().SetSkinDown(SolidPicture(120, 30, RGB(19, 9, 9)));
-  skinned->Props().SetPicture(SquarePicture());
-  skinned->Props().SetAppearance(2);
-  auto redraw = [&](int rounds) {
-    for (int i = 0; i < rounds; ++i) {
-      for (int state = 0; state <= 4; ++state) {
-        framed->Props().OnFocus(i % 2 == 0);
-        framed->Props().Redraw(state);
-        skinned->Props().Redraw(state);
-      }
-    }
-  };
-  redraw(10);
-  const DWORD after10 = testing::CountGdiObjects();
-  ASSERT_GT(after10, 0u) << "the count must be available for the check to mean anything";
-  // A leak of one object per redraw would show; so would one that the count misses.
-  win32::UniqueBitmap probe(CreateBitmap(1, 1, 1, 1, nullptr));
-  EXPECT_EQ(testing::CountGdiObjects(), after10 + 1);
-  probe.reset();
-  redraw(2000);  // 10 000 redraws of each button
-  const DWORD after10000 = testing::CountGdiObjects();
-  EXPECT_EQ(after10000, after10);
 }
 
 }  // namespace

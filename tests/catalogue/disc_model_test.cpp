@@ -43,8 +43,6 @@ TEST(ReadCatalogue, AFailedRecordIsKeptOnlyOnceItsTitleWasRead) {
     for (const CatalogueEntry& e : read.entries) titles.push_back(e.title);
     EXPECT_EQ(titles, c.titles) << c.text;
   }
-  const CatalogueRead read = ReadCatalogueText(L"&p#a$c@none&q#b$c");
-  EXPECT_EQ(read.entries.back(), (CatalogueEntry{L"q", L"b", L"", L""}));
 }
 
 TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {

@@ -13,7 +13,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"UiDriverTarget";
 constexpr wchar_t kTitle[] = L"Цель драйвера";
 
-enum : int { kEdit = 102, kInfoButton = 104, kStatus = 110, kOpenButton = 113 };
+enum : int { kInfoButton = 104, kStatus = 110, kOpenButton = 113 };
 
 bool refuseClose = false;
 HWND statusLine = nullptr;
@@ -27,7 +27,6 @@ HWND Child(HWND parent, const wchar_t* kind, const wchar_t* text, DWORD style, i
 }
 
 void Create(HWND hwnd) {
-  Child(hwnd, L"Edit", L"начало", WS_BORDER | ES_AUTOHSCROLL, 220, 10, 200, 24, kEdit);
   Child(hwnd, L"Button", L"Сведения", BS_PUSHBUTTON, 10, 140, 120, 26, kInfoButton);
   Child(hwnd, L"Button", L"Открыть", BS_PUSHBUTTON, 440, 10, 120, 26, kOpenButton);
   statusLine = Child(hwnd, L"Static", L"ready", 0, 10, 300, 410, 20, kStatus);

@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Control ids of driver_target.cpp.
-enum : int { kEdit = 102, kInfoButton = 104, kStatus = 110, kOpenButton = 113 };
+enum : int { kInfoButton = 104, kStatus = 110, kOpenButton = 113 };
 
 constexpr wchar_t kTargetClass[] = L"UiDriverTarget";
 constexpr wchar_t kTargetTitle[] = L"Цель драйвера";
@@ -60,15 +60,6 @@ TEST_F(DriverTest, QueriesMatchOnlyWhatTheyName) {
   EXPECT_EQ(FindChild(main_, {.className = L"Button", .text = L"Нет такой"}), nullptr);
 }
 
-TEST_F(DriverTest, PostedKeysAndCharactersReachAWindowInTheBackground) {
-  HWND edit = Control(kEdit);
-  SetText(edit, L"");
-  PostText(edit, L"аб");
-  PostKey(edit, VK_LEFT);
-  PostText(edit, L"Ж");
-  EXPECT_TRUE(WaitUntil([&] { return GetText(edit) == L"аЖб"; }, 5s)) << Narrow(GetText(edit));
-}
-
 TEST_F(DriverTest, MessageBoxesAreFoundOnlyInTheirOwnProcessAndNotAmongOtherDialogs) {
   Process other = Process::Start(TargetPath());
   ASSERT_NE(StartAndWait(other), nullptr);
@@ -111,12 +102,6 @@ TEST(DriverProcess, ProgramsThatRefuseToCloseAreKilledOrEndWithTheirProcessObjec
   }
   EXPECT_EQ(WaitForSingleObject(watcher, 0), WAIT_OBJECT_0);
   CloseHandle(watcher);
-}
-
-TEST(DriverProcess, FolderOfKeepsTheBackslashOfADriveRoot) {
-  EXPECT_EQ(FolderOf(L"C:\\dir\\prog.exe"), L"C:\\dir");
-  EXPECT_EQ(FolderOf(L"Q:\\prog.exe"), L"Q:\\");
-  EXPECT_EQ(FolderOf(L"prog.exe"), L"");
 }
 
 }  // namespace

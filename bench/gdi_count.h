@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace discfront::buttonex::testing {
+namespace discfront::bench {
 
 inline DWORD CountGdiObjects() {
   const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
@@ -20,4 +20,4 @@ inline DWORD CountGdiObjects() {
   return count;
 }
 
-}  // namespace discfront::buttonex::testing
+}  // namespace discfront::bench
