@@ -51,7 +51,7 @@ class MachinePlatform : public SysInfoPlatform {
 void StartSysInfo(HWND owner) {
   MachinePlatform platform;
   const std::optional<std::wstring> commandLine = FindSysInfo(platform);
-  if (commandLine && win32::StartProgram(*commandLine, win32::kShowNormal) == ErrorNumber::kNone) return;
+  if (commandLine && win32::StartProgram(*commandLine, win32::kShowNormal) == ERROR_SUCCESS) return;
   win32::ShowMessage(owner, kSysInfoUnavailable);
 }
 

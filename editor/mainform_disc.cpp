@@ -10,7 +10,7 @@
 #include "mainform.h"
 #include "mainform_layout.h"
 #include "messages.h"
-#include "program_start.h"
+#include "win32/process.h"
 #include "text_dialog.h"
 #include "win32/app_folder.h"
 #include "win32/atomic_file.h"
@@ -62,7 +62,8 @@ void Mainform::OnDiscRun() {
     win32::ShowMessage(hwnd(), NoLauncherMessage(launcher), win32::MessageIcon::kStop);
     return;
   }
-  const DWORD error = StartProgramIn(launcher, *folder);
+  // Started by its quoted full path from the disc folder, as a user starting it there would.
+  const DWORD error = win32::StartProgram(L"\"" + launcher + L"\"", win32::kShowNormal, *folder);
   if (error != ERROR_SUCCESS) {
     win32::ShowMessage(hwnd(), LauncherStartFailedMessage(launcher, win32::SystemReason(error)),
                        win32::MessageIcon::kStop);

@@ -1,14 +1,10 @@
 #include "process.h"
 
-#include <windows.h>
-
 #include <vector>
 
 namespace win32 {
 
-using discfront::ErrorNumber;
-
-ErrorNumber StartProgram(const std::wstring& commandLine, int showState) {
+DWORD StartProgram(const std::wstring& commandLine, int showState, const std::wstring& workingFolder) {
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');  // CreateProcessW may write into its command line
   STARTUPINFOW startup{};
@@ -16,14 +12,13 @@ ErrorNumber StartProgram(const std::wstring& commandLine, int showState) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showState);
   PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ErrorNumber::kFileNotFound
-                                                                          : ErrorNumber::kInvalidCall;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process)) {
+    return GetLastError();
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return ErrorNumber::kNone;
+  return ERROR_SUCCESS;
 }
 
 }  // namespace win32

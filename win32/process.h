@@ -1,20 +1,22 @@
-// Starting programs by command line, as the launcher and the About dialog do.
+// Starting a program by a command line, as the About dialog starts the system
+// information tool and the editor starts a disc's launcher.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 
-#include "catalogue/error_number.h"
+#include "catalogue/install_plan.h"
 
 namespace win32 {
 
-// Show states handed to a started program.
-constexpr int kShowNormal = 1;     // normal, with focus
-constexpr int kShowMinimized = 2;  // minimized, with focus
+using discfront::kShowMinimized;
+using discfront::kShowNormal;
 
-// Hands the command line, unquoted and whole, to the system's process creator (the
-// system resolves a first word with spaces as for any unquoted command line); the new
-// process keeps this one's working directory and is not waited for. A missing
-// program file is error 53; any other failure is error 5.
-discfront::ErrorNumber StartProgram(const std::wstring& commandLine, int showState);
+// Hands the command line to the system's process creator with the show state (the
+// caller quotes a program name that holds blanks); the new process works in
+// `workingFolder` (this one's when empty) and is not waited for. ERROR_SUCCESS when
+// it started, else the system's error code.
+DWORD StartProgram(const std::wstring& commandLine, int showState, const std::wstring& workingFolder = {});
 
 }  // namespace win32
