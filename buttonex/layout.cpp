@@ -7,11 +7,6 @@ namespace discfront::buttonex {
 
 double SkinTwips(std::int32_t himetric) { return himetric / kHimetricPerTwip; }
 
-int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {
-  // 2540 HIMETRIC to the inch, 1440 twips to the inch.
-  return TwipsToPixels(himetric * 1440.0 / 2540.0, twipsPerPixel);
-}
-
 Size SkinSize(std::int32_t widthHimetric, std::int32_t heightHimetric, double twipsPerPixelX,
               double twipsPerPixelY) {
   return {TwipsToPixels(SkinTwips(widthHimetric), twipsPerPixelX),

@@ -13,8 +13,6 @@ namespace discfront::buttonex {
 constexpr double kHimetricPerTwip = 1.76;
 
 double SkinTwips(std::int32_t himetric);
-// A picture's own size in pixels at the screen's resolution.
-int HimetricToPixels(std::int32_t himetric, double twipsPerPixel);
 
 struct Size {
   int width = 0;

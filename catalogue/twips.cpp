@@ -17,4 +17,9 @@ int TwipsToPixels(double twips, double twipsPerPixel) { return Nearest(twips / t
 
 double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
 
+int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {
+  // 2540 HIMETRIC to the inch, 1440 twips to the inch.
+  return TwipsToPixels(himetric * 1440.0 / 2540.0, twipsPerPixel);
+}
+
 }  // namespace discfront

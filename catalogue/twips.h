@@ -3,6 +3,8 @@
 // pixel. Whole numbers are reached by rounding halves to the even neighbour.
 #pragma once
 
+#include <cstdint>
+
 namespace discfront {
 
 // The whole number nearest to v, halves going to the even neighbour.
@@ -13,5 +15,7 @@ constexpr double TwipsPerPixel(int dpi) { return 1440.0 / dpi; }
 
 int TwipsToPixels(double twips, double twipsPerPixel);
 double PixelsToTwips(double pixels, double twipsPerPixel);
+// A picture's own size (HIMETRIC, 0.01 mm) in pixels at the screen's resolution.
+int HimetricToPixels(std::int32_t himetric, double twipsPerPixel);
 
 }  // namespace discfront

@@ -145,6 +145,7 @@ void Form1::ShapeWindow() {
   const std::wstring fileName = disc_.SkinFile(Skin::kBack);
   try {
     back_ = ApplySkinShape(hwnd(), fileName);
+    backSize_ = PicturePixels(*back_);
   } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
   }
@@ -247,10 +248,7 @@ void Form1::PaintBackground(HDC hdc) {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (back_) {
-    const SIZE size = PicturePixels(*back_);
-    win32::DrawPicture(*back_, hdc, 0, 0, size.cx, size.cy);
-  }
+  if (back_) win32::DrawPicture(*back_, hdc, 0, 0, backSize_.cx, backSize_.cy);
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

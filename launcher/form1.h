@@ -70,6 +70,7 @@ class Form1 : public win32::Window<Form1> {
   // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
   std::array<buttonex::ButtonEx*, 4> buttons_{};
   PictureRef back_;  // the background skin
+  SIZE backSize_{};  // its size in pixels, which is the window's
   LauncherTray tray_;
   std::unique_ptr<PictureWindow> preview_;
 };

@@ -67,8 +67,8 @@ void PictureWindow::Reload() {
   }
   try {
     picture_ = win32::LoadPictureFile(*file);
-    const SIZE size = PicturePixels(*picture_);
-    SetWindowPos(hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    size_ = PicturePixels(*picture_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, size_.cx, size_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
   } catch (const NumberedError& error) {
     // The window keeps what it showed; only a missing file is worth a word.
@@ -84,10 +84,7 @@ void PictureWindow::Paint() {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(paint.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (picture_) {
-    const SIZE size = PicturePixels(*picture_);
-    win32::DrawPicture(*picture_, paint.get(), 0, 0, size.cx, size.cy);
-  }
+  if (picture_) win32::DrawPicture(*picture_, paint.get(), 0, 0, size_.cx, size_.cy);
 }
 
 LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -39,6 +39,7 @@ class PictureWindow : public win32::Window<PictureWindow> {
   const std::vector<CatalogueEntry>& entries_;
   const DiscFolder& disc_;
   PictureRef picture_;
+  SIZE size_{};  // the picture's size in pixels, which is the window's
   bool activatedBefore_ = false;
   bool showingMessage_ = false;  // coming back from our own message box is no return of the user
 };

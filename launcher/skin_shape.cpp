@@ -1,6 +1,6 @@
 #include "launcher/skin_shape.h"
 
-#include "buttonex/layout.h"
+#include "catalogue/twips.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
 #include "win32/twips.h"
@@ -9,8 +9,8 @@ namespace discfront {
 
 SIZE PicturePixels(const PictureObject& picture) {
   const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
-  return {buttonex::HimetricToPixels(picture.WidthHimetric(), screen.TwipsPerPixelX()),
-          buttonex::HimetricToPixels(picture.HeightHimetric(), screen.TwipsPerPixelY())};
+  return {HimetricToPixels(picture.WidthHimetric(), screen.TwipsPerPixelX()),
+          HimetricToPixels(picture.HeightHimetric(), screen.TwipsPerPixelY())};
 }
 
 PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
