@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "catalogue/splitter.h"
+
 namespace discfront {
 
 struct CatalogueEntry {
@@ -13,5 +15,19 @@ struct CatalogueEntry {
 
   bool operator==(const CatalogueEntry&) const = default;
 };
+
+// The field of an entry that a Field names.
+inline std::wstring& FieldText(CatalogueEntry& entry, Field field) {
+  switch (field) {
+    case Field::kPath: return entry.path;
+    case Field::kTitle: return entry.title;
+    case Field::kComment: return entry.comment;
+    case Field::kPicture: break;
+  }
+  return entry.picture;
+}
+inline const std::wstring& FieldText(const CatalogueEntry& entry, Field field) {
+  return FieldText(const_cast<CatalogueEntry&>(entry), field);
+}
 
 }  // namespace discfront

@@ -13,16 +13,8 @@ CatalogueRead ReadCatalogueText(std::wstring_view text) {
       read.entries.resize(k + 1);
       titleOfLastRecordRead = false;
     }
-    CatalogueEntry& entry = read.entries[k];
-    switch (field) {
-      case Field::kPath: entry.path = value; break;
-      case Field::kTitle:
-        entry.title = value;
-        titleOfLastRecordRead = true;
-        break;
-      case Field::kComment: entry.comment = value; break;
-      case Field::kPicture: entry.picture = value; break;
-    }
+    FieldText(read.entries[k], field) = value;
+    if (field == Field::kTitle) titleOfLastRecordRead = true;
   });
   const auto complete = static_cast<std::size_t>(read.split.records);
   if (read.entries.size() > complete && !titleOfLastRecordRead) read.entries.resize(complete);

@@ -9,16 +9,6 @@
 namespace discfront::editor {
 namespace {
 
-const std::wstring& FieldOf(const CatalogueEntry& e, Field field) {
-  switch (field) {
-    case Field::kPath: return e.path;
-    case Field::kTitle: return e.title;
-    case Field::kComment: return e.comment;
-    case Field::kPicture: break;
-  }
-  return e.picture;
-}
-
 constexpr std::array<Field, 4> kFieldsInLineOrder = {Field::kPath, Field::kTitle, Field::kComment,
                                                      Field::kPicture};
 
@@ -99,10 +89,10 @@ void DiscCheck::CheckRecord(int slot) {
   const CatalogueRead read = ReadCatalogue(bytes);
   const CatalogueEntry readBack = read.entries.empty() ? CatalogueEntry{} : read.entries.front();
   for (Field field : kFieldsInLineOrder) {
-    if (FieldOf(readBack, field) == FieldOf(entry, field)) continue;
+    if (FieldText(readBack, field) == FieldText(entry, field)) continue;
     DiscProblem& problem = report(DiscProblem::Kind::kFieldChanges);
     problem.field = field;
-    problem.readBack = FieldOf(readBack, field);
+    problem.readBack = FieldText(readBack, field);
   }
 }
 

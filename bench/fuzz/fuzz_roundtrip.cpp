@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "catalogue/cp1251.h"
-#include "catalogue/item_reader.h"
+#include "catalogue/catalogue_reader.h"
 #include "catalogue/line_format.h"
 
 namespace {
@@ -36,21 +36,6 @@ std::wstring EditorText(const std::string& bytes) {
   std::wstring text = DecodeCp1251(bytes);
   std::erase_if(text, [](wchar_t ch) { return ch == L'&' || ch == L'#' || ch == L'$' || ch == L'@'; });
   return text;
-}
-
-template <typename Entry>
-auto& FieldOf(Entry& e, Field f) {
-  return f == Field::kPath ? e.path : f == Field::kTitle ? e.title : f == Field::kComment ? e.comment : e.picture;
-}
-
-std::vector<CatalogueEntry> ReadBack(const std::string& bytes, bool& ok) {
-  std::vector<CatalogueEntry> read;
-  const SplitResult result = SplitCatalogue(JoinItems(bytes), [&](int slot, Field f, std::wstring_view t) {
-    if (static_cast<std::size_t>(slot) >= read.size()) read.resize(static_cast<std::size_t>(slot) + 1);
-    FieldOf(read[static_cast<std::size_t>(slot)], f) = t;
-  });
-  ok = result.ok();
-  return read;
 }
 
 }  // namespace
@@ -79,14 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
       Lossy("a refusal names no record that holds a double quote and a comma or line break");
     }
     const CatalogueEntry& refused = entries[static_cast<std::size_t>(failure.slot)];
-    if (FieldOf(refused, failure.field).find(L'"') == std::wstring::npos ||
-        FieldOf(refused, failure.breakField).find_first_of(L",\r\n") == std::wstring::npos) {
+    if (FieldText(refused, failure.field).find(L'"') == std::wstring::npos ||
+        FieldText(refused, failure.breakField).find_first_of(L",\r\n") == std::wstring::npos) {
       Lossy("a record was refused that could be written whole");
     }
     entries.erase(entries.begin() + failure.slot);
   }
-  bool ok = false;
-  if (ReadBack(bytes, ok) != entries || !ok) Lossy("the catalogue read back differs from what was written");
+  const CatalogueRead read = ReadCatalogue(bytes);
+  if (!read.ok() || read.entries != entries) Lossy("the catalogue read back differs from what was written");
   recordsRoundTripped += static_cast<long long>(entries.size());
   return 0;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <random>
 
-#include "catalogue/item_reader.h"
+#include "catalogue/catalogue_reader.h"
 
 namespace discfront {
 namespace {
@@ -20,14 +20,9 @@ std::string Encode(const std::vector<CatalogueEntry>& entries) {
 
 // Reads the bytes back the way both programs do; nullopt when the split fails.
 std::optional<std::vector<CatalogueEntry>> ReadBack(const std::string& bytes) {
-  std::vector<CatalogueEntry> read;
-  const SplitResult result = SplitCatalogue(JoinItems(bytes), [&](int slot, Field f, std::wstring_view t) {
-    if (static_cast<std::size_t>(slot) >= read.size()) read.resize(static_cast<std::size_t>(slot) + 1);
-    CatalogueEntry& e = read[static_cast<std::size_t>(slot)];
-    (f == Field::kPath ? e.path : f == Field::kTitle ? e.title : f == Field::kComment ? e.comment : e.picture) = t;
-  });
-  if (!result.ok()) return std::nullopt;
-  return read;
+  CatalogueRead read = ReadCatalogue(bytes);
+  if (!read.ok()) return std::nullopt;
+  return std::move(read.entries);
 }
 
 // The bytes of written lines: those without a comma or line break exactly as the
