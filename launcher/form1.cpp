@@ -9,11 +9,11 @@
 #include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
+#include "catalogue/edit_box_text.h"
 #include "catalogue/install_plan.h"
 #include "catalogue/numbered_error.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
-#include "launcher/shown_text.h"
 #include "launcher/skin_shape.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
@@ -156,7 +156,7 @@ void Form1::LoadDescription() {
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) EndWithReport(error, fileName);
-  SetWindowTextW(aboutProg_, AboutProgText(text).c_str());
+  SetWindowTextW(aboutProg_, EditBoxText(text).c_str());
 }
 
 void Form1::LoadCatalogueFile() {
@@ -169,7 +169,8 @@ void Form1::LoadCatalogueFile() {
   entries_ = std::move(read.entries);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   for (const CatalogueEntry& entry : entries_) {
-    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ListItemText(entry.title).c_str()));
+    // A list item shows one line: a title's line breaks become blanks.
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ReplaceLineBreaks(entry.title, L" ").c_str()));
   }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
@@ -178,7 +179,7 @@ void Form1::LoadCatalogueFile() {
 void Form1::ShowSelectedComment() {
   const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   if (selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return;
-  SetWindowTextW(aboutProg_, AboutProgText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
+  SetWindowTextW(aboutProg_, EditBoxText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
 }
 
 void Form1::Install() {

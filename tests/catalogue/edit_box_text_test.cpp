@@ -1,15 +1,15 @@
-#include "launcher/shown_text.h"
+#include "catalogue/edit_box_text.h"
 
 #include <gtest/gtest.h>
 
 namespace discfront {
 namespace {
 
-TEST(ShownText, CommentsKeepEveryLineBreakAsCrLfTitlesStayOnOneLine) {
+TEST(EditBoxText, EveryLineBreakBecomesCrLfOrTheGivenText) {
   struct Case {
     std::wstring_view text;
-    std::wstring_view aboutProg;
-    std::wstring_view listItem;
+    std::wstring_view editBox;
+    std::wstring_view oneLine;  // breaks replaced by blanks
   };
   const Case cases[] = {
       {L"Драйверы, утилиты", L"Драйверы, утилиты", L"Драйверы, утилиты"},
@@ -21,8 +21,8 @@ TEST(ShownText, CommentsKeepEveryLineBreakAsCrLfTitlesStayOnOneLine) {
       {L"", L"", L""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(AboutProgText(c.text), c.aboutProg);
-    EXPECT_EQ(ListItemText(c.text), c.listItem);
+    EXPECT_EQ(EditBoxText(c.text), c.editBox);
+    EXPECT_EQ(ReplaceLineBreaks(c.text, L" "), c.oneLine);
   }
 }
 
