@@ -10,14 +10,14 @@
 #include "mainform.h"
 #include "mainform_layout.h"
 #include "messages.h"
-#include "win32/process.h"
 #include "text_dialog.h"
 #include "win32/app_folder.h"
 #include "win32/atomic_file.h"
 #include "win32/error_report.h"
-#include "win32/system_error.h"
 #include "win32/file_io.h"
 #include "win32/message_box.h"
+#include "win32/process.h"
+#include "win32/system_error.h"
 #include "win32/system_file_probe.h"
 
 namespace discfront::editor {
