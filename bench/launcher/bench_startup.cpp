@@ -8,66 +8,43 @@
 #include <string>
 #include <vector>
 
+#include "bench/launcher/shown_window.h"
 #include "win32/app_folder.h"
 
 namespace {
 
-struct Found {
-  DWORD processId;
-  const wchar_t* title;
-  bool shown;
-};
+constexpr DWORD kSettleMs = 300;
 
-BOOL CALLBACK CheckWindow(HWND hwnd, LPARAM lParam) {
-  auto* found = reinterpret_cast<Found*>(lParam);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t title[128] = {};
-  GetWindowTextW(hwnd, title, 128);
-  if (pid == found->processId && IsWindowVisible(hwnd) && wcscmp(title, found->title) == 0) {
-    found->shown = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Milliseconds from CreateProcess until the program's window with this title is visible; -1 on failure.
-double TimeToWindow(const std::wstring& exe, const wchar_t* title) {
-  LARGE_INTEGER frequency, start, now;
-  QueryPerformanceFrequency(&frequency);
+// Milliseconds from CreateProcess until the program's window with this title is shown; -1 on failure.
+// The process starts suspended so that the watch is in place before it can show anything.
+double TimeToWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title) {
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof(si);
   PROCESS_INFORMATION pi{};
-  QueryPerformanceCounter(&start);
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  const double start = discfront::bench::NowMs();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &si, &pi)) {
     return -1;
   }
-  Found found{pi.dwProcessId, title, false};
   double elapsed = -1;
-  for (;;) {
-    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&found));
-    QueryPerformanceCounter(&now);
-    const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    if (found.shown) {
-      elapsed = ms;
-      break;
+  {
+    discfront::bench::ShownWindowWatch watch(pi.dwProcessId, className, title);
+    ResumeThread(pi.hThread);
+    double shownAt = 0;
+    if (HWND shown = watch.Wait(30000, &shownAt)) {
+      elapsed = shownAt - start;
+      PostMessageW(shown, WM_CLOSE, 0, 0);  // both programs end when their window is closed
     }
-    if (ms > 30000 || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
-    Sleep(1);
   }
-  // Closing: both programs end when their window is closed.
-  EnumWindows(
-      [](HWND hwnd, LPARAM pid) -> BOOL {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == static_cast<DWORD>(pid)) PostMessageW(hwnd, WM_CLOSE, 0, 0);
-        return TRUE;
-      },
-      static_cast<LPARAM>(pi.dwProcessId));
   if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
+  // A program's end is finished off after the process has gone: the display driver,
+  // the notification area and the server tear down its windows and icon. Started at
+  // once, the next program shared the processors with that work and showed its window
+  // up to twice as late, by an amount that depended on which program came before.
+  Sleep(kSettleMs);
   return elapsed;
 }
 
@@ -84,11 +61,11 @@ int main() {
   const std::wstring minimal = folder + L"\\minimal_window.exe";
   constexpr int kRuns = 7;
   std::vector<double> launcherMs, minimalMs;
-  TimeToWindow(minimal, L"Minimal");  // warm the file cache and Wine's own start-up for both
-  TimeToWindow(launcher, L"Korvel Discfront BETA");
+  TimeToWindow(minimal, L"MinimalWindow", L"Minimal");  // warm the file cache and Wine's own start-up for both
+  TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
   for (int i = 0; i < kRuns; ++i) {
-    const double m = TimeToWindow(minimal, L"Minimal");
-    const double l = TimeToWindow(launcher, L"Korvel Discfront BETA");
+    const double m = TimeToWindow(minimal, L"MinimalWindow", L"Minimal");
+    const double l = TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
     if (m < 0 || l < 0) {
       std::printf("launcher start-up: a program did not show its window\n");
       std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
