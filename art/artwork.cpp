@@ -53,24 +53,24 @@ void DrawMenuCard(Canvas& canvas, double left, double top, double right, double 
 
 }  // namespace
 
-Icon DrawLauncherIcon() {
-  constexpr int kSize = 48;
-  Canvas image(kSize, kSize, Rgb{0, 0, 0});
-  const Shape disc = Circle(21, 21, 20.5);
-  const Shape hole = Circle(21, 21, 4.4);
-  const Shape card = RoundedRect(25, 23, 47, 47, 3);
-  DrawDisc(image, 21, 21, 20.5);
+IconImage DrawLauncherIcon(int size) {
+  const double u = size / 48.0;  // the drawing is laid out on a 48-pixel square
+  Canvas image(size, size, Rgb{0, 0, 0});
+  const Shape disc = Circle(21 * u, 21 * u, 20.5 * u);
+  const Shape hole = Circle(21 * u, 21 * u, 4.4 * u);
+  const Shape card = RoundedRect(25 * u, 23 * u, 47 * u, 47 * u, 3 * u);
+  DrawDisc(image, 21 * u, 21 * u, 20.5 * u);
   image.Fill(hole, Rgb{0, 0, 0});
-  DrawMenuCard(image, 25, 23, 47, 47);
+  DrawMenuCard(image, 25 * u, 23 * u, 47 * u, 47 * u);
 
   // The mask follows the shapes with hard edges, so the colours at the edge blend
   // with the disc's own rim colour instead of a background they cannot know.
-  std::vector<bool> transparent(static_cast<std::size_t>(kSize * kSize));
-  for (int y = 0; y < kSize; ++y) {
-    for (int x = 0; x < kSize; ++x) {
+  std::vector<bool> transparent(static_cast<std::size_t>(size * size));
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) {
       const double cx = x + 0.5, cy = y + 0.5;
       const bool inside = card(cx, cy) || (disc(cx, cy) && !hole(cx, cy));
-      transparent[static_cast<std::size_t>(y * kSize + x)] = !inside;
+      transparent[static_cast<std::size_t>(y * size + x)] = !inside;
     }
   }
   return {std::move(image), std::move(transparent)};
@@ -174,9 +174,8 @@ Canvas DrawDiscPicture() {
 }
 
 std::vector<ArtFile> AllArtFiles() {
-  const Icon icon = DrawLauncherIcon();
   return {
-      {"art/discfront.ico", EncodeIco(icon.image, icon.transparent)},
+      {"art/discfront.ico", EncodeIco({DrawLauncherIcon(16), DrawLauncherIcon(32), DrawLauncherIcon(48)})},
       {"sampledisc/disc/skin/back.bmp", EncodeBmp(DrawBackSkin())},
       {"sampledisc/disc/skin/button.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kUp))},
       {"sampledisc/disc/skin/buttonmove.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kOver))},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/image_files.h"
 
 namespace discfront::art {
 
@@ -23,13 +24,9 @@ inline constexpr int kSkinHeight = 349;
 inline constexpr int kButtonWidth = 169;
 inline constexpr int kButtonHeight = 25;
 
-struct Icon {
-  Canvas image;
-  std::vector<bool> transparent;  // one flag per pixel, row by row
-};
-
-// A disc with a menu card in front of it, 48 x 48.
-Icon DrawLauncherIcon();
+// A disc with a menu card in front of it, drawn for a square of this many pixels: the
+// notification area and the small window icon use 16, the desktop 32 and 48.
+IconImage DrawLauncherIcon(int size);
 
 Canvas DrawBackSkin();
 enum class ButtonState { kUp, kOver, kDown };

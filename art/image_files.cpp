@@ -61,33 +61,50 @@ std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
   return out;
 }
 
-std::vector<std::uint8_t> EncodeIco(const Canvas& canvas, const std::vector<bool>& transparent) {
-  const int width = canvas.Width(), height = canvas.Height();
-  const std::size_t maskRow = (static_cast<std::size_t>(width) + 31) / 32 * 4;
-  const auto colourSize = static_cast<std::uint32_t>(RowBytes(width) * height);
-  const auto maskSize = static_cast<std::uint32_t>(maskRow * height);
-  const std::uint32_t imageBytes = 40 + colourSize + maskSize;
+std::vector<std::uint8_t> EncodeIco(const std::vector<IconImage>& images) {
+  struct Sizes {
+    std::size_t maskRow;
+    std::uint32_t colour, mask;
+  };
+  std::vector<Sizes> sizes;
+  for (const IconImage& icon : images) {
+    const int width = icon.image.Width(), height = icon.image.Height();
+    const std::size_t maskRow = (static_cast<std::size_t>(width) + 31) / 32 * 4;
+    sizes.push_back({maskRow, static_cast<std::uint32_t>(RowBytes(width) * height),
+                     static_cast<std::uint32_t>(maskRow * height)});
+  }
 
   std::vector<std::uint8_t> out;
-  Put16(out, 0);  // ICONDIR: reserved, type 1 (icon), one image
+  Put16(out, 0);  // ICONDIR: reserved, type 1 (icon), the number of images
   Put16(out, 1);
-  Put16(out, 1);
-  out.push_back(static_cast<std::uint8_t>(width));  // ICONDIRENTRY
-  out.push_back(static_cast<std::uint8_t>(height));
-  out.push_back(0);  // no palette
-  out.push_back(0);
-  Put16(out, 1);   // planes
-  Put16(out, 24);  // bits per pixel
-  Put32(out, imageBytes);
-  Put32(out, 6 + 16);  // the image follows the directory
-  PutInfoHeader(out, width, height * 2, colourSize + maskSize);
-  PutPixels(out, canvas, &transparent);
-  for (int y = height - 1; y >= 0; --y) {
-    std::vector<std::uint8_t> row(maskRow, 0);
-    for (int x = 0; x < width; ++x) {
-      if (transparent[static_cast<std::size_t>(y * width + x)]) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+  Put16(out, static_cast<unsigned>(images.size()));
+  auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());  // the images follow the directory
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const std::uint32_t imageBytes = 40 + sizes[i].colour + sizes[i].mask;
+    out.push_back(static_cast<std::uint8_t>(images[i].image.Width()));  // ICONDIRENTRY
+    out.push_back(static_cast<std::uint8_t>(images[i].image.Height()));
+    out.push_back(0);  // no palette
+    out.push_back(0);
+    Put16(out, 1);   // planes
+    Put16(out, 24);  // bits per pixel
+    Put32(out, imageBytes);
+    Put32(out, offset);
+    offset += imageBytes;
+  }
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    const IconImage& icon = images[i];
+    const int width = icon.image.Width(), height = icon.image.Height();
+    PutInfoHeader(out, width, height * 2, sizes[i].colour + sizes[i].mask);
+    PutPixels(out, icon.image, &icon.transparent);
+    for (int y = height - 1; y >= 0; --y) {
+      std::vector<std::uint8_t> row(sizes[i].maskRow, 0);
+      for (int x = 0; x < width; ++x) {
+        if (icon.transparent[static_cast<std::size_t>(y * width + x)]) {
+          row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+      }
+      out.insert(out.end(), row.begin(), row.end());
     }
-    out.insert(out.end(), row.begin(), row.end());
   }
   return out;
 }

@@ -27,6 +27,23 @@ TEST(Artwork, CommittedFilesMatchAFreshDrawing) {
   }
 }
 
+// Each size the system asks for has an image drawn for it, so none is shrunk from 48.
+TEST(Artwork, LauncherIconHoldsEverySizeTheSystemAsksFor) {
+  const std::string ico = RepoFile("art/discfront.ico");
+  ASSERT_GE(ico.size(), 6u + 3 * 16);
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(ico[i]); };
+  const auto u32 = [&](std::size_t i) { return byte(i) | byte(i + 1) << 8 | byte(i + 2) << 16 | byte(i + 3) << 24; };
+  ASSERT_EQ(byte(4), 3);  // images in the directory
+  const int sizes[] = {16, 32, 48};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::size_t entry = 6 + 16 * i, image = u32(entry + 12);
+    ASSERT_LT(image + 8, ico.size());
+    EXPECT_EQ(byte(entry), sizes[i]);
+    EXPECT_EQ(u32(image + 4), static_cast<unsigned>(sizes[i])) << "the image's own header";
+    EXPECT_EQ(u32(image + 8), static_cast<unsigned>(2 * sizes[i])) << "colour and mask rows";
+  }
+}
+
 bool IsKey(const Canvas& canvas, int x, int y) { return canvas.At(x, y) == kMagenta; }
 
 TEST(Artwork, SkinsAreCutAtCornersAndNotchOnly) {

@@ -13,20 +13,23 @@ using namespace std::chrono_literals;
 // The disc is assembled in build/windows/disc; this test runs in build/windows/tests/sampledisc.
 std::wstring DiscFolder() { return FolderOf(FolderOf(OwnFolder())) + L"\\disc"; }
 
-TEST(SampleDisc, LauncherIconLoadsAt48By48) {
+TEST(SampleDisc, LauncherIconLoadsAtEachOfItsSizes) {
   // The build copies art/discfront.ico beside this test.
   const std::wstring icon = OwnFolder() + L"\\discfront.ico";
-  auto handle = static_cast<HICON>(LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, 48, 48, LR_LOADFROMFILE));
-  ASSERT_NE(handle, nullptr);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(handle, &info));
-  BITMAP colour{};
-  GetObjectW(info.hbmColor, sizeof colour, &colour);
-  EXPECT_EQ(colour.bmWidth, 48);
-  EXPECT_EQ(colour.bmHeight, 48);
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
-  DestroyIcon(handle);
+  for (const int size : {16, 32, 48}) {
+    SCOPED_TRACE(size);
+    auto handle = static_cast<HICON>(LoadImageW(nullptr, icon.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+    ASSERT_NE(handle, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(handle, &info));
+    BITMAP colour{};
+    GetObjectW(info.hbmColor, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, size);
+    EXPECT_EQ(colour.bmHeight, size);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(handle);
+  }
 }
 
 TEST(SamplePrograms, HelloShowsItsWindowUntilClosed) {
