@@ -63,7 +63,11 @@ bool Form1::Create() {
   LoadButtonSkins();
   g_tray = &tray_;
   win32::SetAtProgramEnd(&RemoveTrayIcon);
-  tray_.Add(hwnd(), icon, kTrayTip);
+  // The notification area shows small icons: its own image of that size, not the large one shrunk.
+  const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  tray_.Add(hwnd(), smallIcon, kTrayTip);
   ShapeWindow();
   LoadDescription();
   LoadCatalogueFile();

@@ -32,7 +32,7 @@ class LauncherTray {
   NOTIFYICONDATAW Record() const;
 
   HWND window_ = nullptr;  // not owned
-  HICON icon_ = nullptr;   // not owned: the window class's icon
+  HICON icon_ = nullptr;   // not owned: a shared icon of the program's resources
   std::wstring tip_;
   bool wanted_ = false;  // between Add and Remove
 };

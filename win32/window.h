@@ -37,7 +37,9 @@ class Window {
     wc.lpfnWndProc = &Window::StaticProc;
     wc.hInstance = instance;
     wc.hIcon = icon;
-    wc.hIconSm = icon;
+    // Left empty, the system takes the small image from the icon's own resource when it
+    // has one of that size, instead of shrinking the large one.
+    wc.hIconSm = nullptr;
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     wc.hbrBackground = background;
     wc.lpszClassName = className;
