@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/launcher/settle.h"
 #include "uidriver/uidriver.h"
 #include "win32/app_folder.h"
 
@@ -66,6 +67,7 @@ int main() {
     uidriver::MouseUp();
     const long long started = ReportedStart(report);
     CloseHello();
+    discfront::bench::LetThePreviousProgramSettle();
     if (started == 0) {
       std::printf("install start: the program did not report\nfigure: install_start_ms = 0 (failed)\n");
       return 1;

@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/launcher/settle.h"
 #include "bench/launcher/shown_window.h"
 #include "win32/app_folder.h"
 
 namespace {
-
-constexpr DWORD kSettleMs = 300;
 
 // Milliseconds from CreateProcess until the program's window with this title is shown; -1 on failure.
 // The process starts suspended so that the watch is in place before it can show anything.
@@ -40,11 +39,7 @@ double TimeToWindow(const std::wstring& exe, const wchar_t* className, const wch
   if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  // A program's end is finished off after the process has gone: the display driver,
-  // the notification area and the server tear down its windows and icon. Started at
-  // once, the next program shared the processors with that work and showed its window
-  // up to twice as late, by an amount that depended on which program came before.
-  Sleep(kSettleMs);
+  discfront::bench::LetThePreviousProgramSettle();
   return elapsed;
 }
 
