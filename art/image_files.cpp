@@ -18,6 +18,12 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 std::size_t RowBytes(int width) { return (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4; }
+std::size_t MaskRowBytes(int width) { return (static_cast<std::size_t>(width) + 31) / 32 * 4; }
+
+// An icon image's colour rows and mask rows, without the header.
+std::uint32_t IconPixelBytes(const Canvas& image) {
+  return static_cast<std::uint32_t>((RowBytes(image.Width()) + MaskRowBytes(image.Width())) * image.Height());
+}
 
 // BITMAPINFOHEADER; an icon's header counts colour and mask rows together.
 void PutInfoHeader(std::vector<std::uint8_t>& out, int width, int height, std::uint32_t imageSize) {
@@ -62,27 +68,15 @@ std::vector<std::uint8_t> EncodeBmp(const Canvas& canvas) {
 }
 
 std::vector<std::uint8_t> EncodeIco(const std::vector<IconImage>& images) {
-  struct Sizes {
-    std::size_t maskRow;
-    std::uint32_t colour, mask;
-  };
-  std::vector<Sizes> sizes;
-  for (const IconImage& icon : images) {
-    const int width = icon.image.Width(), height = icon.image.Height();
-    const std::size_t maskRow = (static_cast<std::size_t>(width) + 31) / 32 * 4;
-    sizes.push_back({maskRow, static_cast<std::uint32_t>(RowBytes(width) * height),
-                     static_cast<std::uint32_t>(maskRow * height)});
-  }
-
   std::vector<std::uint8_t> out;
   Put16(out, 0);  // ICONDIR: reserved, type 1 (icon), the number of images
   Put16(out, 1);
   Put16(out, static_cast<unsigned>(images.size()));
   auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());  // the images follow the directory
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    const std::uint32_t imageBytes = 40 + sizes[i].colour + sizes[i].mask;
-    out.push_back(static_cast<std::uint8_t>(images[i].image.Width()));  // ICONDIRENTRY
-    out.push_back(static_cast<std::uint8_t>(images[i].image.Height()));
+  for (const IconImage& icon : images) {
+    const std::uint32_t imageBytes = 40 + IconPixelBytes(icon.image);
+    out.push_back(static_cast<std::uint8_t>(icon.image.Width()));  // ICONDIRENTRY
+    out.push_back(static_cast<std::uint8_t>(icon.image.Height()));
     out.push_back(0);  // no palette
     out.push_back(0);
     Put16(out, 1);   // planes
@@ -91,13 +85,12 @@ std::vector<std::uint8_t> EncodeIco(const std::vector<IconImage>& images) {
     Put32(out, offset);
     offset += imageBytes;
   }
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    const IconImage& icon = images[i];
+  for (const IconImage& icon : images) {
     const int width = icon.image.Width(), height = icon.image.Height();
-    PutInfoHeader(out, width, height * 2, sizes[i].colour + sizes[i].mask);
+    PutInfoHeader(out, width, height * 2, IconPixelBytes(icon.image));
     PutPixels(out, icon.image, &icon.transparent);
     for (int y = height - 1; y >= 0; --y) {
-      std::vector<std::uint8_t> row(sizes[i].maskRow, 0);
+      std::vector<std::uint8_t> row(MaskRowBytes(width), 0);
       for (int x = 0; x < width; ++x) {
         if (icon.transparent[static_cast<std::size_t>(y * width + x)]) {
           row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));

@@ -17,7 +17,7 @@ double NowMs() {
 }
 
 ShownWindowWatch::ShownWindowWatch(DWORD processId, std::wstring className, std::wstring title)
-    : processId_(processId), className_(std::move(className)), title_(std::move(title)) {
+    : className_(std::move(className)), title_(std::move(title)) {
   t_active = this;
   hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &ShownWindowWatch::OnCreate, processId,
                           0, WINEVENT_OUTOFCONTEXT);

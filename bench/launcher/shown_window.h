@@ -34,7 +34,6 @@ class ShownWindowWatch {
   static void CALLBACK OnCreate(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD);
   bool IsShown(HWND hwnd) const;
 
-  DWORD processId_;
   std::wstring className_;
   std::wstring title_;
   HWINEVENTHOOK hook_ = nullptr;
