@@ -287,7 +287,7 @@ class AboutDialog {
 
   void OnBackgroundPress(LPARAM lParam) {
     if (!variant_.launcher) return;
-    SharedMouseRecords().pressPoint = RoundPressPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    SharedMouseRecords().pressPoint = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     SetCapture(hwnd_);  // the drag goes on wherever the pointer goes
   }
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "catalogue/twips.h"
+#include "base/twips.h"
 
 namespace discfront::buttonex {
 

@@ -11,9 +11,9 @@
 
 #include "buttonex/font_description.h"
 #include "buttonex/property_list.h"
-#include "catalogue/error_number.h"
-#include "catalogue/numbered_error.h"
-#include "catalogue/picture_object.h"
+#include "base/error_number.h"
+#include "base/numbered_error.h"
+#include "base/picture_object.h"
 
 namespace discfront::buttonex {
 

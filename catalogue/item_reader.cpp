@@ -1,10 +1,10 @@
 // Item reading works on the file's bytes: every character it looks at is ASCII,
 // and Windows-1251 keeps ASCII as it is, so decoding can come once, at the end.
-#include "item_reader.h"
+#include "catalogue/item_reader.h"
 
 #include <cstring>
 
-#include "cp1251.h"
+#include "base/cp1251.h"
 
 namespace discfront {
 namespace {

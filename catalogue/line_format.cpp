@@ -1,11 +1,11 @@
 // The line format's writing side: bare lines where they read back whole, quoted ones
 // where a comma or a line break would otherwise vanish.
-#include "line_format.h"
+#include "catalogue/line_format.h"
 
 #include <array>
 #include <utility>
 
-#include "cp1251.h"
+#include "base/cp1251.h"
 
 namespace discfront {
 namespace {

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "catalogue/catalogue_entry.h"
-#include "splitter.h"
+#include "catalogue/splitter.h"
 
 namespace discfront {
 

@@ -1,4 +1,4 @@
-#include "splitter.h"
+#include "catalogue/splitter.h"
 
 namespace discfront {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string_view>
 
-#include "error_number.h"
+#include "base/error_number.h"
 
 namespace discfront {
 

@@ -1,6 +1,6 @@
 #include "description_file.h"
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/item_reader.h"
 #include "catalogue/line_format.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/install_plan.h"
+#include "disc/install_plan.h"
 #include "catalogue/line_format.h"
 
 namespace discfront::editor {

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "catalogue/catalogue_entry.h"
-#include "catalogue/disc_folder.h"
-#include "catalogue/file_probe.h"
+#include "disc/disc_folder.h"
+#include "disc/file_probe.h"
 #include "catalogue/splitter.h"
 
 namespace discfront::editor {

@@ -4,7 +4,7 @@
 #include <windowsx.h>
 
 #include "autorun_file.h"
-#include "catalogue/edit_box_text.h"
+#include "disc/edit_box_text.h"
 #include "description_file.h"
 #include "disc_messages.h"
 #include "mainform.h"

@@ -12,7 +12,7 @@ bool HasSeparator(const std::wstring& text) {
 
 }  // namespace
 
-bool Anal(const CatalogueEntry& fields) {
+bool HasForbiddenCharacters(const CatalogueEntry& fields) {
   for (const std::wstring* text : {&fields.title, &fields.path, &fields.picture, &fields.comment}) {
     if (HasSeparator(*text)) return true;
   }
@@ -33,7 +33,7 @@ RecordStore::RecordStore(std::vector<CatalogueEntry> records)
 }
 
 Notice RecordStore::Validate() const {
-  if (Anal(fields_)) return Notice::kForbiddenCharacters;
+  if (HasForbiddenCharacters(fields_)) return Notice::kForbiddenCharacters;
   if (!IsComplete(fields_)) return Notice::kIncomplete;
   return Notice::kNone;
 }

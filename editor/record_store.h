@@ -24,7 +24,7 @@ enum class Notice {
 
 // True when a field holds one of the catalogue's separators (checked in the order
 // title, path, picture, comment; the message is the same for all of them).
-bool Anal(const CatalogueEntry& fields);
+bool HasForbiddenCharacters(const CatalogueEntry& fields);
 
 // A record is complete when none of its fields is empty (blanks count as text).
 bool IsComplete(const CatalogueEntry& fields);

@@ -9,9 +9,9 @@
 #include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/edit_box_text.h"
-#include "catalogue/install_plan.h"
-#include "catalogue/numbered_error.h"
+#include "disc/edit_box_text.h"
+#include "disc/install_plan.h"
+#include "base/numbered_error.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
 #include "launcher/skin_shape.h"
@@ -232,8 +232,7 @@ void Form1::OnMouseDown(LPARAM lParam) {
     SetForegroundWindow(hwnd());
     SetFocus(hwnd());
   }
-  about::SharedMouseRecords().pressPoint =
-      about::RoundPressPoint(x * screen_.TwipsPerPixelX(), y * screen_.TwipsPerPixelY());
+  about::SharedMouseRecords().pressPoint = {x, y};
 }
 
 void Form1::OnMouseMove(WPARAM keys) {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 #include "catalogue/catalogue_entry.h"
-#include "catalogue/disc_folder.h"
-#include "catalogue/error_number.h"
+#include "disc/disc_folder.h"
+#include "base/error_number.h"
 #include "launcher/launcher_tray.h"
 #include "launcher/picture_window.h"
 #include "win32/handles.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "catalogue/install_plan.h"
+#include "disc/install_plan.h"
 
 namespace discfront {
 

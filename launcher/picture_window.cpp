@@ -1,6 +1,6 @@
 #include "launcher/picture_window.h"
 
-#include "catalogue/numbered_error.h"
+#include "base/numbered_error.h"
 #include "catalogue/splitter.h"
 #include "launcher/skin_shape.h"
 #include "win32/handles.h"

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 #include "catalogue/catalogue_entry.h"
-#include "catalogue/disc_folder.h"
+#include "disc/disc_folder.h"
 #include "win32/window.h"
 
 namespace discfront {

@@ -1,6 +1,6 @@
 #include "launcher/skin_shape.h"
 
-#include "catalogue/twips.h"
+#include "base/twips.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
 #include "win32/twips.h"

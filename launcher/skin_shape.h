@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 
 namespace discfront {
 

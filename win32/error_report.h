@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "catalogue/error_number.h"
+#include "base/error_number.h"
 
 namespace win32 {
 

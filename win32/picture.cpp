@@ -8,8 +8,8 @@
 #include <cstring>
 #include <optional>
 
-#include "catalogue/bitmap_layout.h"
-#include "catalogue/numbered_error.h"
+#include "base/bitmap_layout.h"
+#include "base/numbered_error.h"
 #include "win32/file_io.h"
 #include "win32/handles.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 
 namespace win32 {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "catalogue/install_plan.h"
+#include "disc/install_plan.h"
 
 namespace win32 {
 

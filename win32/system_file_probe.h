@@ -1,7 +1,7 @@
 // The disc model's file probe on the real file system.
 #pragma once
 
-#include "catalogue/file_probe.h"
+#include "disc/file_probe.h"
 
 namespace win32 {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "catalogue/twips.h"
+#include "base/twips.h"
 
 namespace win32 {
 

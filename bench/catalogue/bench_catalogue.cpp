@@ -9,7 +9,7 @@
 
 #include "bench/figure_reporter.h"
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/line_format.h"
 
 namespace discfront::bench {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/disc_folder.h"
+#include "disc/disc_folder.h"
 #include "editor/disc_check.h"
 #include "editor/system_picture_probe.h"
 #include "win32/atomic_file.h"

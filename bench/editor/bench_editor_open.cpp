@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/line_format.h"
 #include "uidriver/uidriver.h"
 #include "win32/atomic_file.h"

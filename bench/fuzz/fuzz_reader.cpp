@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/item_reader.h"
 #include "catalogue/splitter.h"
 

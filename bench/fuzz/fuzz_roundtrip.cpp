@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/line_format.h"
 

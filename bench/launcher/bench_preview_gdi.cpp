@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalogue/catalogue_entry.h"
-#include "catalogue/disc_folder.h"
+#include "disc/disc_folder.h"
 #include "launcher/picture_window.h"
 #include "bench/gdi_count.h"
 #include "win32/app_folder.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 
 namespace discfront::buttonex::gallery {
 

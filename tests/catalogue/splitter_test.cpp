@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "catalogue/item_reader.h"
 #include "catalogue/line_format.h"
 

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "catalogue/edit_box_text.h"
+#include "disc/edit_box_text.h"
 #include "catalogue/item_reader.h"
 #include "editor/autorun_file.h"
 #include "editor/description_file.h"

@@ -16,7 +16,7 @@ using test::StoreOf;
 using test::Titles;
 using Names = std::vector<std::wstring>;
 
-TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
+TEST(HasForbiddenCharacters, RefusesExactlyTheFourSeparatorsInAnyField) {
   struct Case {
     CatalogueEntry fields;
     bool forbidden;
@@ -30,7 +30,7 @@ TEST(Anal, RefusesExactlyTheFourSeparatorsInAnyField) {
       {{L"p", L"t", L"c", L"mail@host"}, true},
       {{L"p", L"t", L"c\r\n\"q\"%^*", L"p"}, false},
   };
-  for (const Case& c : cases) EXPECT_EQ(Anal(c.fields), c.forbidden) << c.fields.title;
+  for (const Case& c : cases) EXPECT_EQ(HasForbiddenCharacters(c.fields), c.forbidden) << c.fields.title;
 }
 
 // Navigate, Insert and Save store the typed record after the same validation
@@ -205,7 +205,7 @@ TEST(RecordStore, InvariantsHoldAfterAnyMixOfCommands) {
       case 0: store.SetFields(typed[random() % 4]); break;
       case 1: {
         const int j = before == 0 ? 0 : static_cast<int>(random() % static_cast<unsigned>(before));
-        const bool valid = !Anal(store.Fields()) && IsComplete(store.Fields());
+        const bool valid = !HasForbiddenCharacters(store.Fields()) && IsComplete(store.Fields());
         const int from = store.CurrentIndex();
         store.Navigate(j);
         if (before > 0 && from >= 0 && valid) {
@@ -228,7 +228,7 @@ TEST(RecordStore, InvariantsHoldAfterAnyMixOfCommands) {
       ASSERT_GE(store.CurrentIndex(), 0);
       ASSERT_LT(store.CurrentIndex(), store.Count());
     }
-    for (int k = 0; k < store.Count(); ++k) ASSERT_FALSE(Anal(store.Record(k))) << "record " << k;
+    for (int k = 0; k < store.Count(); ++k) ASSERT_FALSE(HasForbiddenCharacters(store.Record(k))) << "record " << k;
   }
 }
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 #include "uidriver/process.h"
 
 namespace discfront::testing {

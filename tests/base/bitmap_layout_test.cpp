@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/bitmap_layout.h"
+#include "base/bitmap_layout.h"
 
 namespace discfront {
 namespace {

@@ -1,6 +1,6 @@
 // The codec against the system's own Windows-1251 tables: glibc's iconv natively,
 // the Windows conversion functions under Wine.
-#include "catalogue/cp1251.h"
+#include "base/cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Windows-1251 tables: bytes 0x80..0xBF are irregular, 0xC0..0xFF are U+0410..U+044F.
-#include "cp1251.h"
+#include "base/cp1251.h"
 
 #include <algorithm>
 #include <array>

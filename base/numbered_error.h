@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "catalogue/error_number.h"
+#include "base/error_number.h"
 
 namespace discfront {
 

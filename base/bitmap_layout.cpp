@@ -1,4 +1,4 @@
-#include "catalogue/bitmap_layout.h"
+#include "base/bitmap_layout.h"
 
 #include <cstdint>
 

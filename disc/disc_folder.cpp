@@ -1,4 +1,4 @@
-#include "catalogue/disc_folder.h"
+#include "disc/disc_folder.h"
 
 namespace discfront {
 

@@ -1,4 +1,4 @@
-#include "catalogue/edit_box_text.h"
+#include "disc/edit_box_text.h"
 
 namespace discfront {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/disc_folder.h"
-#include "catalogue/install_plan.h"
+#include "disc/disc_folder.h"
+#include "disc/install_plan.h"
 
 namespace discfront {
 namespace {
@@ -98,8 +98,6 @@ TEST(PlanInstall, DecidesWhatEachPathStarts) {
     EXPECT_EQ(plan.kind == Kind::kFolderWindow ? plan.select : plan.target.file, c.fileOrSelect) << c.path;
     EXPECT_EQ(plan.target.arguments, c.arguments) << c.path;
     EXPECT_EQ(plan.showState, c.show) << c.path;
-    EXPECT_EQ(plan.slot, 1);
-    EXPECT_FALSE(plan.firstEntryFallback);
   }
   EXPECT_EQ(FolderWindowArguments(L"X:\\Disc one\\a,b"), L"/select,\"X:\\Disc one\\a,b\"");
 }
@@ -122,8 +120,6 @@ TEST(PlanInstall, NothingSelectedStartsTheFirstEntryWithoutTheFolderWindowRules)
     const InstallPlan plan = PlanInstall(c.entries, c.selected, root, files);
     EXPECT_EQ(plan.kind, c.kind);
     EXPECT_EQ(plan.target.file, c.file);
-    EXPECT_EQ(plan.slot, 0);
-    EXPECT_TRUE(plan.firstEntryFallback);
     EXPECT_EQ(plan.showState, kShowMinimized);
   }
 }

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "catalogue/twips.h"
+#include "base/twips.h"
 
 namespace discfront {
 namespace {

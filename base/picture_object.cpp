@@ -1,5 +1,5 @@
 // The empty picture: no handle, no size, no file image.
-#include "catalogue/picture_object.h"
+#include "base/picture_object.h"
 
 namespace discfront {
 namespace {

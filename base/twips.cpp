@@ -1,5 +1,5 @@
 // Rounding of the twips conversion.
-#include "catalogue/twips.h"
+#include "base/twips.h"
 
 #include <cmath>
 

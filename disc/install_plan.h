@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "catalogue/catalogue_entry.h"
-#include "catalogue/disc_folder.h"
-#include "catalogue/file_probe.h"
+#include "disc/disc_folder.h"
+#include "disc/file_probe.h"
 
 namespace discfront {
 
@@ -48,8 +48,6 @@ struct InstallPlan {
     kFileNotFound,  // the program is not there: "Файл не найден."
   };
   Kind kind = Kind::kNothing;
-  int slot = 0;               // the entry whose path this is
-  bool firstEntryFallback = false;  // nothing was selected, so the first entry is started
   std::wstring select;        // kFolderWindow: the path to select in the folder window
   ProgramTarget target;       // kStart
   int showState = kShowMinimized;

@@ -1,4 +1,4 @@
-#include "catalogue/install_plan.h"
+#include "disc/install_plan.h"
 
 #include "catalogue/splitter.h"
 
@@ -43,12 +43,7 @@ std::wstring FolderWindowArguments(const std::wstring& path) { return L"/select,
 InstallPlan PlanInstall(const std::vector<CatalogueEntry>& entries, int selected, const DiscFolder& disc,
                         const FileProbe& files) {
   InstallPlan plan;
-  if (selected < 0 || selected > kLastSlot) {
-    plan.slot = 0;
-    plan.firstEntryFallback = true;
-    return StartOrNotFound(std::move(plan), disc, PathOf(entries, 0), files);
-  }
-  plan.slot = selected;
+  if (selected < 0 || selected > kLastSlot) return StartOrNotFound(std::move(plan), disc, PathOf(entries, 0), files);
   const std::wstring path = PathOf(entries, selected);
   if (path.empty()) return plan;
   if (path.size() == 1) {
