@@ -6,7 +6,6 @@
 #include <set>
 
 #include "about/key_value.h"
-#include "about/link_opening.h"
 
 namespace discfront::about {
 namespace {
@@ -21,12 +20,7 @@ std::vector<std::uint8_t> Utf16(std::wstring_view text, bool withNul) {
   return bytes;
 }
 
-std::vector<std::uint8_t> Dword(std::uint32_t v) {
-  return {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v >> 16),
-          static_cast<std::uint8_t>(v >> 24)};
-}
-
-TEST(FormatKeyValue, TextDwordAndOtherTypes) {
+TEST(FormatKeyValue, TextAndOtherTypes) {
   constexpr std::uint32_t kRegBinary = 3;
   struct Case {
     const char* what;
@@ -38,13 +32,6 @@ TEST(FormatKeyValue, TextDwordAndOtherTypes) {
       {"text with its NUL", kRegSz, Utf16(L"C:\\Файлы\\m.exe", true), L"old", L"C:\\Файлы\\m.exe"},
       {"text without its NUL", kRegSz, Utf16(L"C:\\Файлы\\m.exe", false), L"", L"C:\\Файлы\\m.exe"},
       {"text of an odd byte count", kRegSz, {'A', 0, 'B'}, L"", L"AB"},
-      {"261: the top zero byte is dropped", kRegDword, Dword(261), L"", L"&h015"},
-      {"all four bytes, no leading zeros", kRegDword, Dword(0x1A2B3C4D), L"", L"&h1A2B3C4D"},
-      {"single digits per byte", kRegDword, Dword(0x05000A0F), L"",
-       L"&h5"
-       L"0AF"},
-      {"zero", kRegDword, Dword(0), L"", L"&h000"},
-      {"a DWORD appends to what was there", kRegDword, Dword(261), L"x", L"&hx015"},
       {"another type keeps what was there", kRegBinary, {1, 2, 3}, L"was", L"was"},
       {"size 0 of text fails", kRegSz, {}, L"was", std::nullopt},
       {"size 0 of a DWORD fails", kRegDword, {}, L"was", std::nullopt},
@@ -118,11 +105,6 @@ TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
     EXPECT_EQ(FindSysInfo(platform), c.commandLine) << c.what;
     EXPECT_EQ(platform.reads.size(), c.reads) << c.what;
   }
-}
-
-TEST(LinkOpening, WebOpensItsTextFromCAndMailAddsTheSubjectUnescaped) {
-  EXPECT_EQ(WebLinkOpening(L"http://a.example/x y"), (ShellOpening{L"http://a.example/x y", L"c:\\"}));
-  EXPECT_EQ(MailLinkOpening(L"me@a.example"), (ShellOpening{L"mailto:me@a.example?Subject=По поводу программы", L""}));
 }
 
 }  // namespace
