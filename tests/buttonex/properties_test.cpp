@@ -70,33 +70,6 @@ TEST(Properties, NewInstanceAgainstLoadedFromAnEmptyForm) {
   EXPECT_EQ(loaded.State(), 1) << "loading ends with the redraw of Value";
 }
 
-TEST(Properties, EverySetReportsItsChangeAndSomeRedraw) {
-  struct Case {
-    Prop prop;
-    PropertyValue value;
-    int redrawState;  // -1: no redraw
-  } cases[] = {
-      {Prop::kAppearance, std::int32_t{0}, 1},  {Prop::kCaption, std::wstring(L"x"), 1},
-      {Prop::kHighlightPicture, true, 3},       {Prop::kValue, std::int32_t{4}, 4},
-      {Prop::kPictureDown, PictureRef(), -1},   {Prop::kPictureOver, PictureRef(), -1},
-      {Prop::kToolTipText, std::wstring(L"t"), -1}, {Prop::kWhatsThisHelpID, std::int32_t{7}, -1},
-      {Prop::kMousePointer, std::int32_t{2}, -1}, {Prop::kSkinOver, PictureRef(), 1},
-      {Prop::kTransparentColor, Colour{0xFF00FF}, 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(NameOf(c.prop)));
-    Hosted h;
-    h.model.Set(c.prop, c.value);
-    EXPECT_EQ(h.host.changed, std::vector<Prop>{c.prop});
-    if (c.redrawState < 0) {
-      EXPECT_TRUE(h.host.draws.empty());
-    } else {
-      ASSERT_EQ(h.host.draws.size(), 1u);
-      EXPECT_EQ(h.host.draws[0].state, c.redrawState);
-    }
-  }
-}
-
 TEST(Properties, ABatchDrawsOnceWhatItsLastChangeWouldHaveDrawn) {
   const PictureRef up = Fake(3000, 600, "up"), over = Fake(3000, 600, "over"), down = Fake(3000, 600, "down");
   const std::function<void(ButtonModel&)> runs[] = {
@@ -106,10 +79,6 @@ TEST(Properties, ABatchDrawsOnceWhatItsLastChangeWouldHaveDrawn) {
         m.SetSkinUp(up);
         m.SetSkinOver(over);
         m.SetSkinDown(down);
-      },
-      [](ButtonModel& m) {
-        m.SetCaption(L"a");
-        m.SetHighlightPicture(true);  // draws state 3 last
       },
       [](ButtonModel& m) {
         m.SetStyle(1);
@@ -166,19 +135,6 @@ TEST(Properties, EnabledTrueShowsUpEvenWhileHovered) {
   EXPECT_EQ(h.model.State(), 1);
 }
 
-TEST(Properties, MousePointerOutside16BitsIsStoredThenOverflows) {
-  Hosted h;
-  try {
-    h.model.SetMousePointer(40000);
-    FAIL() << "no error";
-  } catch (const ButtonExError& e) {
-    EXPECT_EQ(e.Number(), ErrorNumber::kOverflow);
-  }
-  EXPECT_EQ(h.model.MousePointer(), 40000);
-  EXPECT_TRUE(h.host.changed.empty());
-  EXPECT_NO_THROW(h.model.SetMousePointer(-32768));
-}
-
 TEST(Properties, WrongKindIsRefusedAndNumbersConvertBySetAndByLoad) {
   Hosted h;
   EXPECT_THROW(h.model.Set(Prop::kCaption, std::int32_t{5}), ButtonExError);
@@ -189,20 +145,6 @@ TEST(Properties, WrongKindIsRefusedAndNumbersConvertBySetAndByLoad) {
   h.model.ReadProperties(PropertyBag::FromText("BackColor = 254\nAppearance = &H2&\n", DecodeFake), nullptr);
   EXPECT_EQ(h.model.BackColor(), 254u);
   EXPECT_EQ(h.model.Appearance(), 2);
-}
-
-TEST(PropertyBag, SavedInOrderWithDefaultsLeftOut) {
-  Hosted h;
-  h.model.SetCaption(L"&Выход");
-  h.model.SetAppearance(2);
-  PropertyBag bag;
-  h.model.WriteProperties(bag, h.model.Font());
-  std::vector<std::string> keys;
-  for (const auto& [key, value] : bag.Entries()) keys.push_back(key);
-  // Every picture of a new instance is empty, which differs from the default none.
-  EXPECT_EQ(keys, (std::vector<std::string>{"Appearance", "Caption", "Picture", "PictureDisabled", "PictureDown",
-                                            "PictureFocus", "PictureOver", "MouseIcon", "SkinDisabled", "SkinDown",
-                                            "SkinFocus", "SkinOver", "SkinUp"}));
 }
 
 TEST(PropertyBag, TextFormRoundTripKeepsImagesAndNoneVersusEmpty) {

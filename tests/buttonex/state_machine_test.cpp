@@ -94,18 +94,6 @@ TEST(ButtonStateMachine, BoundsIncludeTheEdges) {
   }
 }
 
-TEST(ButtonStateMachine, EventArgumentsInTwips) {
-  Hosted h;
-  h.model.OnMouseDown(1, 3, 7, 9);
-  ASSERT_EQ(h.host.events.size(), 1u);
-  EXPECT_EQ(h.host.events[0], (EventArgs{E::kMouseDown, 1, 3, 105.0f, 135.0f}));
-  h.host.Clear();
-  h.model.OnKeyPress(65);
-  h.model.OnKeyUp(13, 2);
-  EXPECT_EQ(h.host.events[0], (EventArgs{E::kKeyPress, 65, 0}));
-  EXPECT_EQ(h.host.events[1], (EventArgs{E::kKeyUp, 13, 2}));
-}
-
 TEST(ButtonStateMachine, ToggleLatchesAndReleases) {
   Hosted h;
   h.model.SetStyle(1);
