@@ -57,22 +57,6 @@ class GalleryE2e : public ::testing::Test {
   static inline HWND log_ = nullptr;
 };
 
-TEST_F(GalleryE2e, HoverLookArrivesWithTheSecondMove) {
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  ASSERT_EQ(ScreenPixel(g::kIdFlat, 0, 0), face) << "a flat button shows no frame at rest";
-  Mark mark;
-  MoveMouse(On(g::kIdFlat, 40, 14));
-  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseEnter"));
-  ASSERT_TRUE(mark.WaitFor(L"cmdFlat: MouseMove 0 0 600 210"));
-  Sleep(300);
-  EXPECT_EQ(ScreenPixel(g::kIdFlat, 0, 0), face) << "the first move leaves the look";
-  MoveMouse(On(g::kIdFlat, 42, 14));
-  EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(g::kIdFlat, 0, 0) == GetSysColor(COLOR_3DLIGHT); }))
-      << "raised frame on the second move";
-  const auto lines = mark.Since();
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), L"cmdFlat: MouseEnter"), 1);
-}
-
 TEST_F(GalleryE2e, PressedLookAndClickOnlyForAReleaseOverTheControl) {
   MoveMouse(On(g::kId3D, 30, 14));
   MoveMouse(On(g::kId3D, 31, 14));
