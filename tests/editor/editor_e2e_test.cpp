@@ -56,14 +56,6 @@ TEST(FrontsmithWindow, StartsWithOneEmptyRecordAndItsControlsInTabOrder) {
         << "Tab did not reach control " << order[i];
   }
   EXPECT_EQ(GetText(editor.Control(kTxtCom)), L"");  // Tab moved on, it typed nothing
-  // The client area is 4170 x 6600 twips at the screen's resolution.
-  RECT client{};
-  GetClientRect(editor.main(), &client);
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(client.right, MulDiv(4170, dpi, 1440));
-  EXPECT_EQ(client.bottom, MulDiv(6600, dpi, 1440));
 }
 
 TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBack) {
