@@ -107,16 +107,6 @@ TEST(ButtonWindow, DefaultButtonStyleShowsTheCue) {
   EXPECT_FALSE(b->Props().CueVisible());
 }
 
-TEST(ButtonWindow, PropertySetsNotifyTheContainer) {
-  Container c;
-  ButtonEx* b = c.Add(7, 10, 10);
-  b->Props().SetCaption(L"x");
-  b->Props().SetToolTipText(L"Подсказка");
-  EXPECT_EQ(c.changed, (std::vector<Prop>{Prop::kCaption, Prop::kToolTipText}));
-  b->Props().SetEnabled(false);
-  EXPECT_FALSE(IsWindowEnabled(b->hwnd()));
-}
-
 TEST(Pictures, EveryFormatLoadsWithItsSize) {
   struct Case {
     const wchar_t* file;

@@ -1,6 +1,8 @@
 // Driving frontsmith.exe from a test: its controls, its file dialogs, temporary folders.
 #include "frontsmith_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <stdexcept>
 
@@ -10,15 +12,7 @@
 namespace discfront {
 
 void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
-  for (const std::wstring* field : {&entry.path, &entry.title, &entry.comment, &entry.picture}) {
-    *out << (field == &entry.path ? "{ \"" : " \"");
-    for (wchar_t ch : *field) {
-      if (ch >= 32 && ch < 127) *out << static_cast<char>(ch);
-      else *out << "\\u" << std::hex << static_cast<unsigned>(ch) << std::dec;
-    }
-    *out << '"';
-  }
-  *out << " }";
+  *out << ::testing::PrintToString(std::vector<std::wstring>{entry.path, entry.title, entry.comment, entry.picture});
 }
 
 }  // namespace discfront

@@ -12,8 +12,7 @@
 #include "uidriver/uidriver.h"
 
 namespace discfront {
-// Readable failure messages: the four fields (path, title, comment, picture), non-ASCII
-// characters as code points.
+// Readable failure messages: the four fields (path, title, comment, picture).
 void PrintTo(const CatalogueEntry& entry, std::ostream* out);
 }  // namespace discfront
 
