@@ -12,7 +12,6 @@ namespace {
 using testing::Container;
 using testing::Hex;
 using testing::MakeBitmapPicture;
-using testing::SolidPicture;
 
 const auto Sys = GetSysColor;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);

@@ -7,10 +7,6 @@
 
 namespace discfront::buttonex::testing {
 
-PictureRef SolidPicture(int w, int h, COLORREF colour) {
-  return MakeBitmapPicture(w, h, [colour](int, int) { return colour; });
-}
-
 namespace {
 
 // One top-level window for the whole test program: taking a top-level window off a
@@ -51,7 +47,6 @@ ButtonEx* Container::Add(int id, int x, int y, const PropertyBag* saved) {
   ButtonEx* button = ButtonEx::Create(hwnd_, id, x, y, saved);
   events.clear();
   args.clear();
-  changed.clear();
   commandClicks = 0;
   return button;
 }
@@ -72,9 +67,7 @@ LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
   auto* self = reinterpret_cast<Container*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self != nullptr && msg == WM_NOTIFY) {
     const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (hdr->code == kBxnPropertyChanged) {
-      self->changed.push_back(reinterpret_cast<const NmButtonExProperty*>(lParam)->prop);
-    } else {
+    if (hdr->code != kBxnPropertyChanged) {
       const auto* nm = reinterpret_cast<const NmButtonEx*>(lParam);
       self->events.push_back(nm->args.event);
       self->args.push_back(nm->args);

@@ -16,7 +16,6 @@ namespace discfront::buttonex::testing {
 
 // A 24-bit BMP file of w x h pixels (colour(x, y) gives each), decoded by the system's loader.
 using win32::MakeBitmapPicture;
-PictureRef SolidPicture(int w, int h, COLORREF colour);
 
 // A visible top-level window that hosts buttons and records what they report.
 class Container {
@@ -32,7 +31,6 @@ class Container {
 
   std::vector<ButtonEvent> events;
   std::vector<EventArgs> args;
-  std::vector<Prop> changed;
   int commandClicks = 0;
   // A handler run after each event (BN_CLICKED: no event) is recorded.
   std::function<void(HWND from, std::optional<ButtonEvent> event)> react;
