@@ -168,16 +168,5 @@ TEST(ButtonStateMachine, FocusAndDefaultCue) {
   EXPECT_FALSE(h.host.draws.back().focusRect) << "no cue in a designer";
 }
 
-TEST(ButtonStateMachine, ResizeRedrawsUpAndRaisesResize) {
-  Hosted h;
-  h.model.OnMouseMove(0, 0, 5, 5);
-  h.model.OnMouseMove(0, 0, 6, 5);
-  h.host.Clear();
-  h.model.OnResize({100, 30});
-  EXPECT_EQ(h.host.EventKinds(), std::vector<E>{E::kResize});
-  EXPECT_EQ(h.model.State(), 1);
-  EXPECT_EQ(h.host.draws.back().width, 100);
-}
-
 }  // namespace
 }  // namespace discfront::buttonex

@@ -27,32 +27,6 @@ TEST(ReadCatalogueFile, ReadsEveryRecordAndShowsTheFirst) {
   EXPECT_FALSE(store.HasUnsavedChanges());
 }
 
-TEST(ReadCatalogueFile, RefusesAFileThatCannotBeReadWhole) {
-  std::string exactlyFull;
-  for (int i = 0; i < 1001; ++i) exactlyFull += "&p#t$c@x\r\n";
-  const std::string tooMany = exactlyFull + "&p#t$c@x\r\n";
-  struct Case {
-    std::string bytes;
-    OpenFailure::Kind kind;
-    int slot;
-  };
-  const Case cases[] = {
-      {"&a#b$c@d\r\n&a#b$c\r\n", OpenFailure::Kind::kMalformedRecord, 1},
-      {"&a$b#c@d\r\n", OpenFailure::Kind::kMalformedRecord, 0},
-      {"&a#b$c@d&&e#f$g@h", OpenFailure::Kind::kMalformedRecord, 1},
-      {tooMany, OpenFailure::Kind::kTooManyRecords, 1001},
-  };
-  for (const Case& c : cases) {
-    const OpenResult result = ReadCatalogueFile(c.bytes);
-    EXPECT_FALSE(result.store.has_value());
-    EXPECT_EQ(result.failure.kind, c.kind);
-    EXPECT_EQ(result.failure.slot, c.slot);
-  }
-  const OpenResult full = ReadCatalogueFile(exactlyFull);
-  ASSERT_TRUE(full.store.has_value());
-  EXPECT_EQ(full.store->Count(), 1001);
-}
-
 TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
   const RecordStore store = ReadCatalogueFile("just a title line\r\n").store.value();
   EXPECT_EQ(store.CurrentIndex(), -1);
