@@ -52,6 +52,7 @@ TableDisc CompleteDisc() {
       {kDisc + L"\\x#y.exe", R::kUnreadable},        {kDisc + L"\\pics\\office.bmp", R::kBitmap},
       {kDisc + L"\\pics\\logo.ico", R::kOtherPicture}, {kDisc + L"\\pics\\broken.bmp", R::kUnreadable},
   };
+  disc.folders = {{kDisc, PathKind::kFolder}, {kDisc + L"\\tools", PathKind::kFolder}};  // the folder windows'
   return disc;
 }
 
@@ -120,6 +121,35 @@ TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
   EXPECT_EQ(ProblemText(problems[2], L"D:\\"), L"Нет рисунка оформления «" + kDisc + L"\\skin\\buttonmove.bmp»: discfront не запустится.");
 }
 
+TEST(DiscCheck, ReportsPathsThatBreakTheRulesAndFolderWindowsWithNoFolder) {
+  const TableDisc disc = CompleteDisc();
+  const std::vector<CatalogueEntry> entries = {
+      {L"\\setup.exe /log C:\\x.txt", L"Ключи", L"c", L"none"},  // the arguments are no name
+      {L"setup.exe", L"Без косой", L"c", L"none"},
+      {L"\\..\\setup.exe", L"Наверх", L"c", L"none"},
+      {L"\\tools\\NUL.exe", L"Устройство", L"c", L"none"},
+      {L"\\gone/x", L"Нет папки", L"c", L"none"},
+      {L"\\setup /S", L"Ключ как папка", L"c", L"none"},
+  };
+  using Rule = PathFinding::Kind;
+  const std::vector<std::tuple<Kind, int, std::wstring, Rule>> expected = {
+      {Kind::kProgramNotFound, 1, kDisc + L"setup.exe", Rule{}},
+      {Kind::kPathBreaksRule, 1, L"setup.exe", Rule::kNotFromDiscFolder},
+      {Kind::kProgramNotFound, 2, kDisc + L"\\..\\setup.exe", Rule{}},
+      {Kind::kPathBreaksRule, 2, L"\\..\\setup.exe", Rule::kLeavesDiscFolder},
+      {Kind::kProgramNotFound, 3, kDisc + L"\\tools\\NUL.exe", Rule{}},
+      {Kind::kPathBreaksRule, 3, L"\\tools\\NUL.exe", Rule::kDeviceName},
+      {Kind::kFolderMissing, 4, kDisc + L"\\gone", Rule{}},
+      {Kind::kFolderMissing, 5, kDisc + L"\\setup ", Rule{}},
+  };
+  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
+  std::vector<std::tuple<Kind, int, std::wstring, Rule>> found;
+  for (const DiscProblem& p : problems) found.emplace_back(p.kind, p.slot, p.file, p.pathFinding.kind);
+  EXPECT_EQ(found, expected);
+  ASSERT_EQ(problems.size(), expected.size());
+  EXPECT_NE(ProblemText(problems[5], kDisc).find(L"имя устройства «NUL.exe»"), std::wstring::npos);
+}
+
 TEST(DiscCheck, RunsInStepsAndReadsASharedPictureOnce) {
   const TableDisc disc = CompleteDisc();
   std::vector<CatalogueEntry> entries(10, kCleanEntries[0]);
@@ -139,7 +169,8 @@ TEST(AutorunFile, IsUnicodeWithOpenIconAndTheLabel) {
   std::u16string text(bytes.size() / 2, u'\0');
   std::memcpy(text.data(), bytes.data(), text.size() * 2);  // UTF-16 little-endian, as this machine
   EXPECT_EQ(bytes.size(), text.size() * 2);
-  EXPECT_EQ(text, u"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=Диск №1 два\r\n");
+  EXPECT_EQ(text, u"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=Диск №1 два\r\n"
+                  u"action=Диск №1 два\r\n");
   struct Case {
     const wchar_t* folder;
     const wchar_t* label;
