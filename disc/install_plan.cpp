@@ -10,6 +10,25 @@ std::wstring PathOf(const std::vector<CatalogueEntry>& entries, int slot) {
                                                                        : std::wstring();
 }
 
+// A dot in the name's last component: the system's process creator adds ".exe" only
+// to a name without one.
+bool HasExtension(const std::wstring& name) {
+  const std::size_t lastSeparator = name.find_last_of(L"\\/");
+  const std::size_t dot = name.rfind(L'.');
+  return dot != std::wstring::npos && (lastSeparator == std::wstring::npos || dot > lastSeparator);
+}
+
+// The name as it stands, else with ".exe" when it has no extension: catalogues written
+// for the old unquoted start say "\setup -s" for "\setup.exe", and an existing file
+// without an extension still wins.
+std::optional<std::wstring> FindProgramFile(std::wstring name, const FileProbe& files) {
+  if (files.IsFile(name)) return name;
+  if (HasExtension(name)) return std::nullopt;
+  name += L".exe";
+  if (files.IsFile(name)) return name;
+  return std::nullopt;
+}
+
 InstallPlan StartOrNotFound(InstallPlan plan, const DiscFolder& disc, const std::wstring& path,
                             const FileProbe& files) {
   if (std::optional<ProgramTarget> target = FindProgramTarget(disc, path, files)) {
@@ -28,12 +47,13 @@ InstallPlan StartOrNotFound(InstallPlan plan, const DiscFolder& disc, const std:
 std::optional<ProgramTarget> FindProgramTarget(const DiscFolder& disc, const std::wstring& path,
                                                const FileProbe& files) {
   const std::wstring whole = disc.File(path);
-  if (files.IsFile(whole)) return ProgramTarget{whole, {}};
+  if (std::optional<std::wstring> file = FindProgramFile(whole, files)) return ProgramTarget{std::move(*file), {}};
   const std::size_t pathStart = disc.Folder().size();
   for (std::size_t blank = whole.rfind(L' '); blank != std::wstring::npos && blank > pathStart;
        blank = whole.rfind(L' ', blank - 1)) {
-    std::wstring file = whole.substr(0, blank);
-    if (files.IsFile(file)) return ProgramTarget{std::move(file), whole.substr(blank + 1)};
+    if (std::optional<std::wstring> file = FindProgramFile(whole.substr(0, blank), files)) {
+      return ProgramTarget{std::move(*file), whole.substr(blank + 1)};
+    }
   }
   return std::nullopt;
 }

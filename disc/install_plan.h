@@ -33,7 +33,9 @@ struct ProgramTarget {
 // The file that the disc folder followed by an entry's path names, found safely:
 // the whole name when it is an existing file (no arguments); otherwise the longest
 // leading part that ends before a blank of the path and names an existing file, the
-// text after that blank being its arguments. Nothing when no such file exists. So
+// text after that blank being its arguments. Each candidate that has no extension is
+// tried as it stands, then with ".exe", as the system's process creator always
+// completed it. Nothing when no such file exists. So
 // "\My Tools\setup.exe" never starts a planted "\My.exe" while the real file is
 // there, and a blank in the disc folder's own name is never taken for the end of a
 // program name.

@@ -1,15 +1,27 @@
 #include "autorun_file.h"
 
 namespace discfront::editor {
+namespace {
+
+// A value of an .inf file is one line.
+std::wstring OneLine(std::wstring_view text) {
+  std::wstring line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const wchar_t ch = text[i];
+    if (ch == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;  // CR LF is one break
+    line += (ch == L'\r' || ch == L'\n') ? L' ' : ch;
+  }
+  return line;
+}
+
+}  // namespace
 
 std::string AutorunFileBytes(std::wstring_view label) {
-  std::wstring text = L"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=";
-  for (std::size_t i = 0; i < label.size(); ++i) {
-    const wchar_t ch = label[i];
-    if (ch == L'\r' && i + 1 < label.size() && label[i + 1] == L'\n') continue;  // CR LF is one break
-    text += (ch == L'\r' || ch == L'\n') ? L' ' : ch;
-  }
-  text += L"\r\n";
+  const std::wstring title = OneLine(label);
+  // The system's autoplay of a removable drive shows the action and offers nothing without one.
+  const std::wstring action = title.empty() ? std::wstring(kLauncherTitle) : title;
+  const std::wstring text = L"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=" + title +
+                            L"\r\naction=" + action + L"\r\n";
   std::string bytes;
   bytes.reserve(text.size() * 2);
   for (wchar_t ch : text) {  // UTF-16 little-endian: wchar_t holds UTF-16 units on Windows

@@ -9,8 +9,12 @@
 
 namespace discfront::editor {
 
-// The file's bytes: [autorun] with open and icon naming discfront.exe and the label.
-// Line breaks in the label become blanks: a value of an .inf file is one line.
+// What the system's autoplay shows for a disc whose label is empty.
+inline constexpr wchar_t kLauncherTitle[] = L"Korvel Discfront";
+
+// The file's bytes: [autorun] with open and icon naming discfront.exe, the label, and
+// the label again as the action the system's autoplay offers for a removable drive
+// (kLauncherTitle when the label is empty). Line breaks in the label become blanks.
 std::string AutorunFileBytes(std::wstring_view label);
 
 // The label the author is offered first: the disc folder's own name (empty at the

@@ -12,6 +12,15 @@ namespace {
 constexpr std::array<Field, 4> kFieldsInLineOrder = {Field::kPath, Field::kTitle, Field::kComment,
                                                      Field::kPicture};
 
+// The folder a folder-window entry opens: the disc folder for a path of one character
+// (the window shows it selected); else the folder that holds the selected path, "/"
+// separating as "\" does.
+std::wstring FolderTheWindowShows(const std::wstring& path, const std::wstring& select) {
+  if (path.size() == 1) return select;
+  const std::size_t separator = select.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? select : select.substr(0, separator);
+}
+
 }  // namespace
 
 DiscCheck::DiscCheck(std::vector<CatalogueEntry> entries, DiscFolder disc, const FileProbe& files,
@@ -55,19 +64,47 @@ void DiscCheck::CheckDiscFiles() {
   }
 }
 
-void DiscCheck::CheckRecord(int slot) {
+DiscProblem& DiscCheck::ReportRecord(DiscProblem::Kind kind, int slot) {
+  DiscProblem& problem = problems_.emplace_back();
+  problem.kind = kind;
+  problem.slot = slot;
+  problem.title = entries_[static_cast<std::size_t>(slot)].title;
+  return problem;
+}
+
+void DiscCheck::CheckProgram(int slot) {
   const CatalogueEntry& entry = entries_[static_cast<std::size_t>(slot)];
-  auto report = [&](DiscProblem::Kind kind) -> DiscProblem& {
-    DiscProblem& problem = problems_.emplace_back();
-    problem.kind = kind;
-    problem.slot = slot;
-    problem.title = entry.title;
+  auto report = [&](DiscProblem::Kind kind, std::wstring file) -> DiscProblem& {
+    DiscProblem& problem = ReportRecord(kind, slot);
+    problem.file = std::move(file);
     return problem;
   };
-
-  // The program, by the launcher's own Install rule.
+  // What Install does, by the launcher's own rule.
   const InstallPlan plan = PlanInstall(entries_, slot, disc_, files_);
-  if (plan.kind == InstallPlan::Kind::kFileNotFound) report(DiscProblem::Kind::kProgramNotFound).file = plan.target.file;
+  std::wstring checkedPath = entry.path;
+  switch (plan.kind) {
+    case InstallPlan::Kind::kNothing: break;
+    case InstallPlan::Kind::kFileNotFound: report(DiscProblem::Kind::kProgramNotFound, plan.target.file); break;
+    case InstallPlan::Kind::kStart:
+      // The program's name as found, so that its arguments are not taken for names.
+      checkedPath = plan.target.file.substr(disc_.Folder().size());
+      break;
+    case InstallPlan::Kind::kFolderWindow: {
+      const std::wstring folder = FolderTheWindowShows(entry.path, plan.select);
+      if (files_.Probe(folder) != PathKind::kFolder) report(DiscProblem::Kind::kFolderMissing, folder);
+      break;
+    }
+  }
+  for (PathFinding& finding : CheckEntryPath(checkedPath)) {
+    report(DiscProblem::Kind::kPathBreaksRule, checkedPath).pathFinding = std::move(finding);
+  }
+}
+
+void DiscCheck::CheckRecord(int slot) {
+  const CatalogueEntry& entry = entries_[static_cast<std::size_t>(slot)];
+  auto report = [&](DiscProblem::Kind kind) -> DiscProblem& { return ReportRecord(kind, slot); };
+
+  CheckProgram(slot);
 
   // The picture, as the picture window would load it.
   if (const std::optional<std::wstring> picture = disc_.PictureFile(entry)) {

@@ -1,8 +1,10 @@
 // The disc check: the disc folder looked at as the launcher will see it, without
 // writing anything. It finds what would go wrong when the menu runs: the launcher,
 // its description or a skin missing, a skin that is no bitmap, an entry whose
-// program Install would not find, an entry whose picture the picture loader cannot
-// read, and a field that a save would not bring back as it was typed.
+// program Install would not find or whose folder window has no folder to open, a
+// path that would not name the same file on another machine, an entry whose picture
+// the picture loader cannot read, and a field that a save would not bring back as it
+// was typed.
 //
 // The findings are plain values in record order (the disc's own files first); the
 // window only lists them. The check runs in steps so that a window can show its
@@ -15,6 +17,7 @@
 
 #include "catalogue/catalogue_entry.h"
 #include "disc/disc_folder.h"
+#include "disc/entry_path_rules.h"
 #include "disc/file_probe.h"
 #include "catalogue/splitter.h"
 
@@ -42,6 +45,8 @@ struct DiscProblem {
     kSkinMissing,         // a skin file is not there
     kSkinNotBitmap,       // a skin file is no bitmap the loader reads
     kProgramNotFound,     // Install would say "Файл не найден."
+    kFolderMissing,       // the folder window's folder is not there
+    kPathBreaksRule,      // pathFinding says which rule; file: the path as checked
     kPictureMissing,      // the picture file is not there
     kPictureUnreadable,   // the picture file is no picture the loader reads
     kFieldChanges,        // the field reads back otherwise after a save
@@ -53,6 +58,7 @@ struct DiscProblem {
   std::wstring file;   // the file concerned
   Field field = Field::kPath;  // kFieldChanges, kFieldNotSaved
   std::wstring readBack;       // kFieldChanges: what a reader gets back
+  PathFinding pathFinding;     // kPathBreaksRule
 
   bool operator==(const DiscProblem&) const = default;
 };
@@ -75,6 +81,9 @@ class DiscCheck {
  private:
   void CheckDiscFiles();
   void CheckRecord(int slot);
+  // What Install does with the record's path, and the rules the path breaks.
+  void CheckProgram(int slot);
+  DiscProblem& ReportRecord(DiscProblem::Kind kind, int slot);
   PictureRead ReadPicture(const std::wstring& path);
 
   std::vector<CatalogueEntry> entries_;

@@ -25,6 +25,29 @@ bool EndsLikeNone(std::wstring_view file) {
   return true;
 }
 
+// Why a path would not name the same file on another machine.
+std::wstring PathRuleText(const PathFinding& finding) {
+  using Rule = PathFinding::Kind;
+  switch (finding.kind) {
+    case Rule::kNotFromDiscFolder:
+      return L"путь не начинается с «\\»: discfront приписывает его к имени своей папки без разделителя.";
+    case Rule::kLeavesDiscFolder: return L"путь выходит из папки диска («..»).";
+    case Rule::kDriveLetter:
+      return L"в пути есть буква диска " + Quoted(finding.part) + L": путь отсчитывается от папки диска.";
+    case Rule::kServer:
+      return L"путь начинается с «\\\\», как имя сервера: путь отсчитывается от папки диска.";
+    case Rule::kDeviceName:
+      return L"в пути есть имя устройства " + Quoted(finding.part) + L": Windows не откроет такой файл.";
+    case Rule::kComponentTooLong:
+      return L"имя " + Quoted(finding.part) + L" длиннее " + std::to_wstring(kLongestPathComponent) +
+             L" символов: на компакт-диске (Joliet) оно не сохранится.";
+    case Rule::kPathTooLong:
+      return L"путь вместе с буквой диска не помещается в " + std::to_wstring(kLongestFullPath) +
+             L" символов: Windows не откроет такой файл.";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolder) {
@@ -40,6 +63,9 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
       return L"Рисунок оформления " + Quoted(p.file) + L" не читается как точечный рисунок (BMP).";
     case Kind::kProgramNotFound:
       return RecordName(p) + L"программа не найдена: " + Quoted(p.file) + L" (discfront скажет «Файл не найден.»).";
+    case Kind::kFolderMissing:
+      return RecordName(p) + L"папка не найдена: " + Quoted(p.file) + L" (discfront не откроет окно этой папки).";
+    case Kind::kPathBreaksRule: return RecordName(p) + PathRuleText(p.pathFinding);
     case Kind::kPictureMissing: {
       std::wstring text = RecordName(p) + L"картинка не найдена: " + Quoted(p.file) + L".";
       if (EndsLikeNone(p.file)) text += L" Если картинки нет, пишите none строчными буквами.";

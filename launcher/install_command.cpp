@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/app_folder.h"
 #include "win32/message_box.h"
 #include "win32/shell_start.h"
 
@@ -22,16 +23,20 @@ void ShowStop(HWND owner, const std::wstring& text) {
   win32::ShowMessage(owner, text, win32::MessageIcon::kStop, MB_OK, &caption);
 }
 
+// The file looked for goes below the message, so the author sees which entry is wrong.
+void ShowFileNotFound(HWND owner, const std::wstring& file) { ShowStop(owner, L"Файл не найден.\r\n" + file); }
+
 }  // namespace
 
 void CarryOutInstall(HWND owner, const InstallPlan& plan) {
   std::wstring file;
   std::wstring arguments;
+  std::wstring workingFolder;
   switch (plan.kind) {
     case InstallPlan::Kind::kNothing:
       return;
     case InstallPlan::Kind::kFileNotFound:
-      ShowStop(owner, L"Файл не найден.");
+      ShowFileNotFound(owner, plan.target.file);
       return;
     case InstallPlan::Kind::kFolderWindow:
       file = FolderWindowProgram();
@@ -40,16 +45,18 @@ void CarryOutInstall(HWND owner, const InstallPlan& plan) {
     case InstallPlan::Kind::kStart:
       file = plan.target.file;
       arguments = plan.target.arguments;
+      // As the shell starts a program a user opens: setups read the files beside them.
+      workingFolder = win32::FolderOfFile(file);
       break;
   }
-  const win32::ShellStartResult result = win32::ShellStart(owner, file, arguments, plan.showState);
+  const win32::ShellStartResult result = win32::ShellStart(owner, file, arguments, plan.showState, workingFolder);
   switch (result.outcome) {
     case win32::ShellStartResult::Outcome::kStarted:
     case win32::ShellStartResult::Outcome::kDeclined:
       return;
     case win32::ShellStartResult::Outcome::kFileNotFound:
       // Gone between the look and the start.
-      ShowStop(owner, L"Файл не найден.");
+      ShowFileNotFound(owner, file);
       return;
     case win32::ShellStartResult::Outcome::kFailed:
       ShowStop(owner, win32::StartFailureText(file, result.systemError));

@@ -4,7 +4,8 @@
 
 namespace win32 {
 
-ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState) {
+ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState,
+                            const std::wstring& workingFolder) {
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof(info);
   // NOASYNC: the launcher may end right after a start (Exit), which must not cut it off.
@@ -12,6 +13,7 @@ ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wst
   info.hwnd = owner;
   info.lpFile = file.c_str();
   info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+  info.lpDirectory = workingFolder.empty() ? nullptr : workingFolder.c_str();
   info.nShow = showState;
   if (ShellExecuteExW(&info)) return {};
   const DWORD error = GetLastError();

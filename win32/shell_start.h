@@ -23,9 +23,10 @@ struct ShellStartResult {
 };
 
 // Starts `file` with `arguments` and the show state (1 normal, 2 minimized, both with
-// focus); the started program keeps this process's working directory and is not
-// waited for. The shell shows no error box of its own.
-ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState);
+// focus); the started program works in `workingFolder` (this process's working
+// directory when empty) and is not waited for. The shell shows no error box of its own.
+ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState,
+                            const std::wstring& workingFolder = {});
 
 // The stop message for a start that failed: which file, and the system's reason.
 std::wstring StartFailureText(const std::wstring& file, DWORD error);

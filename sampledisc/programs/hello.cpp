@@ -2,7 +2,7 @@
 // was given; it closes only when the user closes it. When the environment variable
 // DISCFRONT_SAMPLE_REPORT names a file, it first writes there how it was started (the
 // launcher's tests and benchmark read it): its performance counter at start, its show
-// state and its command line, one per line, in UTF-8.
+// state, its command line and its working folder, one per line, in UTF-8.
 #include <windows.h>
 
 #include <string>
@@ -15,8 +15,11 @@ void Report(LONGLONG startCounter, int show) {
   wchar_t file[MAX_PATH];
   const DWORD length = GetEnvironmentVariableW(L"DISCFRONT_SAMPLE_REPORT", file, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return;
+  wchar_t folder[MAX_PATH] = {};
+  const DWORD folderLength = GetCurrentDirectoryW(MAX_PATH, folder);
+  if (folderLength >= MAX_PATH) folder[0] = L'\0';
   const std::wstring text = L"start=" + std::to_wstring(startCounter) + L"\nshow=" + std::to_wstring(show) +
-                            L"\ncommandline=" + GetCommandLineW() + L"\n";
+                            L"\ncommandline=" + GetCommandLineW() + L"\nfolder=" + folder + L"\n";
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
                                        nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(size), '\0');

@@ -68,6 +68,12 @@ TEST(PlanInstall, DecidesWhatEachPathStarts) {
       {L"X:\\Disc one\\tool.exe -a", PathKind::kFolder},
       {L"X:\\Disc one\\readme.txt", PathKind::kFile},
       {L"X:\\Disc one\\dir", PathKind::kFolder},
+      {L"X:\\Disc one\\Мои программы\\setup.exe", PathKind::kFile},
+      {L"X:\\Disc one\\v1.2\\setup.exe", PathKind::kFile},
+      {L"X:\\Disc one\\tools\\readme", PathKind::kFile},
+      {L"X:\\Disc one\\tools\\readme.exe", PathKind::kFile},
+      {L"X:\\Disc one\\My.exe", PathKind::kFile},  // decoys with the implied ".exe"
+      {L"X:\\Disc.exe", PathKind::kFile},
   });
   struct Case {
     const wchar_t* path;
@@ -85,6 +91,15 @@ TEST(PlanInstall, DecidesWhatEachPathStarts) {
       {L"\\missing.exe", Kind::kFileNotFound, L"X:\\Disc one\\missing.exe", L"", kShowMinimized},
       {L"\\missing.exe arg", Kind::kFileNotFound, L"X:\\Disc one\\missing.exe arg", L"", kShowMinimized},
       {L"\\dir", Kind::kFileNotFound, L"X:\\Disc one\\dir", L"", kShowMinimized},  // a folder starts nothing
+      // ".exe" implied where the name has no extension; an existing file as named wins.
+      {L"\\setup -s", Kind::kStart, L"X:\\Disc one\\setup.exe", L"-s", kShowMinimized},
+      {L"\\Мои программы\\setup -q", Kind::kStart, L"X:\\Disc one\\Мои программы\\setup.exe", L"-q",
+       kShowMinimized},
+      {L"\\My Tools\\setup -q", Kind::kStart, L"X:\\Disc one\\My Tools\\setup.exe", L"-q", kShowMinimized},
+      {L"\\v1.2\\setup", Kind::kStart, L"X:\\Disc one\\v1.2\\setup.exe", L"", kShowMinimized},
+      {L"\\tools\\readme", Kind::kStart, L"X:\\Disc one\\tools\\readme", L"", kShowMinimized},
+      {L"\\gone", Kind::kFileNotFound, L"X:\\Disc one\\gone", L"", kShowMinimized},
+      {L"\\setup /S", Kind::kFolderWindow, L"X:\\Disc one\\setup /S", L"", kShowNormal},
       {L"\\", Kind::kFolderWindow, L"X:\\Disc one", L"", kShowNormal},
       {L"x", Kind::kFolderWindow, L"X:\\Disc one", L"", kShowNormal},
       {L"\\tools/x", Kind::kFolderWindow, L"X:\\Disc one\\tools/x", L"", kShowNormal},

@@ -51,6 +51,7 @@ TableDisc CompleteDisc() {
       {kDisc + L"\\x#y.exe", R::kUnreadable},        {kDisc + L"\\pics\\office.bmp", R::kBitmap},
       {kDisc + L"\\pics\\logo.ico", R::kOtherPicture}, {kDisc + L"\\pics\\broken.bmp", R::kUnreadable},
   };
+  disc.folders = {{kDisc, PathKind::kFolder}, {kDisc + L"\\tools", PathKind::kFolder}};  // the folder windows'
   return disc;
 }
 
@@ -117,6 +118,35 @@ TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
   EXPECT_NE(ProblemText(problems[5], kDisc).find(L"none строчными"), std::wstring::npos);
   EXPECT_EQ(ProblemText(problems[6], kDisc).find(L"none строчными"), std::wstring::npos);
   EXPECT_EQ(ProblemText(problems[2], L"D:\\"), L"Нет рисунка оформления «" + kDisc + L"\\skin\\buttonmove.bmp»: discfront не запустится.");
+}
+
+TEST(DiscCheck, ReportsPathsThatBreakTheRulesAndFolderWindowsWithNoFolder) {
+  const TableDisc disc = CompleteDisc();
+  const std::vector<CatalogueEntry> entries = {
+      {L"\\setup.exe /log C:\\x.txt", L"Ключи", L"c", L"none"},  // the arguments are no name
+      {L"setup.exe", L"Без косой", L"c", L"none"},
+      {L"\\..\\setup.exe", L"Наверх", L"c", L"none"},
+      {L"\\tools\\NUL.exe", L"Устройство", L"c", L"none"},
+      {L"\\gone/x", L"Нет папки", L"c", L"none"},
+      {L"\\setup /S", L"Ключ как папка", L"c", L"none"},
+  };
+  using Rule = PathFinding::Kind;
+  const std::vector<std::tuple<Kind, int, std::wstring, Rule>> expected = {
+      {Kind::kProgramNotFound, 1, kDisc + L"setup.exe", Rule{}},
+      {Kind::kPathBreaksRule, 1, L"setup.exe", Rule::kNotFromDiscFolder},
+      {Kind::kProgramNotFound, 2, kDisc + L"\\..\\setup.exe", Rule{}},
+      {Kind::kPathBreaksRule, 2, L"\\..\\setup.exe", Rule::kLeavesDiscFolder},
+      {Kind::kProgramNotFound, 3, kDisc + L"\\tools\\NUL.exe", Rule{}},
+      {Kind::kPathBreaksRule, 3, L"\\tools\\NUL.exe", Rule::kDeviceName},
+      {Kind::kFolderMissing, 4, kDisc + L"\\gone", Rule{}},
+      {Kind::kFolderMissing, 5, kDisc + L"\\setup ", Rule{}},
+  };
+  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
+  std::vector<std::tuple<Kind, int, std::wstring, Rule>> found;
+  for (const DiscProblem& p : problems) found.emplace_back(p.kind, p.slot, p.file, p.pathFinding.kind);
+  EXPECT_EQ(found, expected);
+  ASSERT_EQ(problems.size(), expected.size());
+  EXPECT_NE(ProblemText(problems[5], kDisc).find(L"имя устройства «NUL.exe»"), std::wstring::npos);
 }
 
 TEST(DiscCheck, RunsInStepsAndReadsASharedPictureOnce) {

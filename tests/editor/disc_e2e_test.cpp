@@ -246,7 +246,8 @@ TEST(DiscMenu, AutorunInfIsWrittenInUnicodeAndASecondWriteAsksFirst) {
   std::string bytes;
   ASSERT_TRUE(WaitUntil([&] { return FileExists(autorun) && (bytes = ReadBytes(autorun)) != "<unreadable>"; }));
   const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-  EXPECT_EQ(text, L"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=Мой диск\r\n");
+  EXPECT_EQ(text, L"\uFEFF[autorun]\r\nopen=discfront.exe\r\nicon=discfront.exe\r\nlabel=Мой диск\r\n"
+                  L"action=Мой диск\r\n");
 
   editor.Menu(kMenuDiscAutorun);
   dialog = WaitForTextDialog(editor, L"Создать autorun.inf");

@@ -35,6 +35,7 @@ std::wstring ReportFile() { return uidriver::OwnFolder() + L"\\started.txt"; }
 struct StartReport {
   std::string show;
   std::string commandLine;  // UTF-8
+  std::string folder;       // UTF-8: its working folder
 };
 
 // The sample program's report, once it has been written.
@@ -46,6 +47,7 @@ bool ReadStartReport(StartReport& report) {
     for (std::string line; std::getline(in, line);) {
       if (line.rfind("show=", 0) == 0) report.show = line.substr(5);
       if (line.rfind("commandline=", 0) == 0) report.commandLine = line.substr(12);
+      if (line.rfind("folder=", 0) == 0) report.folder = line.substr(7);
     }
   }
   DeleteFileW(ReportFile().c_str());
@@ -125,7 +127,7 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
   FixtureDisc disc(L"disc_install");
   disc.WriteText(L"info.txt", L"Описание");
   disc.WriteText(L"content.lnc",
-                 L"&\\programs\\hello.exe /гость Мария#С параметрами$К@none\r\n"
+                 L"&\\programs\\hello /гость Мария#С параметрами$К@none\r\n"
                  L"&\\My Tools\\hello.exe#Папка с пробелом$К@none\r\n"
                  L"&\\missing.exe#Нет файла$К@none\r\n"
                  L"&\\data.unknown#Не программа$К@none\r\n");
@@ -139,7 +141,7 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
   ASSERT_TRUE(launcher.ok());
 
   {
-    SCOPED_TRACE("a click on Install: the program with its arguments, minimized");
+    SCOPED_TRACE("a click on Install: the program (\".exe\" implied) in its folder with its arguments, minimized");
     launcher.Select(0);
     launcher.Click(kCmdInstal);
     StartReport report;
@@ -148,6 +150,7 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
     const std::string program = Utf8(disc.Folder().wstring() + L"\\programs\\hello.exe");
     EXPECT_NE(report.commandLine.find(program), std::string::npos) << report.commandLine;
     EXPECT_TRUE(report.commandLine.ends_with(Utf8(L" /гость Мария"))) << report.commandLine;
+    EXPECT_EQ(report.folder, Utf8(disc.Folder().wstring() + L"\\programs"));
   }
   {
     SCOPED_TRACE("a double click on a title: the file in the folder with a blank, not the decoy");
@@ -163,7 +166,7 @@ TEST_F(LauncherActions, InstallStartsTheRightFileWithItsArgumentsMinimizedOrSays
     std::wstring text;
     bool whole;  // else the beginning, followed by the system's reason
   } failures[] = {
-      {2, L"Файл не найден.", true},
+      {2, L"Файл не найден.\r\n" + disc.Folder().wstring() + L"\\missing.exe", true},
       {3, L"Не удалось запустить «" + unstartable + L"».\r\n\r\nПричина: ", false},
   };
   for (const auto& f : failures) {
