@@ -1,8 +1,6 @@
 // The button's reactions to mouse, keyboard and focus, as event sequences and looks.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "tests/buttonex/fake_host.h"
 
 namespace discfront::buttonex {
@@ -107,30 +105,6 @@ TEST(ButtonStateMachine, ToggleLatchesAndReleases) {
       {"press releases it at once", Input::kDown, 1, 8, 5, {E::kMouseDown}, 1, 1},
       {"release", Input::kUp, 1, 8, 5, {E::kMouseUp}, 1, 1},
   });
-}
-
-TEST(ButtonStateMachine, EnterAndExitAlternateWhateverHappens) {
-  std::mt19937 random(20261207);
-  Hosted h;
-  for (int i = 0; i < 5000; ++i) {
-    const int x = static_cast<int>(random() % 120) - 20;
-    switch (random() % 5) {
-      case 0: h.model.OnMouseMove(0, 0, x, 5); break;
-      case 1: h.model.OnMouseMove(1, 0, x, 5); break;
-      case 2: h.model.OnMouseDown(1 << (random() % 3), 0, x, 5); break;
-      case 3: h.model.OnMouseUp(1, 0, x, 5); break;
-      default: h.model.OnPointerLeft(); break;
-    }
-  }
-  E last = E::kClick;
-  int hovers = 0;
-  for (const auto& e : h.host.events) {
-    if (e.event != E::kMouseEnter && e.event != E::kMouseExit) continue;
-    ASSERT_NE(e.event, last) << "after " << hovers << " hover events";
-    last = e.event;
-    ++hovers;
-  }
-  EXPECT_GT(hovers, 100);
 }
 
 TEST(ButtonStateMachine, CaptionColourFollowsHoverAndPress) {
