@@ -163,51 +163,5 @@ TEST(ButtonPixels, SilhouetteInHighlightColourOrGreyWhenDisabled) {
   EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 6 + 95, 6 + 30)), Hex(shape));
 }
 
-struct Box {
-  int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-  int count = 0;
-  int highlights = 0;  // pixels in the 3-D highlight colour (embossed text)
-};
-
-Box CaptionBox(HDC dc, int w, int h) {
-  Box box;
-  for (int y = 3; y < h - 3; ++y) {
-    for (int x = 3; x < w - 3; ++x) {
-      const COLORREF p = GetPixel(dc, x, y);
-      if (p == GetSysColor(COLOR_BTNFACE)) continue;
-      box.left = std::min(box.left, x);
-      box.top = std::min(box.top, y);
-      box.right = std::max(box.right, x);
-      box.bottom = std::max(box.bottom, y);
-      ++box.count;
-      box.highlights += p == GetSysColor(COLOR_3DHILIGHT);
-    }
-  }
-  return box;
-}
-
-TEST(ButtonPixels, CaptionShiftsWhenPressedAndIsGreyedWhenDisabled) {
-  Container c;
-  ButtonEx* b = c.Add(1, 10, 10);
-  auto& p = b->Props();
-  p.SetAppearance(1);
-  p.SetCaption(L"Шаг");
-  p.SetPicture(nullptr);  // with a Picture object, even an empty one, the press shifts it back left
-  p.SetForeColor(RGB(0, 0, 0));
-  p.SetHighlightColor(RGB(0, 0, 0));
-  p.Redraw(1);
-  const Box up = CaptionBox(b->SurfaceDc(), 80, 24);
-  ASSERT_GT(up.count, 10);
-  EXPECT_EQ(up.highlights, 0);
-  p.Redraw(0);
-  const Box down = CaptionBox(b->SurfaceDc(), 80, 24);
-  EXPECT_EQ(down.left, up.left + 1);
-  EXPECT_EQ(down.top, up.top + 1);
-  EXPECT_EQ(down.count, up.count);
-  p.SetEnabled(false);
-  const Box disabled = CaptionBox(b->SurfaceDc(), 80, 24);
-  EXPECT_GT(disabled.highlights, 5) << "embossed";
-}
-
 }  // namespace
 }  // namespace discfront::buttonex
