@@ -74,11 +74,6 @@ TEST(FrontsmithFiles, TypeInsertNavigateSaveAsWritesTheCatalogueLayoutAndOpensBa
     EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
     EXPECT_EQ(editor.Selected(), 1);
     EXPECT_EQ(editor.Shown(), CatalogueEntry{});
-    editor.Type(kDrivers);
-    editor.Navigate(0);
-    EXPECT_EQ(editor.Shown(), kOffice);
-    editor.Navigate(1);
-    EXPECT_EQ(editor.Shown(), kDrivers);
     editor.Type({L"\\drv\\setup.exe", L"Drivers", L"Drivers and utilities", L"none"});  // typed, not navigated away
     ASSERT_TRUE(editor.SaveAs(file));
     ASSERT_TRUE(editor.NoMessageBox());
