@@ -2,18 +2,10 @@
 // where rounding away from zero would put a control one pixel off.
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "base/twips.h"
 
 namespace discfront {
 namespace {
-
-TEST(Twips, NearestRoundsHalvesToEven) {
-  const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2},
-                                          {2.49, 2}, {2.51, 3}, {-2.6, -3}, {120.27, 120}};
-  for (auto [v, n] : cases) EXPECT_EQ(Nearest(v), n) << v;
-}
 
 TEST(Twips, ToPixelsAtEachResolution) {
   const struct {

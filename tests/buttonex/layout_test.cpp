@@ -1,4 +1,5 @@
-// What each redraw plans to draw: the skin or picture of each state and their fallbacks.
+// What each redraw plans to draw: the skin or picture of each state and their fallbacks,
+// and where the caption goes.
 #include <gtest/gtest.h>
 
 #include "tests/buttonex/fake_host.h"
@@ -68,6 +69,19 @@ TEST(RedrawPlan, PictureOfEachState) {
   h.model.SetPictureOver(nullptr);
   h.model.Redraw(2);
   EXPECT_FALSE(h.host.draws.back().picture) << "an empty picture draws nothing";
+}
+
+// The press moves the caption one pixel right and down (with a Picture object, even an
+// empty one, it moves back left).
+TEST(RedrawPlan, PressedCaptionMovesOnePixelRightAndDown) {
+  Hosted h;
+  h.model.SetAppearance(1);
+  h.model.SetPicture(nullptr);
+  h.model.Redraw(1);
+  const DrawPlan up = h.host.draws.back();
+  h.model.Redraw(0);
+  EXPECT_EQ(h.host.draws.back().captionX, up.captionX + 1);
+  EXPECT_EQ(h.host.draws.back().captionY, up.captionY + 1);
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 // The button as a window: notifications, access keys, the default cue, pictures
-// from files, saved forms with real images, and the region builder.
+// from files, and the region builder.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <tuple>
 
 #include "tests/buttonex/win_fixture.h"
-#include "win32/app_folder.h"
 #include "win32/region_builder.h"
 
 namespace discfront::buttonex {
@@ -124,50 +123,7 @@ TEST(Pictures, EveryFormatLoadsWithItsSize) {
     EXPECT_EQ(HimetricToPixels(p->WidthHimetric(), 15), k.width);
     EXPECT_FALSE(p->Bytes().empty());
   }
-  // A missing file and one that exists but cannot be read (a folder) fail differently.
-  const struct {
-    std::wstring path;
-    ErrorNumber number;
-    const wchar_t* message;
-  } failures[] = {{testing::TestDataPath(L"missing.bmp"), ErrorNumber::kFileNotFound, L"Файл не найден."},
-                  {win32::ApplicationFolder() + L"\\data", ErrorNumber::kPathFileAccess, nullptr}};
-  for (const auto& f : failures) {
-    try {
-      win32::LoadPictureFile(f.path);
-      ADD_FAILURE() << "no error " << ToInt(f.number);
-    } catch (const ButtonExError& e) {
-      EXPECT_EQ(e.Number(), f.number);
-      if (f.message != nullptr) {
-        EXPECT_EQ(e.Message(), f.message);
-      }
-    }
-  }
   EXPECT_FALSE(win32::DecodePicture("not a picture at all"));
-}
-
-TEST(SavedForm, LoadsTheSameImagesBack) {
-  Container c;
-  ButtonEx* b = c.Add(7, 10, 10);
-  b->Props().SetAppearance(2);
-  b->Props().SetCaption(L"");
-  b->Props().SetTransparentColor(RGB(255, 0, 255));
-  b->Props().SetSkinUp(win32::LoadPictureFile(testing::TestDataPath(L"sample.bmp")));
-  b->Props().SetSkinOver(nullptr);
-  PropertyBag bag;
-  b->WriteProperties(bag);
-  const std::string text = bag.ToText();
-  const PropertyBag loaded = PropertyBag::FromText(text, &win32::DecodePicture);
-  ButtonEx* copy = c.Add(8, 200, 10, &loaded);
-  ASSERT_NE(copy, nullptr);
-  EXPECT_EQ(copy->Props().ControlSize(), (Size{8, 6}));
-  EXPECT_EQ(Hex(GetPixel(copy->SurfaceDc(), 3, 2)), Hex(GetPixel(b->SurfaceDc(), 3, 2)));
-  EXPECT_EQ(Hex(GetPixel(copy->SurfaceDc(), 3, 2)), Hex(RGB(0, 0, 255)));
-  EXPECT_FALSE(copy->Props().SkinOver());
-  ASSERT_TRUE(copy->Props().SkinDown());
-  EXPECT_EQ(copy->Props().SkinDown()->Handle(), 0u);
-  const PropertyBag bad = PropertyBag::FromText("Caption = 3\n", &win32::DecodePicture);
-  EXPECT_THROW(c.Add(9, 10, 100, &bad), ButtonExError);
-  EXPECT_EQ(GetDlgItem(c.hwnd(), 9), nullptr) << "nothing is left of a failed load";
 }
 
 // The region the slow way: one GetPixel per pixel, one CombineRgn per run.

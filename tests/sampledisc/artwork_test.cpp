@@ -27,24 +27,6 @@ TEST(Artwork, CommittedFilesMatchAFreshDrawing) {
   }
 }
 
-// Each size the system asks for has an image drawn for it, so none is shrunk from 48.
-TEST(Artwork, LauncherIconHoldsEverySizeTheSystemAsksFor) {
-  const std::string ico = RepoFile("art/discfront.ico");
-  const auto u32 = [&](std::size_t i) {  // little-endian; at() fails the test past the end
-    std::uint32_t v = 0;
-    for (std::size_t k = 4; k-- > 0;) v = v << 8 | static_cast<unsigned char>(ico.at(i + k));
-    return v;
-  };
-  ASSERT_EQ(u32(4) & 0xFFFF, 3u);  // images in the directory
-  const std::uint32_t sizes[] = {16, 32, 48};
-  for (std::size_t i = 0; i < 3; ++i) {
-    const std::size_t entry = 6 + 16 * i, image = u32(entry + 12);
-    EXPECT_EQ(u32(entry) & 0xFF, sizes[i]);
-    EXPECT_EQ(u32(image + 4), sizes[i]) << "the image's own header";
-    EXPECT_EQ(u32(image + 8), 2 * sizes[i]) << "colour and mask rows";
-  }
-}
-
 bool IsKey(const Canvas& canvas, int x, int y) { return canvas.At(x, y) == kMagenta; }
 
 TEST(Artwork, SkinsAreCutAtCornersAndNotchOnly) {
