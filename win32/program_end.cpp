@@ -26,7 +26,12 @@ int RunProgram(const std::function<int()>& body) noexcept {
     ThrowKeptFailure();
     return exitCode;
   } catch (...) {
-    // The body's objects are gone by now: no window of the program is left to own the report.
+    // The body's objects are gone by now: no window of the program is left to own the
+    // report. The end of the main window asked the loop to end; that request would end
+    // the report's own loop at once, so it goes.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     const ErrorReport report = ReportOf(std::current_exception());
     ShowErrorReport(nullptr, report);
     return report.number == discfront::ErrorNumber::kNone ? 1 : discfront::ToInt(report.number);

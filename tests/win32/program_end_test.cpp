@@ -5,11 +5,13 @@
 
 #include <new>
 #include <stdexcept>
+#include <thread>
 
 #include "base/numbered_error.h"
 #include "win32/error_report.h"
 #include "win32/program_end.h"
 #include "win32/window.h"
+#include "uidriver/message_box.h"
 
 namespace win32 {
 namespace {
@@ -71,6 +73,24 @@ TEST(ProgramEnd, AFailureInAWindowProcedureLeavesTheLoopAndReachesMain) {
   }
   EXPECT_EQ(ReportOf(reached).number, ErrorNumber::kOutOfMemory);
   EXPECT_NO_THROW(ThrowKeptFailure()) << "thrown once";
+}
+
+// As wWinMain runs it: the main window's end has asked the loop to end, then the
+// failure arrives; the report stays until it is answered, and the exit code is its number.
+TEST(ProgramEnd, RunProgramReportsWhatReachesIt) {
+  int exitCode = -1;
+  std::thread program([&] {
+    exitCode = RunProgram([]() -> int {
+      PostQuitMessage(0);
+      throw std::bad_alloc();
+    });
+  });
+  const HWND box = uidriver::WaitForMessageBox(GetCurrentProcessId());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(uidriver::ReadMessageBox(box).text.rfind(L"Ошибка 7: Недостаточно памяти.", 0), 0U);
+  EXPECT_TRUE(uidriver::PressMessageBoxButton(box));
+  program.join();
+  EXPECT_EQ(exitCode, 7);
 }
 
 }  // namespace
