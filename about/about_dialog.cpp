@@ -108,6 +108,16 @@ constexpr int kLinkPoints = 975;
 constexpr int kEditorLinkHighlighted = 1200;
 constexpr int kEditorLinkAfterBackground = 1000;
 
+// The work area (the screen less the taskbar) of the monitor a window is on.
+RECT WorkArea(HWND window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  return info.rcWork;
+}
+
 // The launcher's edge flags live as long as the process, like its mouse records.
 EdgeFlags& SharedEdgeFlags() {
   static EdgeFlags flags;
@@ -137,7 +147,7 @@ class AboutDialog {
       if (msg == WM_INITDIALOG) self->hwnd_ = hwnd;
       return self->Handle(msg, wParam, lParam);
     } catch (...) {
-      win32::FailFromWindowProcedure(hwnd);
+      return win32::FailFromWindowProcedure(hwnd);
     }
   }
 
@@ -178,7 +188,7 @@ class AboutDialog {
 
   HFONT MakeFont(int hundredthsOfPoint, int weight) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(hundredthsOfPoint, screen_.dpiY, 7200);
+    lf.lfHeight = -discfront::FontHeightPixels(hundredthsOfPoint / 100.0, screen_.dpiY);
     lf.lfWeight = weight;
     lf.lfCharSet = RUSSIAN_CHARSET;
     wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
@@ -219,8 +229,12 @@ class AboutDialog {
   void PlaceWindow() {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+    // On the monitor of the window it is opened over, from the top left of its work area.
+    const HWND owner = GetWindow(hwnd_, GW_OWNER);
+    const RECT area = WorkArea(owner != nullptr ? owner : hwnd_);
     RECT outer{X(kInsidePlace.x), Y(kInsidePlace.y), X(kInsidePlace.x + variant_.inside.cx),
                Y(kInsidePlace.y + variant_.inside.cy)};
+    OffsetRect(&outer, area.left, area.top);
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -306,14 +320,17 @@ class AboutDialog {
     GetWindowRect(hwnd_, &outer);
     POINT inside{0, 0};
     ClientToScreen(hwnd_, &inside);
-    const DragGeometry drag{records.pressPoint,
+    DragGeometry drag{records.pressPoint,
                             records.cursorPoint,
                             inside.x - outer.left,
                             inside.y - outer.top,
                             outer.right - outer.left,
-                            outer.bottom - outer.top,
-                            GetSystemMetrics(SM_CXSCREEN),
-                            GetSystemMetrics(SM_CYSCREEN)};
+                            outer.bottom - outer.top};
+    const RECT area = WorkArea(hwnd_);
+    drag.areaLeft = area.left;
+    drag.areaTop = area.top;
+    drag.areaRight = area.right;
+    drag.areaBottom = area.bottom;
     const WindowPlace place = SnapDrag(drag, SharedEdgeFlags());
     if (place.left != outer.left || place.top != outer.top) {
       SetWindowPos(hwnd_, nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

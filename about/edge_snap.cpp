@@ -12,25 +12,25 @@ WindowPlace SnapDrag(const DragGeometry& drag, EdgeFlags& flags) {
   WindowPlace place{x, y};
 
   // Each test clears its flag first and may set it again at the boundary itself.
-  if (x >= kSnapDistance) flags.left = false;
-  if (x <= kSnapDistance) {
-    place.left = 0;
+  if (x - drag.areaLeft >= kSnapDistance) flags.left = false;
+  if (x - drag.areaLeft <= kSnapDistance) {
+    place.left = drag.areaLeft;
     flags.left = true;
   }
-  if (y >= kSnapDistance) flags.top = false;
-  if (y <= kSnapDistance) {
-    place.top = 0;
+  if (y - drag.areaTop >= kSnapDistance) flags.top = false;
+  if (y - drag.areaTop <= kSnapDistance) {
+    place.top = drag.areaTop;
     flags.top = true;
   }
-  const int rightLimit = drag.screenWidth - drag.width - kSnapDistance;
+  const int rightLimit = drag.areaRight - drag.width - kSnapDistance;
   if (rightLimit >= x) flags.right = false;
   if (rightLimit <= x) {
-    place.left = drag.screenWidth - drag.width;
+    place.left = drag.areaRight - drag.width;
     flags.right = true;
   }
-  const int bottomLimit = drag.screenHeight - kSnapDistance;
+  const int bottomLimit = drag.areaBottom - kSnapDistance;
   flags.bottom = drag.height + y > bottomLimit;
-  if (flags.bottom) place.top = drag.screenHeight - drag.height;
+  if (flags.bottom) place.top = drag.areaBottom - drag.height;
 
   if (!flags.top && !flags.bottom) place.top = y;
   if (!flags.left && !flags.right) place.left = x;

@@ -1,5 +1,6 @@
 // Where the launcher's About dialog goes while it is dragged by its background: it
-// follows the pointer and sticks to a screen edge it comes within 10 pixels of.
+// follows the pointer and sticks to an edge of its monitor's work area (the screen
+// less the taskbar) it comes within 10 pixels of.
 #pragma once
 
 #include "about/mouse_records.h"
@@ -22,8 +23,12 @@ struct DragGeometry {
   int insideTop = 0;   // from the outer top edge to the inside area (frame and title bar)
   int width = 0;       // outer size
   int height = 0;
-  int screenWidth = 0;
-  int screenHeight = 0;
+  // The work area of the monitor the dialog is on, in screen pixels; a monitor other
+  // than the first has an origin other than 0, 0, and the taskbar's side is left out.
+  int areaLeft = 0;
+  int areaTop = 0;
+  int areaRight = 0;
+  int areaBottom = 0;
 };
 
 struct WindowPlace {
@@ -36,7 +41,7 @@ struct WindowPlace {
 // edges are placed so that the pressed point stays under the pointer (the frame is
 // allowed for, so the dialog does not jump when a drag starts). Left, top and right
 // snap at 10 pixels or nearer, the bottom only nearer than 10; the tests run left,
-// top, right, bottom, so for a dialog larger than the screen right and bottom win.
+// top, right, bottom, so for a dialog larger than the area right and bottom win.
 WindowPlace SnapDrag(const DragGeometry& drag, EdgeFlags& flags);
 
 }  // namespace discfront::about

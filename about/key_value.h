@@ -10,6 +10,7 @@
 namespace discfront::about {
 
 constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegDword = 4;
 
 // The value's bytes as received (`bytes` is exactly the size the registry reported)

@@ -44,6 +44,16 @@ class MachinePlatform : public SysInfoPlatform {
     const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
   }
+
+  std::wstring ExpandVariables(const std::wstring& text) override {
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (size == 0) return text;
+    std::wstring expanded(size, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size);
+    if (written == 0 || written > size) return text;
+    expanded.resize(written - 1);  // without its NUL
+    return expanded;
+  }
 };
 
 }  // namespace

@@ -11,30 +11,37 @@ std::wstring Quoted(const std::wstring& path) {
   return L"\"" + path + L"\"";
 }
 
-}  // namespace
-
-KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name, std::wstring& value) {
-  const std::optional<RegistryValue> read = platform.ReadMachineValue(key, name);
-  if (!read) {
-    value.clear();
-    return KeyRead::kNotRead;
-  }
-  std::optional<std::wstring> text = FormatKeyValue(read->type, read->bytes, value);
-  if (!text) return KeyRead::kUnreadable;
-  value = std::move(*text);
-  return KeyRead::kRead;
+std::wstring Unquoted(const std::wstring& path) {
+  if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') return path.substr(1, path.size() - 2);
+  return path;
 }
 
+// A location's text: a string as it is, an expandable one with its variables replaced,
+// a number as "&h" and digits (which names no file); nothing for a value that
+// is not there or has no text.
+std::optional<std::wstring> ReadPath(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name) {
+  const std::optional<RegistryValue> read = platform.ReadMachineValue(key, name);
+  if (!read) return std::nullopt;
+  const bool expandable = read->type == kRegExpandSz;
+  std::optional<std::wstring> text = FormatKeyValue(expandable ? kRegSz : read->type, read->bytes, L"");
+  if (!text) return std::nullopt;
+  return expandable ? platform.ExpandVariables(*text) : *text;
+}
+
+}  // namespace
+
 std::optional<std::wstring> FindSysInfo(SysInfoPlatform& platform) {
-  std::wstring path;
-  if (GetKeyValue(platform, kMsinfoKey, kMsinfoPathValue, path) == KeyRead::kRead) return Quoted(path);
-  if (GetKeyValue(platform, kToolsLocationKey, kToolsLocationValue, path) == KeyRead::kRead) {
-    const std::wstring tool = path + kToolFileName;
-    if (platform.FileExists(tool)) return Quoted(tool);
+  const auto existing = [&](const std::wstring& path) -> std::optional<std::wstring> {
+    if (path.empty() || !platform.FileExists(Unquoted(path))) return std::nullopt;
+    return Quoted(path);
+  };
+  if (const std::optional<std::wstring> path = ReadPath(platform, kMsinfoKey, kMsinfoPathValue)) {
+    if (auto found = existing(*path)) return found;
   }
-  const std::wstring systemTool = platform.SystemFolder() + kSystemFolderTool;
-  if (platform.FileExists(systemTool)) return Quoted(systemTool);
-  return std::nullopt;
+  if (const std::optional<std::wstring> folder = ReadPath(platform, kToolsLocationKey, kToolsLocationValue)) {
+    if (auto found = existing(Unquoted(*folder) + kToolFileName)) return found;
+  }
+  return existing(platform.SystemFolder() + kSystemFolderTool);
 }
 
 }  // namespace discfront::about

@@ -31,20 +31,17 @@ class SysInfoPlatform {
   virtual std::optional<RegistryValue> ReadMachineValue(const std::wstring& key, const std::wstring& name) = 0;
   virtual bool FileExists(const std::wstring& path) = 0;
   virtual std::wstring SystemFolder() = 0;
+  // The text with its %NAME% environment variables replaced, as REG_EXPAND_SZ asks.
+  virtual std::wstring ExpandVariables(const std::wstring& text) = 0;
 };
-
-enum class KeyRead { kRead, kNotRead, kUnreadable };
-
-// Reads one value as text (see FormatKeyValue). kRead: `value` holds it. kNotRead: no
-// such key or value, `value` is emptied. kUnreadable: a value of size 0, which has no
-// text; `value` is left alone.
-KeyRead GetKeyValue(SysInfoPlatform& platform, const std::wstring& key, const std::wstring& name, std::wstring& value);
 
 // The command line that starts the tool (its path in quotes, since the path usually
 // holds blanks), or nothing when the tool is nowhere, which the caller reports with
-// kSysInfoUnavailable. Order: "PATH" of the first key as it is; the folder of the
-// second key with "\MSINFO32.EXE", if that file exists; the system folder's
-// msinfo32.exe, if it exists.
+// kSysInfoUnavailable. The first of these that names a file that exists: "PATH" of the
+// first key; the folder of the second key with "\MSINFO32.EXE"; the system folder's
+// msinfo32.exe. A registry value may be a string or an expandable string (its
+// variables are replaced); a location that names nothing, or a file that is not there
+// (left behind by an uninstalled program), passes on to the next.
 std::optional<std::wstring> FindSysInfo(SysInfoPlatform& platform);
 
 }  // namespace discfront::about

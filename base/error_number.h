@@ -7,6 +7,7 @@ enum class ErrorNumber : int {
   kNone = 0,
   kInvalidCall = 5,            // invalid procedure call or argument
   kOverflow = 6,               // overflow
+  kOutOfMemory = 7,            // out of memory
   kSubscriptOutOfRange = 9,    // subscript out of range
   kFileNotFound = 53,          // file not found
   kPathFileAccess = 75,        // path/file access error: a file that exists but cannot be read

@@ -22,4 +22,11 @@ int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {
   return TwipsToPixels(himetric * 1440.0 / 2540.0, twipsPerPixel);
 }
 
+int FontHeightPixels(double points, int dpi) {
+  // In hundredths of a point, the finest step a size is given in, so that 8.25 is exact.
+  const long long hundredths = std::llround(points * 100.0);
+  const long long scaled = hundredths * dpi;
+  return static_cast<int>(scaled >= 0 ? (scaled + 3600) / 7200 : -((-scaled + 3600) / 7200));
+}
+
 }  // namespace discfront

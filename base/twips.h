@@ -18,4 +18,10 @@ double PixelsToTwips(double pixels, double twipsPerPixel);
 // A picture's own size (HIMETRIC, 0.01 mm) in pixels at the screen's resolution.
 int HimetricToPixels(std::int32_t himetric, double twipsPerPixel);
 
+// A font's height in pixels for its size in points at a resolution in dots per inch.
+// Fonts round as the system rounds them (halves up), not as the twips conversion does:
+// every font of both programs is made through here, so that one size looks the same in
+// the launcher, its buttons and the About dialog (8.25 pt at 144 dpi is 17 pixels).
+int FontHeightPixels(double points, int dpi);
+
 }  // namespace discfront

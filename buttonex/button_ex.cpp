@@ -62,6 +62,7 @@ ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) {
   const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
   twipsPerPixelX_ = screen.TwipsPerPixelX();
   twipsPerPixelY_ = screen.TwipsPerPixelY();
+  dpiY_ = screen.dpiY;
 }
 
 bool ButtonEx::Register() {
@@ -142,7 +143,7 @@ HFONT ButtonEx::CaptionFont() {
   if (!wanted) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   if (font_ && fontOf_ && *fontOf_ == *wanted) return font_.get();
   LOGFONTW lf{};
-  lf.lfHeight = -TwipsToPixels(wanted->points / 72.0 * 1440.0, twipsPerPixelY_);
+  lf.lfHeight = -FontHeightPixels(wanted->points, dpiY_);
   lf.lfWeight = wanted->weight;
   lf.lfItalic = wanted->italic;
   lf.lfUnderline = wanted->underline;
@@ -364,6 +365,19 @@ void ButtonEx::OnButtonUp(int button, WPARAM keys, LPARAM lParam) {
   if (click && hwnd_ != nullptr) model_.OnClick();
 }
 
+template <typename Work>
+void ButtonEx::Guarded(Work&& work) {
+  // A container may destroy the control from an event handler; the object then
+  // lives until the outermost piece of work on it is done.
+  ++busy_;
+  try {
+    work();
+  } catch (...) {
+    win32::FailFromWindowProcedure(hwnd_);
+  }
+  if (--busy_ == 0 && destroyed_) delete this;
+}
+
 bool ButtonEx::TranslateAccessKey(const MSG& msg) {
   if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
   if (msg.message == WM_CHAR) {
@@ -393,7 +407,9 @@ bool ButtonEx::TranslateAccessKey(const MSG& msg) {
       },
       reinterpret_cast<LPARAM>(&search));
   if (search.found == nullptr) return false;
-  search.found->model_.OnAccessKey();
+  // The click runs outside the window procedure here, so it gets the same guard.
+  ButtonEx* button = search.found;
+  button->Guarded([button] { button->model_.OnAccessKey(); });
   return true;
 }
 
@@ -408,22 +424,18 @@ LRESULT CALLBACK ButtonEx::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     self = reinterpret_cast<ButtonEx*>(GetWindowLongPtrW(hwnd, 0));
   }
   if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  try {
-    // A container may destroy the control from an event handler; the object then
-    // lives until the outermost message being handled is done with it.
-    ++self->busy_;
-    const LRESULT result = self->HandleMessage(msg, wParam, lParam);
+  LRESULT result = 0;
+  self->Guarded([&] {
+    result = self->HandleMessage(msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
       SetWindowLongPtrW(hwnd, 0, 0);
       self->hwnd_ = nullptr;
       self->destroyed_ = true;
     }
-    if (--self->busy_ == 0 && self->destroyed_) delete self;
-    return result;
-  } catch (...) {
-    win32::FailFromWindowProcedure(hwnd);
-  }
+  });
+  return result;
 }
+
 
 LRESULT ButtonEx::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, msg, wParam, lParam);

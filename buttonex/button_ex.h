@@ -77,6 +77,10 @@ class ButtonEx final : private ButtonHost {
   static bool Register();
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Runs work on the object so that a container destroying the control meanwhile
+  // cannot free it under the work; a failure is kept for the program's main.
+  template <typename Work>
+  void Guarded(Work&& work);
   LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void OnButtonDown(int button, WPARAM keys, LPARAM lParam);
   void OnButtonUp(int button, WPARAM keys, LPARAM lParam);
@@ -112,6 +116,7 @@ class ButtonEx final : private ButtonHost {
   bool leftPressed_ = false;
   double twipsPerPixelX_ = 15;
   double twipsPerPixelY_ = 15;
+  int dpiY_ = 96;
 
   win32::UniqueBitmap surfaceBitmap_;
   win32::MemoryDc surfaceDc_;

@@ -9,6 +9,7 @@
 #include "win32/com_apartment.h"
 #include "win32/library_search.h"
 #include "win32/message_box.h"
+#include "win32/program_end.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   win32::RestrictLibrarySearchToSystem();
@@ -17,17 +18,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   InitCommonControlsEx(&controls);
   win32::SetProgramTitle(discfront::editor::kProgramTitle);
 
-  discfront::editor::Mainform mainform;
-  if (!mainform.Create(showCommand)) return 1;
-  HACCEL accelerators = discfront::editor::CreateMainAccelerators();
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateAcceleratorW(mainform.hwnd(), accelerators, &msg)) continue;
-    if (mainform.PreTranslateMessage(msg)) continue;
-    if (IsDialogMessageW(mainform.hwnd(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  DestroyAcceleratorTable(accelerators);
-  return static_cast<int>(msg.wParam);
+  // A failure that escaped a window procedure ends the loop and is reported here,
+  // once the windows are gone.
+  return win32::RunProgram([showCommand] {
+    discfront::editor::Mainform mainform;
+    if (!mainform.Create(showCommand)) return 1;
+    HACCEL accelerators = discfront::editor::CreateMainAccelerators();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      if (TranslateAcceleratorW(mainform.hwnd(), accelerators, &msg)) continue;
+      if (mainform.PreTranslateMessage(msg)) continue;
+      if (IsDialogMessageW(mainform.hwnd(), &msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    DestroyAcceleratorTable(accelerators);
+    return static_cast<int>(msg.wParam);
+  });
 }

@@ -19,7 +19,6 @@
 #include "win32/error_report.h"
 #include "win32/file_io.h"
 #include "win32/picture.h"
-#include "win32/program_end.h"
 #include "win32/system_file_probe.h"
 
 namespace discfront {
@@ -36,13 +35,13 @@ constexpr int kDesignHeight = 5235;
 // The command buttons' column, in twips.
 constexpr int kButtonLeft = 4680;
 
-// The tray icon goes on every way out, including the error report's.
-LauncherTray* g_tray = nullptr;
-void RemoveTrayIcon() {
-  if (g_tray != nullptr) g_tray->Remove();
-}
-
 }  // namespace
+
+Form1::~Form1() {
+  // A window still there (a failure left the message loop) goes while the members
+  // its messages use are alive.
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+}
 
 bool Form1::Create() {
   disc_ = DiscFolder(win32::ApplicationFolder());
@@ -54,23 +53,32 @@ bool Form1::Create() {
   // goes, then stripped of border and title bar before it is ever shown.
   CreateWindowFor(kClassName, kTitle, WS_OVERLAPPEDWINDOW, WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
-  if (hwnd() == nullptr) return false;
+  if (hwnd() == nullptr) {
+    exitCode_ = 1;
+    return false;
+  }
   SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU);
   SetWindowPos(hwnd(), nullptr, 0, 0, screen_.XToPixels(kDesignWidth), screen_.YToPixels(kDesignHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
-  CreateControls();
-  LoadButtonSkins();
-  g_tray = &tray_;
-  win32::SetAtProgramEnd(&RemoveTrayIcon);
-  // The notification area shows small icons: its own image of that size, not the large one shrunk.
-  const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
-                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  tray_.Add(hwnd(), smallIcon, kTrayTip);
-  ShapeWindow();
-  LoadDescription();
-  LoadCatalogueFile();
+  try {
+    CreateControls();
+    LoadButtonSkins();
+    // The notification area shows small icons: its own image of that size, not the large one shrunk.
+    const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
+                                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    tray_.Add(hwnd(), smallIcon, kTrayTip);
+    ShapeWindow();
+    LoadDescription();
+    LoadCatalogueFile();
+  } catch (const win32::ReportedError& failure) {
+    // Reported while the window and its icon are there, as the step that failed left them.
+    win32::ShowErrorReport(nullptr, failure.Report());
+    exitCode_ = ToInt(failure.Report().number);
+    DestroyWindow(hwnd());
+    return false;
+  }
   return true;
 }
 
@@ -80,7 +88,7 @@ void Form1::Show(int showCommand) {
 }
 
 void Form1::EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber) {
-  win32::EndWithErrorReport(nullptr, {number, fileName, recordNumber});
+  throw win32::ReportedError({number, fileName, recordNumber});
 }
 
 HWND Form1::CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id,
@@ -110,7 +118,7 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top)
 void Form1::CreateControls() {
   // "MS Sans Serif" 8.25 pt with the Cyrillic character set, as designed.
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(825, screen_.dpiY, 7200);
+  lf.lfHeight = -FontHeightPixels(8.25, screen_.dpiY);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = RUSSIAN_CHARSET;
   wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
@@ -198,7 +206,7 @@ void Form1::ShowPicture() {
     return;
   }
   preview_ = std::make_unique<PictureWindow>(list_, entries_, disc_);
-  preview_->Open();
+  preview_->Open(hwnd());
 }
 
 void Form1::OnCommand(int id, int code) {
@@ -217,7 +225,8 @@ void Form1::OnCommand(int id, int code) {
       if (code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
       break;
     case kCmdQuit:
-      if (code == BN_CLICKED) win32::EndProgram(0);  // at once, whatever else is open
+      // At once, whatever else is open: the preview goes with the window that owns it.
+      if (code == BN_CLICKED) DestroyWindow(hwnd());
       break;
     default:
       break;
@@ -275,7 +284,8 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnMouseMove(wParam);
       return 0;
     case WM_ENDSESSION:
-      if (wParam) tray_.Remove();
+      // The session ends when this returns: the usual way out, while there is time.
+      if (wParam) DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:
       tray_.Remove();

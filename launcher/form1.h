@@ -31,9 +31,14 @@ class Form1 : public win32::Window<Form1> {
   static constexpr const wchar_t* kTitle = L"Korvel Discfront BETA";
   static constexpr const wchar_t* kTrayTip = L"Korvel Discfront";
 
+  Form1() = default;
+  ~Form1();
+
   // Creates the window and runs the whole load sequence; the window is not yet shown.
-  // A failure of the load sequence ends the program with the default error report.
+  // A failure of the load sequence shows the default error report, destroys the
+  // window and returns false; ExitCode() is then the error's number.
   bool Create();
+  int ExitCode() const { return exitCode_; }
   void Show(int showCommand);
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -49,6 +54,7 @@ class Form1 : public win32::Window<Form1> {
   void ShapeWindow();
   void LoadDescription();
   void LoadCatalogueFile();
+  // Throws the failure with its report; Create shows it.
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
   void OnCommand(int id, int code);
@@ -72,7 +78,8 @@ class Form1 : public win32::Window<Form1> {
   PictureRef back_;  // the background skin
   SIZE backSize_{};  // its size in pixels, which is the window's
   LauncherTray tray_;
-  std::unique_ptr<PictureWindow> preview_;
+  std::unique_ptr<PictureWindow> preview_;  // its window is owned by this one, so it never outlives it
+  int exitCode_ = 0;
 };
 
 }  // namespace discfront

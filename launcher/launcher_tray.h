@@ -12,6 +12,12 @@ namespace discfront {
 
 class LauncherTray {
  public:
+  LauncherTray() = default;
+  // However the program ends, the icon does not outlive it.
+  ~LauncherTray() { Remove(); }
+  LauncherTray(const LauncherTray&) = delete;
+  LauncherTray& operator=(const LauncherTray&) = delete;
+
   // Mouse activity over the icon comes back to the window as this message, with the
   // mouse message that happened in the low word of lParam: the window's own
   // right-button press, read there as a press at vertical position 0.

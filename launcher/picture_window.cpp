@@ -25,11 +25,11 @@ bool IsOfThisProcess(HWND window) {
 
 }  // namespace
 
-bool PictureWindow::Open() {
+bool PictureWindow::Open(HWND owner) {
   if (!RegisterClassOnce(kClassName, nullptr, 0, nullptr)) return false;
   // An overlapped window lets the system choose the place; the frame goes before it is shown.
   if (!CreateWindowFor(kClassName, kTitle, WS_OVERLAPPED, 0, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                       CW_USEDEFAULT)) {
+                       CW_USEDEFAULT, owner)) {
     return false;
   }
   const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();

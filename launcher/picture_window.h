@@ -23,8 +23,9 @@ class PictureWindow : public win32::Window<PictureWindow> {
   PictureWindow(HWND list, const std::vector<CatalogueEntry>& entries, const DiscFolder& disc)
       : list_(list), entries_(entries), disc_(disc) {}
 
-  // Creates and shows the window, which then loads the picture as it becomes active.
-  bool Open();
+  // Creates and shows the window, owned by `owner` (the main window, whose end ends
+  // it first), which then loads the picture as it becomes active.
+  bool Open(HWND owner);
   // Whether the window is still there (a click or "none" closes it).
   bool IsOpen() const { return hwnd() != nullptr; }
 

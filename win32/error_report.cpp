@@ -1,5 +1,8 @@
 #include "error_report.h"
 
+#include <new>
+
+#include "base/numbered_error.h"
 #include "message_box.h"
 #include "program_end.h"
 #include "window.h"
@@ -12,6 +15,7 @@ std::wstring DescribeError(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::kInvalidCall: return L"Недопустимый вызов процедуры или аргумент";
     case ErrorNumber::kOverflow: return L"Переполнение";
+    case ErrorNumber::kOutOfMemory: return L"Недостаточно памяти";
     case ErrorNumber::kSubscriptOutOfRange: return L"Индекс вне допустимого диапазона";
     case ErrorNumber::kFileNotFound: return L"Файл не найден";
     case ErrorNumber::kPathFileAccess: return L"Ошибка доступа к файлу";
@@ -47,14 +51,29 @@ std::wstring FormatErrorReport(const ErrorReport& report) {
   return text;
 }
 
-void EndWithErrorReport(HWND owner, const ErrorReport& report) {
-  ShowMessage(owner, FormatErrorReport(report), MessageIcon::kStop);
-  EndProgram(static_cast<UINT>(discfront::ToInt(report.number)));
+ErrorReport ReportOf(std::exception_ptr failure) {
+  try {
+    if (failure) std::rethrow_exception(failure);
+  } catch (const ReportedError& error) {
+    return error.Report();
+  } catch (const discfront::NumberedError& error) {
+    return {error.Number(), L"", 0};
+  } catch (const std::bad_alloc&) {
+    return {ErrorNumber::kOutOfMemory, L"", 0};
+  } catch (...) {
+  }
+  return {};
 }
 
-void FailFromWindowProcedure(HWND hwnd) noexcept {
-  ShowMessage(hwnd, L"Непредвиденная ошибка. Программа будет закрыта.", MessageIcon::kStop);
-  EndProgram(1);
+void ShowErrorReport(HWND owner, const ErrorReport& report) {
+  const std::wstring text = report.number == ErrorNumber::kNone ? L"Непредвиденная ошибка. Программа будет закрыта."
+                                                                 : FormatErrorReport(report);
+  ShowMessage(owner, text, MessageIcon::kStop);
+}
+
+LRESULT FailFromWindowProcedure(HWND) noexcept {
+  KeepFailure(std::current_exception());
+  return 0;
 }
 
 }  // namespace win32

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <exception>
+#include <stdexcept>
 #include <string>
 
 #include "base/error_number.h"
@@ -24,8 +26,23 @@ std::wstring DescribeError(discfront::ErrorNumber number);
 // The full text of the report.
 std::wstring FormatErrorReport(const ErrorReport& report);
 
-// Shows the report (caption: the program title) and ends the process with the error
-// number, through EndProgram.
-[[noreturn]] void EndWithErrorReport(HWND owner, const ErrorReport& report);
+// A failure that ends the program, with what its report says: thrown where the file
+// concerned is known (the launcher's start-up steps).
+class ReportedError : public std::runtime_error {
+ public:
+  explicit ReportedError(ErrorReport report) : std::runtime_error("reported error"), report_(std::move(report)) {}
+  const ErrorReport& Report() const { return report_; }
+
+ private:
+  ErrorReport report_;
+};
+
+// What the default report says about a failure: its own report, a numbered error's
+// number, error 7 for memory that ran out; kNone for any other failure, which the
+// report calls unexpected.
+ErrorReport ReportOf(std::exception_ptr failure);
+
+// Shows the report (caption: the program title, stop icon) and returns when it is closed.
+void ShowErrorReport(HWND owner, const ErrorReport& report);
 
 }  // namespace win32

@@ -2,19 +2,40 @@
 
 #include <utility>
 
+#include "win32/error_report.h"
+
 namespace win32 {
 namespace {
 
-void (*g_atEnd)() = nullptr;
+std::exception_ptr g_kept;
 
 }  // namespace
 
-void SetAtProgramEnd(void (*atEnd)()) { g_atEnd = atEnd; }
+void KeepFailure(std::exception_ptr failure) noexcept {
+  if (!g_kept) g_kept = std::move(failure);
+  PostQuitMessage(1);
+}
 
-void EndProgram(UINT exitCode) {
-  // Cleared before it runs, so that a failure inside it cannot loop back here.
-  if (void (*atEnd)() = std::exchange(g_atEnd, nullptr)) atEnd();
-  ExitProcess(exitCode);
+void ThrowKeptFailure() {
+  if (std::exception_ptr failure = std::exchange(g_kept, nullptr)) std::rethrow_exception(failure);
+}
+
+int RunProgram(const std::function<int()>& body) noexcept {
+  try {
+    const int exitCode = body();
+    ThrowKeptFailure();
+    return exitCode;
+  } catch (...) {
+    // The body's objects are gone by now: no window of the program is left to own the
+    // report. The end of the main window asked the loop to end; that request would end
+    // the report's own loop at once, so it goes.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    const ErrorReport report = ReportOf(std::current_exception());
+    ShowErrorReport(nullptr, report);
+    return report.number == discfront::ErrorNumber::kNone ? 1 : discfront::ToInt(report.number);
+  }
 }
 
 }  // namespace win32

@@ -4,16 +4,19 @@
 // message a window gets. Derived classes implement
 //   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 // and call DefaultHandling() for what they do not handle. No exception leaves the
-// window procedure: one that reaches it ends the program with a report, as any
-// unhandled failure of the program does.
+// window procedure: one that reaches it is kept and the message loop is left, so that
+// the program's main ends with its report (program_end.h). An object that goes while
+// its window is still there destroys the window without routing its last messages
+// to the object.
 #pragma once
 
 #include <windows.h>
 
 namespace win32 {
 
-// Shows the report for a failure that escaped a window procedure and ends the process.
-[[noreturn]] void FailFromWindowProcedure(HWND hwnd) noexcept;
+// For the catch block of a window procedure: keeps the failure for the program's main
+// and leaves the message loop. Returns what the procedure returns.
+LRESULT FailFromWindowProcedure(HWND hwnd) noexcept;
 
 template <typename Derived>
 class Window {
@@ -24,7 +27,11 @@ class Window {
   Window() = default;
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
-  ~Window() = default;
+  ~Window() {
+    if (hwnd_ == nullptr) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
 
   // Registers the class once per process; later calls do nothing.
   static bool RegisterClassOnce(const wchar_t* className, HICON icon = nullptr, UINT style = 0,
@@ -76,7 +83,7 @@ class Window {
       }
       return result;
     } catch (...) {
-      FailFromWindowProcedure(hwnd);
+      return FailFromWindowProcedure(hwnd);
     }
   }
 

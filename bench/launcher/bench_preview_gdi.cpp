@@ -28,7 +28,7 @@ void Pump() {
 bool OpenAndClose(HWND list, const std::vector<discfront::CatalogueEntry>& entries,
                   const discfront::DiscFolder& disc) {
   discfront::PictureWindow preview(list, entries, disc);
-  if (!preview.Open()) return false;
+  if (!preview.Open(nullptr)) return false;
   bool loaded = false;
   for (int i = 0; i < 2000 && !loaded; ++i) {
     Pump();

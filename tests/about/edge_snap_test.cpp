@@ -35,7 +35,7 @@ TEST(SnapDrag, FollowsThePointerAndSticksWithinTenPixelsOfAnEdge) {
   for (const Case& c : cases) {
     EdgeFlags flags = c.before;
     const DragGeometry drag{
-        kPress, {c.x + kFrame + kPress.x, c.y + kTitle + kPress.y}, kFrame, kTitle, c.width, c.height, 800, 600};
+        kPress, {c.x + kFrame + kPress.x, c.y + kTitle + kPress.y}, kFrame, kTitle, c.width, c.height, 0, 0, 800, 600};
     EXPECT_EQ(SnapDrag(drag, flags), c.place) << c.what;
     EXPECT_EQ(flags, c.after) << c.what;
   }

@@ -55,6 +55,13 @@ class TablePlatform : public SysInfoPlatform {
   }
   bool FileExists(const std::wstring& path) override { return files.contains(path); }
   std::wstring SystemFolder() override { return L"C:\\windows\\system32"; }
+  std::wstring ExpandVariables(const std::wstring& text) override {
+    std::wstring expanded = text;
+    if (const std::size_t at = expanded.find(L"%SystemRoot%"); at != std::wstring::npos) {
+      expanded.replace(at, 12, L"C:\\windows");
+    }
+    return expanded;
+  }
 };
 
 TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
@@ -70,17 +77,30 @@ TEST(FindSysInfo, TriesPathThenToolsLocationThenTheSystemFolder) {
     std::optional<std::wstring> commandLine;
     std::size_t reads;
   } cases[] = {
-      {"PATH is taken as it is, unchecked, and nothing else read",
+      {"PATH of a file that exists, and nothing else read",
        {{path, {kRegSz, Utf16(L"D:\\tools\\info.exe", true)}}, {location, {kRegSz, Utf16(folder, true)}}},
-       {system},
+       {L"D:\\tools\\info.exe", system},
        L"\"D:\\tools\\info.exe\"",
        1},
       {"a quoted PATH is not quoted again",
        {{path, {kRegSz, Utf16(L"\"D:\\a b\\i.exe\"", false)}}},
-       {},
+       {L"D:\\a b\\i.exe"},
        L"\"D:\\a b\\i.exe\"",
        1},
-      {"PATH of another type is found but empty: the start fails", {{path, {3, {1, 2}}}}, {system}, L"", 1},
+      {"PATH of another type names nothing: the system folder",
+       {{path, {3, {1, 2}}}},
+       {system},
+       L"\"" + system + L"\"",
+       2},
+      {"PATH of a file that is gone: the tools folder",
+       {{path, {kRegSz, Utf16(L"D:\\gone\\info.exe", true)}}, {location, {kRegSz, Utf16(folder, true)}}},
+       {inFolder},
+       L"\"" + inFolder + L"\"",
+       2},
+      {"an expandable PATH", {{path, {kRegExpandSz, Utf16(L"%SystemRoot%\\system32\\msinfo32.exe", true)}}},
+       {system}, L"\"" + system + L"\"", 1},
+      {"an expandable tools folder", {{location, {kRegExpandSz, Utf16(L"%SystemRoot%\\Msinfo", true)}}},
+       {L"C:\\windows\\Msinfo\\MSINFO32.EXE"}, L"\"C:\\windows\\Msinfo\\MSINFO32.EXE\"", 2},
       {"the tools folder with MSINFO32.EXE",
        {{location, {kRegSz, Utf16(folder, true)}}},
        {inFolder, system},
