@@ -1,6 +1,10 @@
 // launcher_startup_ratio: wall time from process start until the launcher's window is
-// shown, divided by the same for a program that only shows a window. Both run in one
-// session, alternating, and the medians are compared.
+// shown, divided by the same for a yardstick program that does the same required work
+// before it shows its window (equal_work_window.cpp). launcher_vs_minimal_window
+// divides by a program that only shows a window. The three run in one session in
+// rounds, each round in a new order, and each ratio is the median of the rounds' own
+// ratios: a round's starts lie seconds apart, so a load that comes and goes on the
+// machine weighs on both sides of a ratio alike.
 #include <windows.h>
 
 #include <algorithm>
@@ -48,31 +52,44 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+struct Program {
+  const wchar_t* file;
+  const wchar_t* className;
+  const wchar_t* title;
+  std::vector<double> ms;
+};
+
 }  // namespace
 
 int main() {
-  const std::wstring folder = win32::ApplicationFolder() + L"\\startup_disc";
-  const std::wstring launcher = folder + L"\\discfront.exe";
-  const std::wstring minimal = folder + L"\\minimal_window.exe";
-  constexpr int kRuns = 7;
-  std::vector<double> launcherMs, minimalMs;
-  TimeToWindow(minimal, L"MinimalWindow", L"Minimal");  // warm the file cache and Wine's own start-up for both
-  TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
-  for (int i = 0; i < kRuns; ++i) {
-    const double m = TimeToWindow(minimal, L"MinimalWindow", L"Minimal");
-    const double l = TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
-    if (m < 0 || l < 0) {
-      std::printf("launcher start-up: a program did not show its window\n");
-      std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
-      return 1;
+  const std::wstring folder = win32::ApplicationFolder() + L"\\startup_disc\\";
+  Program launcher{L"discfront.exe", L"Korvel Discfront BETA", L"Korvel Discfront BETA", {}};
+  Program equalWork{L"equal_work_window.exe", L"EqualWorkWindow", L"Equal work", {}};
+  Program minimal{L"minimal_window.exe", L"MinimalWindow", L"Minimal", {}};
+  Program* programs[] = {&launcher, &equalWork, &minimal};
+  constexpr int kRounds = 21;
+  // Warms the file cache and Wine's own start-up for each.
+  for (Program* p : programs) TimeToWindow(folder + p->file, p->className, p->title);
+  std::vector<double> equalWorkRatios, minimalRatios;
+  for (int round = 0; round < kRounds; ++round) {
+    // Every program goes first, second and third equally often.
+    std::rotate(std::begin(programs), std::begin(programs) + 1, std::end(programs));
+    for (Program* p : programs) {
+      const double ms = TimeToWindow(folder + p->file, p->className, p->title);
+      if (ms < 0) {
+        std::printf("launcher start-up: %ls did not show its window\n", p->file);
+        std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
+        return 1;
+      }
+      p->ms.push_back(ms);
     }
-    minimalMs.push_back(m);
-    launcherMs.push_back(l);
+    equalWorkRatios.push_back(launcher.ms.back() / equalWork.ms.back());
+    minimalRatios.push_back(launcher.ms.back() / minimal.ms.back());
   }
-  const double launcherMedian = Median(launcherMs);
-  const double minimalMedian = Median(minimalMs);
-  std::printf("figure: launcher_startup_ms = %.1f ms\n", launcherMedian);
-  std::printf("figure: minimal_window_startup_ms = %.1f ms\n", minimalMedian);
-  std::printf("figure: launcher_startup_ratio = %.3f \n", launcherMedian / minimalMedian);
+  std::printf("figure: launcher_startup_ms = %.1f ms\n", Median(launcher.ms));
+  std::printf("figure: equal_work_window_startup_ms = %.1f ms\n", Median(equalWork.ms));
+  std::printf("figure: minimal_window_startup_ms = %.1f ms\n", Median(minimal.ms));
+  std::printf("figure: launcher_vs_minimal_window = %.3f ratio\n", Median(minimalRatios));
+  std::printf("figure: launcher_startup_ratio = %.3f ratio\n", Median(equalWorkRatios));
   return 0;
 }
