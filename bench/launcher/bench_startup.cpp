@@ -3,8 +3,8 @@
 // before it shows its window (equal_work_window.cpp). launcher_vs_minimal_window
 // divides by a program that only shows a window. The three run in one session in
 // rounds, each round in a new order, and each ratio is the median of the rounds' own
-// ratios: a round's starts lie seconds apart, so a load that comes and goes on the
-// machine weighs on both sides of a ratio alike.
+// ratios: a round's starts follow one another closely, so a load that comes and goes
+// on the machine weighs on both sides of a ratio alike.
 #include <windows.h>
 
 #include <algorithm>
@@ -78,6 +78,7 @@ int main() {
       const double ms = TimeToWindow(folder + p->file, p->className, p->title);
       if (ms < 0) {
         std::printf("launcher start-up: %ls did not show its window\n", p->file);
+        std::printf("figure: launcher_vs_minimal_window = 0 (failed)\n");
         std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
         return 1;
       }
