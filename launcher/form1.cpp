@@ -134,22 +134,27 @@ void Form1::CreateControls() {
 }
 
 void Form1::LoadButtonSkins() {
-  // Each button loads its own three pictures, in the designed order.
+  // The three pictures, in the designed order, each read and decoded once: the four
+  // buttons show the same files, and a button only ever draws from its skins.
+  PictureRef up, over, down;
+  std::wstring fileName;
+  try {
+    fileName = disc_.SkinFile(Skin::kButton);
+    up = win32::LoadPictureFile(fileName);
+    fileName = disc_.SkinFile(Skin::kButtonMove);
+    over = win32::LoadPictureFile(fileName);
+    fileName = disc_.SkinFile(Skin::kButtonDown);
+    down = win32::LoadPictureFile(fileName);
+  } catch (const NumberedError& error) {
+    EndWithReport(error.Number(), fileName);
+  }
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
     buttonex::ButtonModel& props = button->Props();
     const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all three skins
-    std::wstring fileName;
-    try {
-      fileName = disc_.SkinFile(Skin::kButton);
-      props.SetSkinUp(win32::LoadPictureFile(fileName));
-      fileName = disc_.SkinFile(Skin::kButtonMove);
-      props.SetSkinOver(win32::LoadPictureFile(fileName));
-      fileName = disc_.SkinFile(Skin::kButtonDown);
-      props.SetSkinDown(win32::LoadPictureFile(fileName));
-    } catch (const NumberedError& error) {
-      EndWithReport(error.Number(), fileName);
-    }
+    props.SetSkinUp(up);
+    props.SetSkinOver(over);
+    props.SetSkinDown(down);
   }
 }
 

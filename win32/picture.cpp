@@ -1,5 +1,5 @@
 // Pictures through OleLoadPicture, which reads every format the system knows; plain
-// BMP images, the skins every launcher start loads a dozen of, are read directly.
+// BMP images, the skins every launcher start loads, are read directly.
 #include "win32/picture.h"
 
 #include <ocidl.h>
@@ -63,9 +63,10 @@ class OlePicture final : public PictureObject {
   std::int32_t height_ = 0;
 };
 
-// The device bitmap OleLoadPicture makes of a BMP image (the same CreateDIBitmap
-// call on the screen, so drawing and regions see the same pixels), without a COM
-// object and stream per picture.
+// A BMP image as a DIB section of the file's own format: its rows are copied as they
+// are, with no conversion to the screen's format, and a window outline is read from
+// them in place. Drawn on the screen it shows the pixels OleLoadPicture's device
+// bitmap shows, without a COM object and stream per picture.
 class BitmapPicture final : public PictureObject {
  public:
   BitmapPicture(UniqueBitmap bitmap, int width, int height, std::string bytes)
@@ -89,20 +90,22 @@ class BitmapPicture final : public PictureObject {
   std::int32_t height_ = 0;
 };
 
-PictureRef DecodePlainBitmap(const std::string& bytes) {
+PictureRef DecodePlainBitmap(std::string& bytes) {
   const std::optional<discfront::BitmapLayout> layout = discfront::PlainBitmapLayout(bytes);
   if (!layout) return nullptr;
   const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + layout->infoOffset);
-  WindowDc screen(nullptr);
-  UniqueBitmap bitmap(CreateDIBitmap(screen.get(), &info->bmiHeader, CBM_INIT, bytes.data() + layout->bitsOffset,
-                                     info, DIB_RGB_COLORS));
-  if (!bitmap) return nullptr;
-  return std::make_shared<BitmapPicture>(std::move(bitmap), layout->width, layout->height, bytes);
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  DIBSECTION section{};
+  if (!bitmap || GetObjectW(bitmap.get(), sizeof section, &section) != sizeof section) return nullptr;
+  // The layout has checked that every row lies inside the bytes.
+  std::memcpy(bits, bytes.data() + layout->bitsOffset,
+              static_cast<std::size_t>(section.dsBm.bmWidthBytes) * static_cast<std::size_t>(layout->height));
+  return std::make_shared<BitmapPicture>(std::move(bitmap), layout->width, layout->height, std::move(bytes));
 }
 
-}  // namespace
-
-PictureRef DecodePicture(const std::string& bytes) {
+// Takes the bytes by value, so that a file's image read for it is kept without a copy.
+PictureRef Decode(std::string bytes) {
   if (bytes.empty()) return nullptr;
   if (PictureRef bitmap = DecodePlainBitmap(bytes)) return bitmap;
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
@@ -120,10 +123,14 @@ PictureRef DecodePicture(const std::string& bytes) {
                                     reinterpret_cast<void**>(&picture));
   stream->Release();
   if (FAILED(hr) || picture == nullptr) return nullptr;
-  auto result = std::make_shared<OlePicture>(picture, bytes);
+  auto result = std::make_shared<OlePicture>(picture, std::move(bytes));
   if (result->Handle() == 0) return nullptr;
   return result;
 }
+
+}  // namespace
+
+PictureRef DecodePicture(const std::string& bytes) { return Decode(bytes); }
 
 PictureRef LoadPictureFile(const std::wstring& path) {
   std::string bytes;
@@ -132,7 +139,7 @@ PictureRef LoadPictureFile(const std::wstring& path) {
     case ErrorNumber::kFileNotFound: throw NumberedError(ErrorNumber::kFileNotFound, L"Файл не найден.");
     default: throw NumberedError(ErrorNumber::kPathFileAccess, L"Ошибка доступа к файлу: " + path);
   }
-  PictureRef picture = DecodePicture(bytes);
+  PictureRef picture = Decode(std::move(bytes));
   if (!picture) throw NumberedError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);
   return picture;
 }

@@ -1,6 +1,12 @@
 // launcher_startup_ratio: wall time from process start until the launcher's window is
-// shown, divided by the same for a program that only shows a window. Both run in one
-// session, alternating, and the medians are compared.
+// shown, divided by the same for a yardstick program that does the same required work
+// before it shows its window (equal_work_window.cpp). launcher_vs_minimal_window
+// divides by a program that only shows a window. The three run in one session in
+// rounds, each round in a new order, and each ratio is the median of the rounds' own
+// ratios: a round's starts follow one another closely, so a load that comes and goes
+// on the machine weighs on both sides of a ratio alike. Each start waits for idle
+// processors, and only rounds whose three starts found them are counted; on a
+// machine too busy for enough of those, every round is, and the output says so.
 #include <windows.h>
 
 #include <algorithm>
@@ -48,31 +54,74 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
+struct Program {
+  const wchar_t* file;
+  const wchar_t* className;
+  const wchar_t* title;
+  std::vector<double> ms;       // every round's
+  std::vector<double> quietMs;  // the idle rounds'
+};
+
+struct Ratios {
+  std::vector<double> toEqualWork, toMinimal;
+};
+
 }  // namespace
 
 int main() {
-  const std::wstring folder = win32::ApplicationFolder() + L"\\startup_disc";
-  const std::wstring launcher = folder + L"\\discfront.exe";
-  const std::wstring minimal = folder + L"\\minimal_window.exe";
-  constexpr int kRuns = 7;
-  std::vector<double> launcherMs, minimalMs;
-  TimeToWindow(minimal, L"MinimalWindow", L"Minimal");  // warm the file cache and Wine's own start-up for both
-  TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
-  for (int i = 0; i < kRuns; ++i) {
-    const double m = TimeToWindow(minimal, L"MinimalWindow", L"Minimal");
-    const double l = TimeToWindow(launcher, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
-    if (m < 0 || l < 0) {
-      std::printf("launcher start-up: a program did not show its window\n");
-      std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
-      return 1;
+  const std::wstring folder = win32::ApplicationFolder() + L"\\startup_disc\\";
+  Program launcher{L"discfront.exe", L"Korvel Discfront BETA", L"Korvel Discfront BETA", {}, {}};
+  Program equalWork{L"equal_work_window.exe", L"EqualWorkWindow", L"Equal work", {}, {}};
+  Program minimal{L"minimal_window.exe", L"MinimalWindow", L"Minimal", {}, {}};
+  Program* programs[] = {&launcher, &equalWork, &minimal};
+  constexpr int kRounds = 21;                // idle rounds wanted
+  constexpr int kMostRounds = 2 * kRounds;   // on a busy machine
+  constexpr int kFewestIdleRounds = kRounds / 3;
+  constexpr DWORD kIdleWaitMs = 500;
+  // Warms the file cache and Wine's own start-up for each.
+  for (Program* p : programs) TimeToWindow(folder + p->file, p->className, p->title);
+  Ratios all, quiet;
+  int rounds = 0;
+  int quietRounds = 0;
+  while (quietRounds < kRounds && rounds < kMostRounds) {
+    // Every program goes first, second and third equally often.
+    std::rotate(std::begin(programs), std::begin(programs) + 1, std::end(programs));
+    bool idle = true;
+    for (Program* p : programs) {
+      idle = discfront::bench::WaitForIdleProcessors(kIdleWaitMs) && idle;
+      const double ms = TimeToWindow(folder + p->file, p->className, p->title);
+      if (ms < 0) {
+        std::printf("launcher start-up: %ls did not show its window\n", p->file);
+        std::printf("figure: launcher_vs_minimal_window = 0 (failed)\n");
+        std::printf("figure: launcher_startup_ratio = 0 (failed)\n");
+        return 1;
+      }
+      p->ms.push_back(ms);
+      if (idle) p->quietMs.push_back(ms);
     }
-    minimalMs.push_back(m);
-    launcherMs.push_back(l);
+    ++rounds;
+    const double toEqualWork = launcher.ms.back() / equalWork.ms.back();
+    const double toMinimal = launcher.ms.back() / minimal.ms.back();
+    all.toEqualWork.push_back(toEqualWork);
+    all.toMinimal.push_back(toMinimal);
+    if (!idle) {
+      // A start before the busy one may have been kept: the round goes as a whole.
+      for (Program* p : programs) p->quietMs.resize(static_cast<std::size_t>(quietRounds));
+      continue;
+    }
+    ++quietRounds;
+    quiet.toEqualWork.push_back(toEqualWork);
+    quiet.toMinimal.push_back(toMinimal);
   }
-  const double launcherMedian = Median(launcherMs);
-  const double minimalMedian = Median(minimalMs);
-  std::printf("figure: launcher_startup_ms = %.1f ms\n", launcherMedian);
-  std::printf("figure: minimal_window_startup_ms = %.1f ms\n", minimalMedian);
-  std::printf("figure: launcher_startup_ratio = %.3f \n", launcherMedian / minimalMedian);
+  const bool enoughIdle = quietRounds >= kFewestIdleRounds;
+  std::printf("launcher start-up: %d of %d rounds began on idle processors; %s\n", quietRounds, rounds,
+              enoughIdle ? "the figures are theirs" : "too few, the figures are of every round (a busy machine)");
+  const Ratios& used = enoughIdle ? quiet : all;
+  auto msOf = [&](const Program& p) { return Median(enoughIdle ? p.quietMs : p.ms); };
+  std::printf("figure: launcher_startup_ms = %.1f ms\n", msOf(launcher));
+  std::printf("figure: equal_work_window_startup_ms = %.1f ms\n", msOf(equalWork));
+  std::printf("figure: minimal_window_startup_ms = %.1f ms\n", msOf(minimal));
+  std::printf("figure: launcher_vs_minimal_window = %.3f ratio\n", Median(used.toMinimal));
+  std::printf("figure: launcher_startup_ratio = %.3f ratio\n", Median(used.toEqualWork));
   return 0;
 }
