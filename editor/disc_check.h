@@ -1,6 +1,8 @@
 // The disc check: the disc folder looked at as the launcher will see it, without
 // writing anything. It finds what would go wrong when the menu runs: the launcher,
-// its description or a skin missing, a skin that is no bitmap, an entry whose
+// its description or a skin missing, a skin that is no bitmap, a background whose
+// outline the launcher will not cut (nothing left, or too many pieces), a picture
+// above the size caps, an entry whose
 // program Install would not find, an entry whose picture the picture loader cannot
 // read, and a field that a save would not bring back as it was typed.
 //
@@ -9,7 +11,9 @@
 // progress and stop it between two steps.
 #pragma once
 
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +30,7 @@ enum class PictureRead {
   kUnreadable,    // there is a file, but the loader reads no picture from it
   kBitmap,        // a bitmap picture
   kOtherPicture,  // an icon or metafile (fine for an entry, not for a skin)
+  kTooLarge,      // above the byte or pixel caps: refused before it is decoded
 };
 
 // Asks the picture loader about a file; an interface so that the check is tested with a table.
@@ -33,6 +38,9 @@ class PictureProbe {
  public:
   virtual ~PictureProbe() = default;
   virtual PictureRead Read(const std::wstring& path) const = 0;
+  // The number of rectangles of a bitmap's outline (its pixels other than the skin key),
+  // nothing if it is no bitmap that can be read.
+  virtual std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const = 0;
 };
 
 struct DiscProblem {
@@ -41,6 +49,9 @@ struct DiscProblem {
     kDescriptionMissing,  // no info.txt
     kSkinMissing,         // a skin file is not there
     kSkinNotBitmap,       // a skin file is no bitmap the loader reads
+    kOutlineEmpty,        // every pixel of the background is the key colour
+    kOutlineTooComplex,   // the background's outline has more rectangles than the display takes
+    kPictureTooLarge,     // a skin or picture above the caps (slot -1 for a skin)
     kProgramNotFound,     // Install would say "Файл не найден."
     kPictureMissing,      // the picture file is not there
     kPictureUnreadable,   // the picture file is no picture the loader reads

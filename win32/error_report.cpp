@@ -12,9 +12,11 @@ std::wstring DescribeError(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::kInvalidCall: return L"Недопустимый вызов процедуры или аргумент";
     case ErrorNumber::kOverflow: return L"Переполнение";
+    case ErrorNumber::kOutOfMemory: return L"Недостаточно памяти";
     case ErrorNumber::kSubscriptOutOfRange: return L"Индекс вне допустимого диапазона";
     case ErrorNumber::kFileNotFound: return L"Файл не найден";
     case ErrorNumber::kPathFileAccess: return L"Ошибка доступа к файлу";
+    case ErrorNumber::kInvalidPicture: return L"Недопустимый рисунок";
     case ErrorNumber::kNone: break;
   }
   return L"Непредвиденная ошибка";
