@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 
@@ -30,37 +31,25 @@ std::string Le(std::uint32_t v, int size) {
   return s;
 }
 
-// Writes a 24-bit BMP file, bottom row first; with `header` only its 54 header bytes,
-// whatever size they promise. `fileBytes`, when larger, extends the file (with zeros,
-// which cost no disk space).
+// Writes a 24-bit BMP file, bottom row first; without colours only its 54 header bytes,
+// whatever size they promise. A larger `fileBytes` extends the file with zeros.
 void WriteBmp(const FixtureDisc& disc, const std::wstring& name, int width, int height,
-              const std::function<COLORREF(int x, int y)>& colourOf, bool headerOnly = false,
-              std::uint64_t fileBytes = 0) {
-  const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-  std::string bytes = "BM" + Le(0, 4) + Le(0, 4) + Le(54, 4) + Le(40, 4) + Le(width, 4) + Le(height, 4) + Le(1, 2) +
-                      Le(24, 2) + std::string(24, '\0');
-  for (int y = height - 1; y >= 0 && !headerOnly; --y) {
-    std::string row(stride, '\0');
+              const std::function<COLORREF(int x, int y)>& colourOf, std::uint64_t fileBytes = 0) {
+  std::string bytes = "BM" + Le(0, 8) + Le(54, 4) + Le(40, 4) + Le(width, 4) + Le(height, 4) + Le(1, 2) + Le(24, 2) +
+                      std::string(24, '\0');
+  for (int y = height - 1; y >= 0 && colourOf; --y) {
     for (int x = 0; x < width; ++x) {
       const COLORREF c = colourOf(x, y);
-      row[x * 3] = static_cast<char>(GetBValue(c));
-      row[x * 3 + 1] = static_cast<char>(GetGValue(c));
-      row[x * 3 + 2] = static_cast<char>(GetRValue(c));
+      bytes += {static_cast<char>(GetBValue(c)), static_cast<char>(GetGValue(c)), static_cast<char>(GetRValue(c))};
     }
-    bytes += row;
+    bytes.resize((bytes.size() - 54 + 3) / 4 * 4 + 54, '\0');
   }
-  const std::wstring path = disc.Folder().wstring() + L"\\" + name;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  std::ofstream out(disc.Folder() / name, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (fileBytes > bytes.size()) {
-    LARGE_INTEGER end{};
-    end.QuadPart = static_cast<LONGLONG>(fileBytes);
-    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
-    SetEndOfFile(file);
+    out.seekp(static_cast<std::streamoff>(fileBytes - 1));
+    out.put('\0');
   }
-  CloseHandle(file);
 }
 
 constexpr std::uint64_t kAboveTheByteCap = (std::uint64_t{64} << 20) + 1;
@@ -107,18 +96,17 @@ TEST(UnusableSkin, ASkinAboveTheCapsIsReportedByNumberAndFile) {
   const struct {
     const char* what;
     int width, height;
-    bool headerOnly;
     std::uint64_t fileBytes;
     std::wstring number, description;
   } cases[] = {
-      {"a header of 20000 x 20000 pixels", 20000, 20000, true, 0, L"Ошибка 481", L"Недопустимый рисунок"},
-      {"a file above 64 MiB", 4000, 4000, true, kAboveTheByteCap, L"Ошибка 7", L"Недостаточно памяти"},
+      {"a header of 20000 x 20000 pixels", 20000, 20000, 0, L"Ошибка 481", L"Недопустимый рисунок"},
+      {"a file above 64 MiB", 4000, 4000, kAboveTheByteCap, L"Ошибка 7", L"Недостаточно памяти"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     FixtureDisc disc(L"disc_oversize");
     WriteData(disc);
-    WriteBmp(disc, L"skin\\back.bmp", c.width, c.height, {}, c.headerOnly, c.fileBytes);
+    WriteBmp(disc, L"skin\\back.bmp", c.width, c.height, {}, c.fileBytes);
     Process launcher = Process::Start(disc.Launcher(), {}, uidriver::OwnFolder());
     HWND box = uidriver::WaitForMessageBox(launcher.Id());
     ASSERT_NE(box, nullptr) << "no report";
@@ -134,7 +122,7 @@ TEST(UnusableSkin, ASkinAboveTheCapsIsReportedByNumberAndFile) {
 TEST(UnusablePicture, APreviewAboveTheCapsKeepsItsEmptyWindowWithoutAWord) {
   FixtureDisc disc(L"disc_big_picture");
   WriteData(disc);
-  WriteBmp(disc, L"big.bmp", 4000, 4000, {}, true, kAboveTheByteCap);
+  WriteBmp(disc, L"big.bmp", 4000, 4000, {}, kAboveTheByteCap);
   Process launcher = Process::Start(disc.Launcher(), {}, uidriver::OwnFolder());
   HWND main = uidriver::WaitForWindow({.className = kLauncherWindow, .processId = launcher.Id()});
   ASSERT_NE(main, nullptr);
