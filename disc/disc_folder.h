@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,8 @@ class DiscFolder {
   std::optional<std::wstring> PictureFile(const CatalogueEntry& entry) const;
 
   static constexpr std::array<Skin, 4> kSkins = {Skin::kButton, Skin::kButtonMove, Skin::kButtonDown, Skin::kBack};
+  // The colour cut away from the skins (magenta), as a Windows COLORREF.
+  static constexpr std::uint32_t kSkinKey = 0x00FF00FF;
 
  private:
   std::wstring folder_;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/picture_limits.h"
 #include "catalogue/catalogue_reader.h"
 #include "disc/install_plan.h"
 #include "catalogue/line_format.h"
@@ -60,6 +61,18 @@ void DiscCheck::CheckDiscFiles() {
       case PictureRead::kMissing: report(DiscProblem::Kind::kSkinMissing, file); break;
       case PictureRead::kUnreadable:
       case PictureRead::kOtherPicture: report(DiscProblem::Kind::kSkinNotBitmap, file); break;
+      case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge, file); break;
+    }
+  }
+  // The background's outline, as the launcher decides whether to cut its window to it.
+  const std::wstring back = disc_.SkinFile(Skin::kBack);
+  if (ReadPicture(back) == PictureRead::kBitmap) {
+    if (const std::optional<std::size_t> rectangles = pictures_.OutlineRectangles(back)) {
+      switch (FitOfOutline(*rectangles)) {
+        case OutlineFit::kUsable: break;
+        case OutlineFit::kEmpty: report(DiscProblem::Kind::kOutlineEmpty, back); break;
+        case OutlineFit::kTooComplex: report(DiscProblem::Kind::kOutlineTooComplex, back); break;
+      }
     }
   }
 }
@@ -113,6 +126,7 @@ void DiscCheck::CheckRecord(int slot) {
       case PictureRead::kOtherPicture: break;
       case PictureRead::kMissing: report(DiscProblem::Kind::kPictureMissing).file = *picture; break;
       case PictureRead::kUnreadable: report(DiscProblem::Kind::kPictureUnreadable).file = *picture; break;
+      case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge).file = *picture; break;
     }
   }
 

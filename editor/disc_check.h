@@ -1,17 +1,20 @@
 // The disc check: the disc folder looked at as the launcher will see it, without
 // writing anything. It finds what would go wrong when the menu runs: the launcher,
-// its description or a skin missing, a skin that is no bitmap, an entry whose
-// program Install would not find or whose folder window has no folder to open, a
-// path that would not name the same file on another machine, an entry whose picture
-// the picture loader cannot read, and a field that a save would not bring back as it
-// was typed.
+// its description or a skin missing, a skin that is no bitmap, a background whose
+// outline the launcher will not cut (nothing left, or too many pieces), a picture
+// above the size caps, an entry whose program Install would not find or whose folder
+// window has no folder to open, a path that would not name the same file on another
+// machine, an entry whose picture the picture loader cannot read, and a field that a
+// save would not bring back as it was typed.
 //
 // The findings are plain values in record order (the disc's own files first); the
 // window only lists them. The check runs in steps so that a window can show its
 // progress and stop it between two steps.
 #pragma once
 
+#include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,7 @@ enum class PictureRead {
   kUnreadable,    // there is a file, but the loader reads no picture from it
   kBitmap,        // a bitmap picture
   kOtherPicture,  // an icon or metafile (fine for an entry, not for a skin)
+  kTooLarge,      // above the byte or pixel caps: refused before it is decoded
 };
 
 // Asks the picture loader about a file; an interface so that the check is tested with a table.
@@ -36,6 +40,9 @@ class PictureProbe {
  public:
   virtual ~PictureProbe() = default;
   virtual PictureRead Read(const std::wstring& path) const = 0;
+  // The number of rectangles of a bitmap's outline (its pixels other than the skin key),
+  // nothing if it is no bitmap that can be read.
+  virtual std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const = 0;
 };
 
 struct DiscProblem {
@@ -44,6 +51,9 @@ struct DiscProblem {
     kDescriptionMissing,  // no info.txt
     kSkinMissing,         // a skin file is not there
     kSkinNotBitmap,       // a skin file is no bitmap the loader reads
+    kOutlineEmpty,        // every pixel of the background is the key colour
+    kOutlineTooComplex,   // the background's outline has more rectangles than the display takes
+    kPictureTooLarge,     // a skin or picture above the caps (slot -1 for a skin)
     kProgramNotFound,     // Install would say "Файл не найден."
     kFolderMissing,       // the folder window's folder is not there
     kPathBreaksRule,      // pathFinding says which rule; file: the path as checked

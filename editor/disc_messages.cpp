@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "base/picture_limits.h"
 #include "messages.h"
 
 namespace discfront::editor {
@@ -61,6 +62,17 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kSkinMissing: return L"Нет рисунка оформления " + Quoted(p.file) + L": discfront не запустится.";
     case Kind::kSkinNotBitmap:
       return L"Рисунок оформления " + Quoted(p.file) + L" не читается как точечный рисунок (BMP).";
+    case Kind::kOutlineEmpty:
+      return L"В рисунке оформления " + Quoted(p.file) +
+             L" все точки пурпурные (255, 0, 255): окно discfront останется прямоугольным.";
+    case Kind::kOutlineTooComplex:
+      return L"Контур рисунка оформления " + Quoted(p.file) + L" сложнее " + std::to_wstring(kMaxOutlineRectangles) +
+             L" прямоугольников: окно discfront останется прямоугольным. Сделайте края пурпурной области ровнее.";
+    case Kind::kPictureTooLarge: {
+      const std::wstring size = L" слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек)";
+      if (p.slot < 0) return L"Рисунок оформления " + Quoted(p.file) + size + L": discfront не запустится.";
+      return RecordName(p) + L"картинка " + Quoted(p.file) + L": рисунок" + size + L", discfront его не покажет.";
+    }
     case Kind::kProgramNotFound:
       return RecordName(p) + L"программа не найдена: " + Quoted(p.file) + L" (discfront скажет «Файл не найден.»).";
     case Kind::kFolderMissing:

@@ -1,18 +1,45 @@
 #include "system_picture_probe.h"
 
-#include "win32/file_io.h"
+#include "base/numbered_error.h"
 #include "win32/picture.h"
+#include "win32/region_builder.h"
 
 namespace discfront::editor {
+namespace {
+
+// The picture as the launcher loads it, with the same caps; null when it cannot.
+win32::PictureRef Load(const std::wstring& path, PictureRead& read) {
+  try {
+    win32::PictureRef picture = win32::LoadPictureFile(path);
+    read = win32::BitmapOf(*picture) != nullptr ? PictureRead::kBitmap : PictureRead::kOtherPicture;
+    return picture;
+  } catch (const NumberedError& error) {
+    switch (error.Number()) {
+      case ErrorNumber::kFileNotFound: read = PictureRead::kMissing; break;
+      case ErrorNumber::kOutOfMemory:
+      case ErrorNumber::kInvalidPicture: read = PictureRead::kTooLarge; break;
+      default: read = PictureRead::kUnreadable; break;
+    }
+    return nullptr;
+  }
+}
+
+}  // namespace
 
 PictureRead SystemPictureProbe::Read(const std::wstring& path) const {
-  std::string bytes;
-  const ErrorNumber error = win32::ReadWholeFile(path, bytes);
-  if (error == ErrorNumber::kFileNotFound) return PictureRead::kMissing;
-  if (error != ErrorNumber::kNone) return PictureRead::kUnreadable;
-  const auto picture = win32::DecodePicture(bytes);
-  if (!picture) return PictureRead::kUnreadable;
-  return win32::BitmapOf(*picture) != nullptr ? PictureRead::kBitmap : PictureRead::kOtherPicture;
+  PictureRead read = PictureRead::kUnreadable;
+  Load(path, read);
+  return read;
+}
+
+std::optional<std::size_t> SystemPictureProbe::OutlineRectangles(const std::wstring& path) const {
+  PictureRead read = PictureRead::kUnreadable;
+  const win32::PictureRef picture = Load(path, read);
+  const HBITMAP bitmap = picture ? win32::BitmapOf(*picture) : nullptr;
+  if (bitmap == nullptr) return std::nullopt;
+  const std::optional<win32::Outline> outline = win32::OutlineOfBitmap(bitmap, DiscFolder::kSkinKey);
+  if (!outline) return std::nullopt;
+  return outline->rects.size();
 }
 
 }  // namespace discfront::editor

@@ -8,6 +8,7 @@ namespace discfront::editor {
 class SystemPictureProbe final : public PictureProbe {
  public:
   PictureRead Read(const std::wstring& path) const override;
+  std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const override;
 };
 
 }  // namespace discfront::editor

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "base/picture_object.h"
+#include "disc/disc_folder.h"
 
 namespace discfront {
 
-inline constexpr COLORREF kSkinKey = RGB(255, 0, 255);
+inline constexpr COLORREF kSkinKey = DiscFolder::kSkinKey;
 
 // A picture's size in pixels at the screen's resolution.
 SIZE PicturePixels(const PictureObject& picture);

@@ -19,6 +19,7 @@ std::wstring DescribeError(ErrorNumber number) {
     case ErrorNumber::kSubscriptOutOfRange: return L"Индекс вне допустимого диапазона";
     case ErrorNumber::kFileNotFound: return L"Файл не найден";
     case ErrorNumber::kPathFileAccess: return L"Ошибка доступа к файлу";
+    case ErrorNumber::kInvalidPicture: return L"Недопустимый рисунок";
     case ErrorNumber::kNone: break;
   }
   return L"Непредвиденная ошибка";

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "catalogue/item_reader.h"
 #include "handles.h"
 
@@ -9,7 +11,7 @@ namespace win32 {
 
 using discfront::ErrorNumber;
 
-ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes) {
+ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes, std::uint64_t maxBytes) {
   UniqueHandle file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file.valid()) {
@@ -21,6 +23,7 @@ ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes) {
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return ErrorNumber::kPathFileAccess;
+  if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) return ErrorNumber::kOutOfMemory;
   std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < content.size()) {

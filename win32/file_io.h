@@ -1,6 +1,7 @@
 // Reading whole files, and the item text of catalogue and description files.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "base/error_number.h"
@@ -8,8 +9,10 @@
 namespace win32 {
 
 // Reads the whole file. A file (or folder) that does not exist is error 53; one that
-// exists but cannot be read is error 75.
-discfront::ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes);
+// exists but cannot be read (or holds 2 GiB or more) is error 75; one of more than
+// maxBytes is error 7, refused before anything is read.
+discfront::ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes,
+                                     std::uint64_t maxBytes = 0x7FFFFFFF);
 
 // The joined items of a Windows-1251 file, as both programs read catalogues and
 // descriptions.

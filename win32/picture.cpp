@@ -10,6 +10,7 @@
 
 #include "base/bitmap_layout.h"
 #include "base/numbered_error.h"
+#include "base/picture_limits.h"
 #include "win32/file_io.h"
 #include "win32/handles.h"
 
@@ -134,10 +135,15 @@ PictureRef DecodePicture(const std::string& bytes) { return Decode(bytes); }
 
 PictureRef LoadPictureFile(const std::wstring& path) {
   std::string bytes;
-  switch (ReadWholeFile(path, bytes)) {
+  switch (ReadWholeFile(path, bytes, discfront::kMaxPictureFileBytes)) {
     case ErrorNumber::kNone: break;
     case ErrorNumber::kFileNotFound: throw NumberedError(ErrorNumber::kFileNotFound, L"Файл не найден.");
+    case ErrorNumber::kOutOfMemory: throw NumberedError(ErrorNumber::kOutOfMemory, L"Рисунок слишком велик: " + path);
     default: throw NumberedError(ErrorNumber::kPathFileAccess, L"Ошибка доступа к файлу: " + path);
+  }
+  // Refused before the decoder allocates what the header promises.
+  if (discfront::FitOfPictureFile(bytes.size(), bytes) != discfront::PictureFit::kFits) {
+    throw NumberedError(ErrorNumber::kInvalidPicture, L"Рисунок слишком велик: " + path);
   }
   PictureRef picture = Decode(std::move(bytes));
   if (!picture) throw NumberedError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);

@@ -22,8 +22,9 @@ PictureRef DecodePicture(const std::string& bytes);
 PictureRef MakeBitmapPicture(int width, int height, const std::function<COLORREF(int x, int y)>& colourOf);
 
 // The picture of a file. Throws discfront::NumberedError: number 53 with "Файл не
-// найден." for a missing file, 75 for one that exists but cannot be read, 5 for one
-// that is no picture.
+// найден." for a missing file, 75 for one that exists but cannot be read, 7 for one
+// above the byte cap and 481 for one whose header promises more pixels than the caps
+// (base/picture_limits.h), both before it is decoded, 5 for one that is no picture.
 PictureRef LoadPictureFile(const std::wstring& path);
 
 // Draws the picture at its own size (in pixels) with its top left corner at (x, y).

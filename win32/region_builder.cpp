@@ -1,10 +1,12 @@
-// Fast regions from bitmaps: one GetDIBits, one scan, one ExtCreateRegion.
+// Fast regions from bitmaps: one GetDIBits, one scan, rectangle lists merged pairwise.
 #include "win32/region_builder.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
+
+#include "base/picture_limits.h"
 
 namespace win32 {
 namespace {
@@ -49,11 +51,11 @@ UniqueRegion RegionOfRects(const RECT* rects, std::size_t count, int width, int 
 }
 
 template <typename Format>
-UniqueRegion BuildRegion(const unsigned char* firstRow, std::ptrdiff_t rowStep, int width, int height,
-                         COLORREF key) {
+Outline OutlineOfRows(const unsigned char* firstRow, std::ptrdiff_t rowStep, int width, int height, COLORREF key) {
   // Bitmap bits are 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
   const DWORD keyPixel = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
-  std::vector<RECT> rects;
+  Outline outline{{}, width, height};
+  std::vector<RECT>& rects = outline.rects;
   std::vector<int> runs, previous;
   std::size_t openFrom = 0;  // rectangles of the previous band start here
   for (int y = 0; y < height; ++y) {
@@ -67,28 +69,7 @@ UniqueRegion BuildRegion(const unsigned char* firstRow, std::ptrdiff_t rowStep, 
     for (std::size_t i = 0; i < runs.size(); i += 2) rects.push_back({runs[i], y, runs[i + 1], y + 1});
     previous.swap(runs);
   }
-  if (rects.empty()) return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
-  // Some ExtCreateRegion implementations add rectangle by rectangle, which grows as
-  // the square of their number; small pieces, merged pairwise,
-  // keep the whole build near linear everywhere.
-  constexpr std::size_t kPiece = 32;
-  std::vector<UniqueRegion> pieces;
-  for (std::size_t from = 0; from < rects.size(); from += kPiece) {
-    const std::size_t count = std::min(kPiece, rects.size() - from);
-    UniqueRegion piece = RegionOfRects(rects.data() + from, count, width, height);
-    if (!piece) return UniqueRegion();
-    pieces.push_back(std::move(piece));
-  }
-  while (pieces.size() > 1) {
-    std::vector<UniqueRegion> merged;
-    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
-      if (CombineRgn(pieces[i].get(), pieces[i].get(), pieces[i + 1].get(), RGN_OR) == ERROR) return UniqueRegion();
-      merged.push_back(std::move(pieces[i]));
-    }
-    if (pieces.size() % 2 == 1) merged.push_back(std::move(pieces.back()));
-    pieces.swap(merged);
-  }
-  return std::move(pieces.front());
+  return outline;
 }
 
 // Whether a DIB section's bits begin with the top row. The header cannot tell (its
@@ -115,48 +96,89 @@ std::optional<bool> BitsStartAtTop(HBITMAP bitmap, const unsigned char* bits, st
 }
 
 template <typename Format>
-UniqueRegion BuildFromSection(HBITMAP bitmap, const DIBSECTION& section, COLORREF key) {
+std::optional<Outline> OutlineOfSection(HBITMAP bitmap, const DIBSECTION& section, COLORREF key) {
   const int width = section.dsBm.bmWidth;
   const int height = section.dsBm.bmHeight;
   const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
   const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
   const std::optional<bool> topDown = BitsStartAtTop<Format>(bitmap, bits, stride, width, height);
-  if (!topDown) return UniqueRegion();
-  if (*topDown) return BuildRegion<Format>(bits, stride, width, height, key);
-  return BuildRegion<Format>(bits + (height - 1) * stride, -stride, width, height, key);
+  if (!topDown) return std::nullopt;
+  if (*topDown) return OutlineOfRows<Format>(bits, stride, width, height, key);
+  return OutlineOfRows<Format>(bits + (height - 1) * stride, -stride, width, height, key);
 }
 
 }  // namespace
 
+UniqueRegion RegionOfOutline(const Outline& outline) {
+  const std::vector<RECT>& rects = outline.rects;
+  if (rects.empty()) return UniqueRegion(CreateRectRgn(0, 0, 0, 0));
+  // Some ExtCreateRegion implementations add rectangle by rectangle, which grows as
+  // the square of their number; small pieces, merged pairwise,
+  // keep the whole build near linear everywhere.
+  constexpr std::size_t kPiece = 32;
+  std::vector<UniqueRegion> pieces;
+  for (std::size_t from = 0; from < rects.size(); from += kPiece) {
+    const std::size_t count = std::min(kPiece, rects.size() - from);
+    UniqueRegion piece = RegionOfRects(rects.data() + from, count, outline.width, outline.height);
+    if (!piece) return UniqueRegion();
+    pieces.push_back(std::move(piece));
+  }
+  while (pieces.size() > 1) {
+    std::vector<UniqueRegion> merged;
+    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
+      if (CombineRgn(pieces[i].get(), pieces[i].get(), pieces[i + 1].get(), RGN_OR) == ERROR) return UniqueRegion();
+      merged.push_back(std::move(pieces[i]));
+    }
+    if (pieces.size() % 2 == 1) merged.push_back(std::move(pieces.back()));
+    pieces.swap(merged);
+  }
+  return std::move(pieces.front());
+}
+
 UniqueRegion BuildRegionFromPixels(const DWORD* pixels, int width, int height, COLORREF key) {
-  return BuildRegion<Bgra32>(reinterpret_cast<const unsigned char*>(pixels),
-                             static_cast<std::ptrdiff_t>(width) * 4, width, height, key);
+  return RegionOfOutline(OutlineOfRows<Bgra32>(reinterpret_cast<const unsigned char*>(pixels),
+                                               static_cast<std::ptrdiff_t>(width) * 4, width, height, key));
 }
 
 UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
+  const std::optional<Outline> outline = OutlineOfBitmap(bitmap, key);
+  return outline ? RegionOfOutline(*outline) : UniqueRegion();
+}
+
+std::optional<Outline> OutlineOfBitmap(HBITMAP bitmap, COLORREF key) {
   DIBSECTION section{};
   const int got = bitmap == nullptr ? 0 : GetObjectW(bitmap, sizeof section, &section);
-  if (got == 0) return UniqueRegion();
+  if (got == 0) return std::nullopt;
   const int width = section.dsBm.bmWidth;
   const int height = section.dsBm.bmHeight;
+  // Within the caps a copy of the pixels has a byte count far inside a LONG.
+  if (width <= 0 || height <= 0 || !discfront::PixelsWithinCaps(width, height)) return std::nullopt;
   if (got == sizeof(DIBSECTION) && section.dsBm.bmBits != nullptr && section.dsBmih.biCompression == BI_RGB &&
       (section.dsBm.bmBitsPixel == 32 || section.dsBm.bmBitsPixel == 24)) {
     // A DIB section: its bits are read where they are, without a copy.
     GdiFlush();
-    UniqueRegion region = section.dsBm.bmBitsPixel == 32 ? BuildFromSection<Bgra32>(bitmap, section, key)
-                                                         : BuildFromSection<Bgr24>(bitmap, section, key);
-    if (region) return region;
+    std::optional<Outline> outline = section.dsBm.bmBitsPixel == 32 ? OutlineOfSection<Bgra32>(bitmap, section, key)
+                                                                    : OutlineOfSection<Bgr24>(bitmap, section, key);
+    if (outline) return outline;
   }
   // A fresh buffer of a whole bitmap costs more to fault in than the scan itself, so
-  // one scratch buffer per thread is kept and reused.
+  // one scratch buffer per thread is kept and reused, as long as it is not large.
   thread_local std::vector<DWORD> pixels;
-  pixels.resize(static_cast<std::size_t>(width) * height);
+  constexpr std::size_t kKeptPixels = std::size_t{1} << 21;  // 8 MiB: a full-HD skin
+  struct Release {
+    ~Release() {
+      if (pixels.capacity() > kKeptPixels) std::vector<DWORD>().swap(pixels);
+    }
+  } release;
+  pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   const LONG bytes = static_cast<LONG>(pixels.size() * sizeof(DWORD));
+  auto outlineOfPixels = [&] {
+    return OutlineOfRows<Bgra32>(reinterpret_cast<const unsigned char*>(pixels.data()),
+                                 static_cast<std::ptrdiff_t>(width) * 4, width, height, key);
+  };
   if (got != sizeof(DIBSECTION) && section.dsBm.bmBitsPixel == 32 && section.dsBm.bmWidthBytes == width * 4) {
     // A device bitmap of 32 bits: its rows as they are, top first, with no device context.
-    if (GetBitmapBits(bitmap, bytes, pixels.data()) == bytes) {
-      return BuildRegionFromPixels(pixels.data(), width, height, key);
-    }
+    if (GetBitmapBits(bitmap, bytes, pixels.data()) == bytes) return outlineOfPixels();
   }
   BITMAPINFO bmi{};
   bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -166,10 +188,8 @@ UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {
   bmi.bmiHeader.biBitCount = 32;
   bmi.bmiHeader.biCompression = BI_RGB;
   MemoryDc dc(nullptr);
-  if (GetDIBits(dc.get(), bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS) != height) {
-    return UniqueRegion();
-  }
-  return BuildRegionFromPixels(pixels.data(), width, height, key);
+  if (GetDIBits(dc.get(), bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS) != height) return std::nullopt;
+  return outlineOfPixels();
 }
 
 }  // namespace win32

@@ -37,6 +37,7 @@ class TableDisc final : public FileProbe, public PictureProbe {
     const auto it = files.find(path);
     return it == files.end() ? R::kMissing : it->second;
   }
+  std::optional<std::size_t> OutlineRectangles(const std::wstring&) const override { return 1; }
 };
 
 const std::wstring kDisc = L"C:\\Мой диск";
