@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "frontsmith_driver.h"
@@ -25,14 +24,7 @@ const std::string kOfficeLine =
     "\xEE\xF4\xE8\xF1\xED\xEE\xE3\xEE \xEF\xE0\xEA\xE5\xF2\xE0@\\pics\\office.bmp\r\n";
 const std::string kDriversLine = "&\\drv\\install.exe#Drivers$Drivers and utilities@none\r\n";
 
-// `count` complete records, one a line.
-std::string Lines(int count) {
-  std::string bytes;
-  for (int i = 1; i <= count; ++i) bytes += "&\\p" + std::to_string(i) + ".exe#t" + std::to_string(i) + "$c@none\r\n";
-  return bytes;
-}
-
-// One start walks the window's kinds of behaviour in turn: the controls, Save As and
+// One start walks the window's kinds of behaviour in turn: the buttons, Save As and
 // Open, files refused, the menu's mnemonics, a cancelled Open, a refused save, the empty
 // list, New, and closing with unsaved changes.
 TEST(FrontsmithWindow, WalksItsKindsOfBehaviourFromOneStart) {
@@ -44,23 +36,6 @@ TEST(FrontsmithWindow, WalksItsKindsOfBehaviourFromOneStart) {
   EXPECT_EQ(editor.Shown(), CatalogueEntry{});
   EXPECT_EQ(GetText(editor.Control(kCmdPaste)), L"Вставаить");
   EXPECT_EQ(GetText(editor.Control(kCmdDel)), L"Удалить");
-  {
-    SCOPED_TRACE("Tab goes title, path, picture, comment, Insert, Delete, record list, and round");
-    const int order[] = {kTxtNameSoft, kTxtWay, kTxtPic, kTxtCom, kCmdPaste, kCmdDel, kZap, kTxtNameSoft};
-    const DWORD thread = GetWindowThreadProcessId(editor.main(), nullptr);
-    auto focused = [thread] {
-      GUITHREADINFO info{};
-      info.cbSize = sizeof(info);
-      return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
-    };
-    editor.Key(VK_TAB);  // brings the window to the front first
-    ASSERT_TRUE(WaitUntil([&] { return focused() == editor.Control(kTxtWay); }));
-    for (int i = 2; i < static_cast<int>(std::size(order)); ++i) {
-      PressKey(VK_TAB);
-      EXPECT_TRUE(WaitUntil([&] { return focused() == editor.Control(order[i]); }, Milliseconds{3000})) << i;
-    }
-    EXPECT_EQ(GetText(editor.Control(kTxtCom)), L"");  // Tab moved on, it typed nothing
-  }
   {
     SCOPED_TRACE("Save As writes the catalogue layout, the record being edited included");
     editor.Type(kOffice);
@@ -76,17 +51,12 @@ TEST(FrontsmithWindow, WalksItsKindsOfBehaviourFromOneStart) {
   }
   {
     SCOPED_TRACE("Open replaces the whole list, or refuses a file that cannot be read whole");
-    WriteBytes(folder.File(L"five.lnc"), Lines(5));
-    WriteBytes(folder.File(L"bad.lnc"), Lines(2) + "&\\x.exe#no picture separator$c\r\n");
+    WriteBytes(folder.File(L"five.lnc"), kDriversLine + kDriversLine + kDriversLine + kDriversLine + kDriversLine);
     WriteBytes(folder.File(L"busy.lnc"), kOfficeLine);
     // Held open without sharing: the editor cannot read it.
     HANDLE busy = CreateFileW(folder.File(L"busy.lnc").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(busy, INVALID_HANDLE_VALUE);
-    const std::pair<std::wstring, std::wstring> cases[] = {  // the file, a part of what the editor says
-        {L"bad.lnc", L"запись номер 3 повреждена"},
-        {L"busy.lnc", L"Не удалось прочитать файл"},
-    };
     ASSERT_TRUE(editor.Open(folder.File(L"five.lnc")));  // just saved: Open asks nothing
     ASSERT_EQ(editor.Labels().size(), 5u);
     editor.Navigate(3);
@@ -95,17 +65,15 @@ TEST(FrontsmithWindow, WalksItsKindsOfBehaviourFromOneStart) {
     EXPECT_EQ(editor.Selected(), 0);
     EXPECT_EQ(editor.Shown(), kOffice);
     editor.Navigate(1);
-    for (const auto& [name, expectedPart] : cases) {
-      ASSERT_TRUE(editor.Open(folder.File(name)));
-      const MessageBoxInfo box = editor.TakeMessageBox();
-      EXPECT_EQ(box.caption, L"frontsmith");
-      EXPECT_NE(box.text.find(expectedPart), std::wstring::npos);
-      EXPECT_NE(box.text.find(name), std::wstring::npos);
-      EXPECT_EQ(box.icon, IconKind::kError);
-      EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
-      EXPECT_EQ(editor.Selected(), 1);
-      EXPECT_EQ(editor.Shown(), kDrivers);
-    }
+    // Which files are broken is the line format's tables; a file held open stands for all.
+    ASSERT_TRUE(editor.Open(folder.File(L"busy.lnc")));
+    const MessageBoxInfo box = editor.TakeMessageBox();
+    EXPECT_EQ(box.caption, L"frontsmith");
+    EXPECT_NE(box.text.find(L"Не удалось прочитать файл «" + folder.File(L"busy.lnc")), std::wstring::npos);
+    EXPECT_EQ(box.icon, IconKind::kError);
+    EXPECT_EQ(editor.Labels(), (Labels{L"Запись номер 1", L"Запись номер 2"}));
+    EXPECT_EQ(editor.Selected(), 1);
+    EXPECT_EQ(editor.Shown(), kDrivers);
     CloseHandle(busy);
   }
   {
