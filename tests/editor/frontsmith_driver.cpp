@@ -1,21 +1,11 @@
 // Driving frontsmith.exe from a test: its controls, its file dialogs, temporary folders.
 #include "frontsmith_driver.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <stdexcept>
 
 #include "win32/atomic_file.h"
 #include "win32/file_io.h"
-
-namespace discfront {
-
-void PrintTo(const CatalogueEntry& entry, std::ostream* out) {
-  *out << ::testing::PrintToString(std::vector<std::wstring>{entry.path, entry.title, entry.comment, entry.picture});
-}
-
-}  // namespace discfront
 
 namespace frontsmith_test {
 
@@ -97,14 +87,15 @@ void Frontsmith::Key(WORD key, unsigned modifiers) const {
 
 bool Frontsmith::Open(const std::wstring& fileName) {
   Key('O', kCtrl);
-  HWND dialog = WaitForFileDialog(app_->Id());
-  if (dialog != nullptr) ChooseFile(dialog, fileName);
-  Settle();
-  return dialog != nullptr;
+  return ChooseInDialog(fileName);
 }
 
 bool Frontsmith::SaveAs(const std::wstring& fileName) {
   Menu(kMenuSaveAs);
+  return ChooseInDialog(fileName);
+}
+
+bool Frontsmith::ChooseInDialog(const std::wstring& fileName) const {
   HWND dialog = WaitForFileDialog(app_->Id());
   if (dialog != nullptr) ChooseFile(dialog, fileName);
   Settle();

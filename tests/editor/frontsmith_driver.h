@@ -4,17 +4,11 @@
 #include <windows.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "catalogue/line_format.h"
 #include "uidriver/uidriver.h"
-
-namespace discfront {
-// Readable failure messages: the four fields (path, title, comment, picture).
-void PrintTo(const CatalogueEntry& entry, std::ostream* out);
-}  // namespace discfront
 
 namespace frontsmith_test {
 
@@ -67,6 +61,8 @@ class Frontsmith {
   void Settle() const;
 
  private:
+  bool ChooseInDialog(const std::wstring& fileName) const;
+
   std::optional<uidriver::Process> app_;
   HWND main_ = nullptr;
 };

@@ -1,20 +1,36 @@
 // The record store: validation, navigation, Insert, Delete, store-before-save and
-// unsaved-changes tracking.
+// unsaved-changes tracking; opening and saving catalogues through it.
 #include "editor/record_store.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "store_test_util.h"
+#include "editor/catalogue_file.h"
+#include "editor/messages.h"
 
 namespace discfront::editor {
 namespace {
 
-using test::Rec;
-using test::StoreOf;
-using test::Titles;
 using Names = std::vector<std::wstring>;
+
+// A complete record whose every field names it.
+CatalogueEntry Rec(const std::wstring& name) {
+  return {L"\\" + name + L".exe", name, L"о " + name, L"\\" + name + L".bmp"};
+}
+
+// A store holding the given complete records, the first one being edited.
+RecordStore StoreOf(const Names& names) {
+  std::vector<CatalogueEntry> records;
+  for (const std::wstring& n : names) records.push_back(Rec(n));
+  return RecordStore(records);
+}
+
+Names Titles(const RecordStore& store) {
+  Names titles;
+  for (const CatalogueEntry& e : store.Records()) titles.push_back(e.title);
+  return titles;
+}
 
 // Navigate, Insert and Save store the typed record after the same validation
 // (any of the four separators in any field is reported first; an empty field stops
@@ -30,17 +46,12 @@ TEST(RecordStore, CommandsStoreTheTypedRecordOrRefuseAndChangeNothing) {
   const Case cases[] = {
       {kNavigate, Rec(L"A"), Notice::kNone, true},
       {kNavigate, {L"\\a", L"", L"c", L"p"}, Notice::kNone, false},
-      {kNavigate, {L"\\a", L"t", L"50$", L"p"}, Notice::kForbiddenCharacters, false},
       {kNavigate, {L"\\a", L"", L"c#", L"p"}, Notice::kForbiddenCharacters, false},
       {kInsert, {L"\\a", L"t", L"", L"p"}, Notice::kIncomplete, false},
-      {kInsert, {L"", L"t", L"c", L"p"}, Notice::kIncomplete, false},
       {kInsert, {L"\\a", L"t&", L"c", L"p"}, Notice::kForbiddenCharacters, false},
-      {kInsert, {L"\\a#b", L"t", L"c", L"p"}, Notice::kForbiddenCharacters, false},
-      {kSave, Rec(L"typed"), Notice::kNone, true},
       {kSave, {L" ", L" ", L" ", L" "}, Notice::kNone, true},  // blanks are text
       {kSave, {L"\\a.exe", L"Драйверы, утилиты", L"c\r\n\"q\"%^*", L"p"}, Notice::kNone, true},
       {kSave, {L"\\a", L"t", L"c", L"a@b"}, Notice::kForbiddenCharacters, false},
-      {kSave, {L"\\a", L"t", L"c", L""}, Notice::kIncomplete, false},
   };
   for (const Case& c : cases) {
     RecordStore store = StoreOf({L"a", L"b", L"c"});
@@ -57,39 +68,6 @@ TEST(RecordStore, CommandsStoreTheTypedRecordOrRefuseAndChangeNothing) {
   }
 }
 
-TEST(Insert, KeepsTheTypedTextAndStartsAnEmptyRecord) {
-  // The record being edited gets the typed text; in the middle the new empty record takes
-  // its place and the rest move down, at the end it is appended.
-  struct Case {
-    int current;
-    int currentAfter;
-    Names titles;
-  };
-  const Case cases[] = {
-      {1, 1, {L"a", L"", L"B", L"c"}},
-      {2, 3, {L"a", L"b", L"C", L""}},
-  };
-  for (const Case& c : cases) {
-    RecordStore store = StoreOf({L"a", L"b", L"c"});
-    ASSERT_EQ(store.Navigate(c.current), Notice::kNone);
-    store.SetFields(Rec(c.current == 1 ? L"B" : L"C"));
-    EXPECT_EQ(store.Insert(), Notice::kNone);
-    EXPECT_EQ(store.CurrentIndex(), c.currentAfter);
-    EXPECT_EQ(store.LastIndex(), 3);
-    EXPECT_EQ(store.Fields(), CatalogueEntry{});
-    EXPECT_EQ(Titles(store), c.titles);
-  }
-}
-
-TEST(Insert, NewRecordIsEmptyEvenWhereADeletedRecordWas) {
-  RecordStore store = StoreOf({L"a", L"b", L"c"});
-  ASSERT_EQ(store.Navigate(2), Notice::kNone);
-  store.Delete();  // "c" goes; "b" is edited
-  ASSERT_EQ(store.Insert(), Notice::kNone);
-  EXPECT_EQ(store.Fields(), CatalogueEntry{});
-  EXPECT_EQ(store.Record(2), CatalogueEntry{});
-}
-
 TEST(Insert, WhenAll1001RecordsAreInUseSaysSoAndChangesNothing) {
   std::vector<CatalogueEntry> records(kSlotCount, Rec(L"x"));
   RecordStore store(records);
@@ -104,26 +82,36 @@ TEST(Insert, WhenAll1001RecordsAreInUseSaysSoAndChangesNothing) {
   EXPECT_EQ(store.Record(0), CatalogueEntry{});
 }
 
-TEST(Delete, FirstMiddleAndLast) {
+// Insert keeps the typed text in the record being edited; in the middle the new empty
+// record takes its place and the rest move down, at the end it is appended. Delete
+// throws the typed text away with the record.
+TEST(RecordStore, InsertAndDeleteInTheFirstMiddleAndLastPlace) {
   struct Case {
+    bool insert;
     int current;
-    Names left;
+    Names titles;
     int currentAfter;
-    std::wstring shown;
+    CatalogueEntry shown;
   };
   const Case cases[] = {
-      {0, {L"b", L"c"}, 0, L"b"},
-      {1, {L"a", L"c"}, 1, L"c"},
-      {2, {L"a", L"b"}, 1, L"b"},  // the new last record is selected
+      {true, 1, {L"a", L"", L"T", L"c"}, 1, {}},
+      {true, 2, {L"a", L"b", L"T", L""}, 3, {}},
+      {false, 0, {L"b", L"c"}, 0, Rec(L"b")},
+      {false, 1, {L"a", L"c"}, 1, Rec(L"c")},
+      {false, 2, {L"a", L"b"}, 1, Rec(L"b")},  // the new last record is selected
   };
   for (const Case& c : cases) {
     RecordStore store = StoreOf({L"a", L"b", L"c"});
     ASSERT_EQ(store.Navigate(c.current), Notice::kNone);
-    store.SetFields(Rec(L"typed"));  // thrown away with the record
-    store.Delete();
-    EXPECT_EQ(Titles(store), c.left);
+    store.SetFields(Rec(L"T"));
+    if (c.insert) {
+      EXPECT_EQ(store.Insert(), Notice::kNone);
+    } else {
+      store.Delete();
+    }
+    EXPECT_EQ(Titles(store), c.titles) << c.insert << c.current;
     EXPECT_EQ(store.CurrentIndex(), c.currentAfter);
-    EXPECT_EQ(store.Fields().title, c.shown);
+    EXPECT_EQ(store.Fields(), c.shown);
   }
 }
 
@@ -200,7 +188,15 @@ TEST(RecordStore, InvariantsHoldAfterAnyMixOfCommands) {
         ASSERT_EQ(store.Count(), before);
         break;
       }
-      case 2: ASSERT_EQ(store.Count(), before + (store.Insert() == Notice::kNone ? 1 : 0)); break;
+      case 2:  // the new record is empty, even where a deleted one was
+        if (store.Insert() == Notice::kNone) {
+          ASSERT_EQ(store.Count(), before + 1);
+          ASSERT_EQ(store.Fields(), CatalogueEntry{});
+          ASSERT_EQ(store.Record(store.CurrentIndex()), CatalogueEntry{});
+        } else {
+          ASSERT_EQ(store.Count(), before);
+        }
+        break;
       case 3:
         store.Delete();
         ASSERT_EQ(store.Count(), before == 0 ? 0 : before - 1);
@@ -214,6 +210,40 @@ TEST(RecordStore, InvariantsHoldAfterAnyMixOfCommands) {
       ASSERT_LT(store.CurrentIndex(), store.Count());
     }
     for (int k = 0; k < store.Count(); ++k) ASSERT_FALSE(HasForbiddenCharacters(store.Record(k))) << "record " << k;
+  }
+}
+
+TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
+  const RecordStore store = ReadCatalogueFile("just a title line\r\n").store.value();
+  EXPECT_EQ(store.CurrentIndex(), -1);
+  std::string bytes = "old";
+  EncodeFailure failure;
+  ASSERT_TRUE(WriteCatalogueFile(store, bytes, failure));
+  EXPECT_EQ(bytes, "");
+}
+
+TEST(WriteCatalogueFile, RefusesARecordThatWouldNotReadBackWholeAndSaysWhatToChange) {
+  struct Case {
+    CatalogueEntry second;
+    std::wstring message;
+  };
+  const Case cases[] = {
+      {{L"\\b", L"b", L"café", L"none"},
+       L"Файл не сохранён: в записи номер 2 поле «Коментарий к программе» содержит символы, "
+       L"которых нет в кодировке Windows-1251. Замените их и сохраните снова."},
+      {{L"\\b", L"Две\r\nстроки", L"c", L"\"x\""},
+       L"Файл не сохранён: в записи номер 2 поле «Картинка к программе» содержит двойную кавычку (\"), "
+       L"а поле «Название программы» — запятую или перевод строки. Запись с запятой или переводом строки "
+       L"не может содержать двойных кавычек: замените их (например, на « ») или уберите запятые и "
+       L"переводы строк, затем сохраните снова."},
+  };
+  for (const Case& c : cases) {
+    RecordStore store(std::vector<CatalogueEntry>{Rec(L"a"), c.second});
+    std::string bytes = "untouched";
+    EncodeFailure failure;
+    ASSERT_FALSE(WriteCatalogueFile(store, bytes, failure));
+    EXPECT_EQ(bytes, "untouched");
+    EXPECT_EQ(EncodeFailureMessage(failure), c.message);
   }
 }
 
