@@ -1,5 +1,8 @@
-// Reading a disc's files: what the launcher's end-to-end tests cannot reach easily.
+// The program's folder and reading a disc's files: what the launcher's end-to-end tests
+// cannot reach easily.
 #include "win32/file_io.h"
+
+#include "win32/app_folder.h"
 
 #include <windows.h>
 
@@ -9,6 +12,19 @@ namespace win32 {
 namespace {
 
 using discfront::ErrorNumber;
+
+TEST(ApplicationFolder, KeepsTheBackslashOnlyAtADriveRoot) {
+  struct Case {
+    const wchar_t* programFile;
+    const wchar_t* folder;
+  };
+  const Case cases[] = {
+      {L"D:\\discfront.exe", L"D:\\"},
+      {L"D:\\Диск с меню\\discfront.exe", L"D:\\Диск с меню"},
+      {L"\\\\server\\share\\discfront.exe", L"\\\\server\\share"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FolderOfFile(c.programFile), c.folder) << c.programFile;
+}
 
 TEST(FileIo, MissingFolderFolderInPlaceOfTheFileAndEmptyFile) {
   wchar_t temp[MAX_PATH];
