@@ -34,7 +34,6 @@ TEST(CheckEntryPath, ReportsEachRuleAPathBreaks) {
       {L"\\\\server\\share\\setup.exe", {{Kind::kServer, L""}}},
       {L"//server/share", {{Kind::kNotFromDiscFolder, L""}, {Kind::kServer, L""}}},
       {L"\\nul", {{Kind::kDeviceName, L"nul"}}},
-      {L"\\tools\\Con.txt", {{Kind::kDeviceName, L"Con.txt"}}},
       {L"\\AUX .log", {{Kind::kDeviceName, L"AUX .log"}}},
       {L"\\PRN\\setup.exe", {{Kind::kDeviceName, L"PRN"}}},
       {L"\\x/LPT9.dat", {{Kind::kDeviceName, L"LPT9.dat"}}},
