@@ -1,5 +1,5 @@
-// The disc model: entries read from a catalogue, a disc folder's file names, and
-// what Install does for an entry.
+// The disc model: entries read from a catalogue, a disc folder's file names, what
+// Install does for an entry, and an entry's text in an edit box.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +8,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "disc/disc_folder.h"
+#include "disc/edit_box_text.h"
 #include "disc/install_plan.h"
 
 namespace discfront {
@@ -132,6 +133,26 @@ TEST(PlanInstall, NothingSelectedStartsTheFirstEntryWithoutTheFolderWindowRules)
     EXPECT_EQ(plan.kind, c.kind);
     EXPECT_EQ(plan.target.file, c.file);
     EXPECT_EQ(plan.showState, kShowMinimized);
+  }
+}
+
+TEST(EditBoxText, EveryLineBreakBecomesCrLfOrTheGivenText) {
+  struct Case {
+    std::wstring_view text;
+    std::wstring_view editBox;
+    std::wstring_view oneLine;  // breaks replaced by blanks
+  };
+  const Case cases[] = {
+      {L"a\r\nb", L"a\r\nb", L"a b"},
+      {L"a\rb\nc", L"a\r\nb\r\nc", L"a b c"},
+      {L"a\n\rb", L"a\r\n\r\nb", L"a  b"},  // LF then CR: two breaks
+      {L"\r\n\r\n", L"\r\n\r\n", L"  "},
+      {L" a \r", L" a \r\n", L" a  "},
+      {L"", L"", L""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EditBoxText(c.text), c.editBox);
+    EXPECT_EQ(ReplaceLineBreaks(c.text, L" "), c.oneLine);
   }
 }
 

@@ -1,8 +1,9 @@
-// The program's folder and reading a disc's files: what the launcher's end-to-end tests
-// cannot reach easily.
+// The program's folder and reading a disc's files, what the launcher's end-to-end tests
+// cannot reach easily; handle owners, whichever way one gives up its handle.
 #include "win32/file_io.h"
 
 #include "win32/app_folder.h"
+#include "win32/handles.h"
 
 #include <windows.h>
 
@@ -43,6 +44,27 @@ TEST(FileIo, MissingFolderFolderInPlaceOfTheFileAndEmptyFile) {
 
   DeleteFileW(empty.c_str());
   RemoveDirectoryW(folder.c_str());
+}
+
+bool IsOpen(HANDLE h) {
+  DWORD flags = 0;
+  return GetHandleInformation(h, &flags) != FALSE;
+}
+
+TEST(Handles, MovesLeaveOneOwnerAndCloseWhatTheTargetHeld) {
+  const HANDLE first = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE second = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  {
+    UniqueHandle a(first), b(second);
+    b = std::move(a);
+    EXPECT_FALSE(IsOpen(second)) << "the target's own handle is closed by the assignment";
+    EXPECT_FALSE(a.valid());
+    UniqueHandle c(std::move(b));
+    c = std::move(c);
+    EXPECT_TRUE(IsOpen(first)) << "a move onto itself keeps the handle";
+  }
+  EXPECT_FALSE(IsOpen(first));
+  EXPECT_FALSE(UniqueHandle(INVALID_HANDLE_VALUE).valid()) << "a failed CreateFile is no handle to close";
 }
 
 }  // namespace
