@@ -10,13 +10,12 @@ namespace discfront::buttonex {
 namespace {
 
 using testing::Container;
-using testing::Hex;
 using E = ButtonEvent;
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
-// The left button's press, release, Click and BN_CLICKED in order are the gallery's
-// end-to-end test; here what it does not show.
+// The left button's press, release, Click and BN_CLICKED in order are rows of the
+// table below; here the right button, and the focus a press takes.
 TEST(ButtonWindow, APressFocusesAndTheRightButtonDoesNotClick) {
   Container c;
   ButtonEx* b = c.Add(7, 10, 10);
