@@ -1,6 +1,4 @@
-// The launcher's About dialog end to end under Wine, through real windows and a real
-// pointer: opening over a blocked owner, closing by key, the launcher's drag with edge
-// snapping (which waits on the web link's hover looks), and the system information button.
+// The launcher's About dialog end to end under Wine, through real windows and a real pointer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -50,12 +48,6 @@ void ShowLauncherAbout(Opened& o) {
   ASSERT_NE(o.dialog, nullptr) << "the About button opened no dialog";
 }
 
-// Starts the launcher and opens its About dialog (the dialog stays null on a failure).
-void OpenLauncherAbout(Opened& o) {
-  StartLauncher(o);
-  if (o.owner != nullptr) ShowLauncherAbout(o);
-}
-
 int CountColour(HWND window, COLORREF colour) {
   const uidriver::Image image = uidriver::CaptureWindow(window);
   int count = 0;
@@ -71,39 +63,10 @@ bool ShowsBlack(HWND link) { return CountColour(link, kBlack) > 0 && !ShowsRed(l
 // A point of the dialog's background: right of the texts, above the buttons.
 POINT Background(HWND dialog) { return uidriver::ScreenPoint(dialog, {340, 60}); }
 
-// The editor's About is the same dialog with other texts, opened from its Help menu.
-TEST(AboutDialog, OpensOverABlockedOwnerAndClosesWithEscAndEnter) {
-  Opened o;
-  OpenLauncherAbout(o);
-  ASSERT_NE(o.dialog, nullptr);
-  EXPECT_EQ(uidriver::WindowText(o.dialog), kLauncherTitle);
-  EXPECT_EQ(GetWindow(o.dialog, GW_OWNER), o.owner);
-  EXPECT_FALSE(IsWindowEnabled(o.owner)) << "the owner takes input while the dialog is open";
-  const RECT inside = uidriver::ClientScreenRect(o.dialog);
-  EXPECT_EQ(inside.left, 156);
-  EXPECT_EQ(inside.top, 129);
-  EXPECT_EQ(inside.right - inside.left, 382);
-  EXPECT_EQ(inside.bottom - inside.top, 240);
-  EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdHeading)), kLauncherHeading);
-  EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdSysInfo)), kLauncherInfoCaption);
-  EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdWebLink)), kWebAddress);
-  EXPECT_TRUE(uidriver::SaveScreenshot(o.dialog, uidriver::OwnFolder() + L"\\about_launcher.png"));
-
-  // Esc closes; so does Enter while OK has the focus. The owner is free again.
-  for (WORD key : {VK_ESCAPE, VK_RETURN}) {
-    ASSERT_TRUE(uidriver::BringToFront(o.dialog));
-    uidriver::PressKey(key);
-    EXPECT_TRUE(uidriver::WaitForWindowGone(o.dialog)) << "key " << key;
-    EXPECT_TRUE(uidriver::WaitUntil([&] { return IsWindowEnabled(o.owner) != FALSE; }));
-    if (key == VK_ESCAPE) ShowLauncherAbout(o);  // again, to close by Enter
-  }
-}
-
 // Drags the launcher's dialog from a background point by (dx, dy) pixels with the left
 // button held, and waits until it is at `expected` before the release.
-// Returns the dialog's outer rectangle once every part of the drag has been handled:
-// mouse input is handled in order, so once the web link shows that the pointer came
-// over it, the drag's moves and releases are behind.
+// Returns the dialog's outer rectangle once the web link shows the pointer came over it:
+// mouse input is handled in order, so the drag's moves and releases are behind.
 // A move goes to the window under the pointer unless one has captured the mouse, so
 // the drag's move waits until the dialog has taken the press (and with it the mouse).
 // Under Wine the display can echo an earlier pointer move late, putting the pointer
@@ -136,19 +99,6 @@ RECT DragLeft(HWND dialog, int dx, int dy, POINT expected) {
     return ShowsRed(web);
   }));
   return uidriver::ScreenRect(dialog);
-}
-
-TEST(AboutDialog, LauncherDialogFollowsALeftDragAndSnapsToAScreenEdge) {
-  Opened o;
-  OpenLauncherAbout(o);
-  ASSERT_NE(o.dialog, nullptr);
-  const RECT start = uidriver::ScreenRect(o.dialog);
-  // Where exactly each edge snaps is the snapping's own table; here, that the real frame
-  // and screen reach it: 10 pixels from the left snaps, and the height follows exactly.
-  const POINT expected{0, start.top + 30};
-  const RECT r = DragLeft(o.dialog, 10 - start.left, 30, expected);
-  EXPECT_EQ(r.left, expected.x);
-  EXPECT_EQ(r.top, expected.y);
 }
 
 // One text value under HKEY_LOCAL_MACHINE, set or removed for a test; what was there
@@ -196,9 +146,11 @@ std::optional<std::string> InfoStarts(HWND dialog, const fs::path& program) {
   return Report(program);
 }
 
-// The other places the tool is looked for, and finding it nowhere, are the lookup's
-// own tests.
-TEST(AboutDialog, InfoStartsTheToolTheRegistryNamesByItsQuotedPath) {
+// One launcher walks the kinds of behaviour: opening over a blocked owner, the drag with
+// edge snapping, the system information tool started by its quoted path, closing by key.
+// Where exactly each edge snaps and the other places the tool is looked for are the
+// snapping's and the lookup's own tables.
+TEST(AboutDialog, OpensDragsStartsTheInfoToolAndClosesByKey) {
   // The stand-in tool in a folder whose name holds a blank, and a planted program that
   // an unquoted start of that path would run instead ("...\Shared" + ".exe").
   const fs::path own = uidriver::OwnFolder();
@@ -212,15 +164,49 @@ TEST(AboutDialog, InfoStartsTheToolTheRegistryNamesByItsQuotedPath) {
   }
   const MachineValue path(kMsinfoKey, kMsinfoPathValue);
   const MachineValue location(kToolsLocationKey, kToolsLocationValue);
-
-  Opened o;
-  OpenLauncherAbout(o);
-  ASSERT_NE(o.dialog, nullptr);
-
   path.Set(tool.wstring());
   location.Remove();
-  EXPECT_EQ(InfoStarts(o.dialog, tool), "1") << "from PATH, in a normal focused window";
-  EXPECT_FALSE(Report(planted).has_value()) << "the path was started unquoted";
+
+  Opened o;
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(o));
+  ASSERT_NO_FATAL_FAILURE(ShowLauncherAbout(o));
+  {
+    SCOPED_TRACE("opens over a blocked owner");
+    EXPECT_EQ(uidriver::WindowText(o.dialog), kLauncherTitle);
+    EXPECT_EQ(GetWindow(o.dialog, GW_OWNER), o.owner);
+    EXPECT_FALSE(IsWindowEnabled(o.owner));
+    const RECT inside = uidriver::ClientScreenRect(o.dialog);
+    EXPECT_EQ(inside.left, 156);
+    EXPECT_EQ(inside.top, 129);
+    EXPECT_EQ(inside.right - inside.left, 382);
+    EXPECT_EQ(inside.bottom - inside.top, 240);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdHeading)), kLauncherHeading);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdSysInfo)), kLauncherInfoCaption);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(o.dialog, kIdWebLink)), kWebAddress);
+    EXPECT_TRUE(uidriver::SaveScreenshot(o.dialog, uidriver::OwnFolder() + L"\\about_launcher.png"));
+  }
+  {
+    SCOPED_TRACE("a left drag 10 pixels from the left snaps, and the height follows exactly");
+    const RECT start = uidriver::ScreenRect(o.dialog);
+    const POINT expected{0, start.top + 30};
+    const RECT r = DragLeft(o.dialog, 10 - start.left, 30, expected);
+    EXPECT_EQ(r.left, expected.x);
+    EXPECT_EQ(r.top, expected.y);
+  }
+  {
+    SCOPED_TRACE("Info starts the tool the registry names, quoted");
+    EXPECT_EQ(InfoStarts(o.dialog, tool), "1") << "from PATH, in a normal focused window";
+    EXPECT_FALSE(Report(planted).has_value()) << "the path was started unquoted";
+  }
+  // Esc closes; so does Enter while OK has the focus. The owner is free again.
+  for (WORD key : {VK_ESCAPE, VK_RETURN}) {
+    SCOPED_TRACE(key);
+    ASSERT_TRUE(uidriver::BringToFront(o.dialog));
+    uidriver::PressKey(key);
+    EXPECT_TRUE(uidriver::WaitForWindowGone(o.dialog));
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return IsWindowEnabled(o.owner) != FALSE; }));
+    if (key == VK_ESCAPE) ShowLauncherAbout(o);  // again, to close by Enter
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The twips conversion: halves go to the even pixel at every resolution, which is
-// where rounding away from zero would put a control one pixel off.
+// where rounding away from zero would put a control one pixel off. Font heights take
+// one rounding for every font of both programs, halves up, where the twips conversion
+// of controls would take the even pixel (8.25 pt at 144 dpi).
 #include <gtest/gtest.h>
 
 #include "base/twips.h"
@@ -18,6 +20,16 @@ TEST(Twips, ToPixelsAtEachResolution) {
     EXPECT_EQ(TwipsToPixels(c.twips, perPixel), c.pixels) << c.twips << " twips at " << c.dpi;
     EXPECT_EQ(TwipsToPixels(PixelsToTwips(c.pixels, perPixel), perPixel), c.pixels) << "and back";
   }
+}
+
+TEST(FontHeight, HalvesGoUpAtEveryResolution) {
+  const struct {
+    double points;
+    int dpi, pixels;
+  } cases[] = {{8.25, 96, 11}, {8.25, 120, 14}, {8.25, 144, 17},  // 11, 13.75, 16.5
+               {9.75, 96, 13}, {9.75, 144, 20},                   // 13, 19.5
+               {10, 72, 10},   {0, 144, 0}};
+  for (const auto& c : cases) EXPECT_EQ(FontHeightPixels(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The button's reactions to mouse, keyboard and focus, as event sequences and looks.
+// The button's reactions to mouse, keyboard and focus, as event sequences and looks, and
+// what each redraw plans to draw: the skin or picture of each state and their fallbacks.
 #include <gtest/gtest.h>
 
 #include "tests/buttonex/fake_host.h"
@@ -6,6 +7,7 @@
 namespace discfront::buttonex {
 namespace {
 
+using testing::Fake;
 using testing::Hosted;
 using E = ButtonEvent;
 
@@ -74,7 +76,6 @@ TEST(ButtonStateMachine, PushButtonThroughHoverPressReleaseAndExit) {
       {"coming back restarts the watch only", Input::kMove, 0, 5, 5, {E::kMouseEnter, E::kMouseMove}, -1},
       {"right press changes nothing", Input::kDown, 2, 5, 5, {E::kMouseDown}, -1, 0},
       {"right release changes nothing", Input::kUp, 2, 5, 5, {E::kMouseUp}, -1, 0},
-      {"middle press changes nothing", Input::kDown, 4, 5, 5, {E::kMouseDown}, -1, 0},
       {"access key clicks without a new look", Input::kAccessKey, 0, 0, 0, {E::kClick}, -1},
       {"keys are passed on", Input::kKeyDown, 0, 0, 0, {E::kKeyDown}, -1},
       {"the far corner is inside", Input::kMove, 0, 80, 24, {E::kMouseMove}, 2},
@@ -101,15 +102,22 @@ TEST(ButtonStateMachine, ToggleLatchesAndReleases) {
   });
 }
 
-TEST(ButtonStateMachine, CaptionColourFollowsHoverAndPress) {
+// The press also moves the caption one pixel right and down (with a Picture object,
+// even an empty one, it moves back left).
+TEST(ButtonStateMachine, CaptionColourAndPlaceFollowHoverAndPress) {
   Hosted h;
+  h.model.SetAppearance(1);
+  h.model.SetPicture(nullptr);
   h.model.SetHighlightColor(0x0000FF);
   h.model.SetForeColor(0x00FF00);
   h.model.OnMouseMove(0, 0, 5, 5);
   h.model.OnMouseMove(0, 0, 6, 5);
-  EXPECT_EQ(h.host.draws.back().captionColour, 0x0000FFu) << "hovered";
+  const DrawPlan hovered = h.host.draws.back();
+  EXPECT_EQ(hovered.captionColour, 0x0000FFu);
   h.model.OnMouseDown(1, 0, 6, 5);
   EXPECT_EQ(h.host.draws.back().captionColour, 0x0000FFu) << "pressed inside";
+  EXPECT_EQ(h.host.draws.back().captionX, hovered.captionX + 1);
+  EXPECT_EQ(h.host.draws.back().captionY, hovered.captionY + 1);
   h.model.OnPointerLeft();
   // Dragged outside: the first move restarts the watch, the next draws the press.
   h.model.OnMouseMove(1, 0, 200, 5);
@@ -134,6 +142,67 @@ TEST(ButtonStateMachine, FocusAndDefaultCue) {
   h.host.userMode = false;
   h.model.Redraw(1);
   EXPECT_FALSE(h.host.draws.back().focusRect) << "no cue in a designer";
+}
+
+TEST(RedrawPlan, SkinOfEachStateAndItsFallbacks) {
+  Hosted h;
+  const auto up = Fake(3175, 794, "up"), over = Fake(3175, 794, "over"), down = Fake(3175, 794, "down");
+  const auto focus = Fake(3175, 794, "focus"), disabled = Fake(3175, 794, "disabled");
+  h.model.SetAppearance(2);
+  h.model.SetSkinUp(up);
+  EXPECT_EQ(h.model.ControlSize(), (Size{120, 30})) << "the control takes the skin's size";
+  h.model.SetSkinOver(over);
+  h.model.SetSkinDown(down);
+  h.model.SetSkinFocus(focus);
+  h.model.SetSkinDisabled(nullptr);  // a new instance's empty one would be shown
+  const std::pair<int, PictureRef> expected[] = {{0, down}, {1, up}, {2, over}, {3, up}, {4, focus}};
+  for (const auto& [state, skin] : expected) {
+    h.model.Redraw(state);
+    EXPECT_EQ(h.host.draws.back().skin, skin) << state;
+    EXPECT_TRUE(h.host.draws.back().skinned);
+    EXPECT_EQ(h.host.draws.back().edgeCount, 0);
+  }
+  h.model.SetSkinDown(nullptr);
+  h.model.Redraw(0);
+  EXPECT_EQ(h.host.draws.back().skin, up) << "none falls back to SkinUp";
+  h.model.SetSkinDown(MakeEmptyPicture());
+  h.model.Redraw(0);
+  EXPECT_EQ(h.host.draws.back().skin->Handle(), 0u) << "an empty skin is shown as it is";
+  h.model.OnFocus(true);
+  h.model.Redraw(1);
+  EXPECT_EQ(h.host.draws.back().skin, focus) << "the cue shows as SkinFocus in the up state";
+  EXPECT_EQ(h.model.State(), 1);
+  h.model.SetEnabled(false);
+  h.model.Redraw(2);
+  EXPECT_EQ(h.host.draws.back().skin, up) << "disabled without SkinDisabled";
+  EXPECT_EQ(h.model.State(), 3);
+  h.model.SetSkinDisabled(disabled);
+  h.model.Redraw(0);
+  EXPECT_EQ(h.host.draws.back().skin, disabled);
+  h.model.SetSkinUp(nullptr);
+  h.model.Redraw(1);
+  EXPECT_FALSE(h.host.draws.back().skinned) << "without SkinUp a skinned button is flat";
+  EXPECT_EQ(h.host.draws.back().edgeCount, 0);
+  EXPECT_FALSE(h.host.draws.back().focusRect) << "and shows no focus rectangle";
+}
+
+TEST(RedrawPlan, PictureOfEachState) {
+  Hosted h;
+  const auto normal = Fake(423, 423, "p"), over = Fake(423, 423, "o"), disabled = Fake(423, 423, "d");
+  h.model.SetPicture(normal);
+  h.model.SetPictureOver(over);
+  h.model.SetPictureDisabled(disabled);
+  h.model.SetPictureDown(nullptr);  // else the new instance's empty one draws nothing
+  h.model.Redraw(2);
+  EXPECT_EQ(h.host.draws.back().picture, over);
+  EXPECT_EQ(h.host.draws.back().pictureWidth, 16);
+  EXPECT_FALSE(h.host.draws.back().silhouette);
+  h.model.SetHighlightPicture(true);
+  EXPECT_EQ(h.host.draws.back().picture, disabled) << "setting HighlightPicture draws state 3";
+  h.model.SetPicture(MakeEmptyPicture());
+  h.model.SetPictureOver(nullptr);
+  h.model.Redraw(2);
+  EXPECT_FALSE(h.host.draws.back().picture) << "an empty picture draws nothing";
 }
 
 }  // namespace

@@ -1,9 +1,51 @@
 // Test helpers of the button's window tests.
 #include "tests/buttonex/win_fixture.h"
 
+#include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 
 #include "win32/app_folder.h"
+
+// The button objects of the test program live on pages of their own that become
+// unreadable when the object is freed, so any use after the free stops the program.
+namespace {
+
+std::array<void*, 256> g_guarded{};
+std::size_t g_guardedCount = 0;
+
+bool IsGuarded(void* p) {
+  for (std::size_t i = 0; i < g_guardedCount; ++i) {
+    if (g_guarded[i] == p) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (size == sizeof(discfront::buttonex::ButtonEx) && g_guardedCount < g_guarded.size()) {
+    if (void* p = VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE)) {
+      g_guarded[g_guardedCount++] = p;
+      return p;
+    }
+  }
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+  if (p == nullptr) return;
+  DWORD old = 0;
+  if (IsGuarded(p)) {
+    VirtualProtect(p, sizeof(discfront::buttonex::ButtonEx), PAGE_NOACCESS, &old);  // kept, never reused
+    return;
+  }
+  std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace discfront::buttonex::testing {
 
@@ -46,7 +88,6 @@ Container::~Container() { DestroyWindow(hwnd_); }
 ButtonEx* Container::Add(int id, int x, int y, const PropertyBag* saved) {
   ButtonEx* button = ButtonEx::Create(hwnd_, id, x, y, saved);
   events.clear();
-  args.clear();
   commandClicks = 0;
   return button;
 }
@@ -70,7 +111,6 @@ LRESULT CALLBACK Container::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
     if (hdr->code != kBxnPropertyChanged) {
       const auto* nm = reinterpret_cast<const NmButtonEx*>(lParam);
       self->events.push_back(nm->args.event);
-      self->args.push_back(nm->args);
       if (self->react) self->react(hdr->hwndFrom, nm->args.event);
     }
     return 0;

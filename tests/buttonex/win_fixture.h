@@ -30,7 +30,6 @@ class Container {
   void Pump();  // handles the messages waiting
 
   std::vector<ButtonEvent> events;
-  std::vector<EventArgs> args;
   int commandClicks = 0;
   // A handler run after each event (BN_CLICKED: no event) is recorded.
   std::function<void(HWND from, std::optional<ButtonEvent> event)> react;

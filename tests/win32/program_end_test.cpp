@@ -42,6 +42,12 @@ TEST(ProgramEnd, EachFailureGetsItsReport) {
   }
 }
 
+TEST(ErrorReport, MissingFileNamesNoRecord) {
+  const std::wstring text = FormatErrorReport({ErrorNumber::kFileNotFound, L"C:\\disc\\info.txt", 0});
+  EXPECT_NE(text.find(L"C:\\disc\\info.txt"), std::wstring::npos);
+  EXPECT_EQ(text.find(L"Запись"), std::wstring::npos);
+}
+
 class Failing : public Window<Failing> {
  public:
   static constexpr UINT kFail = WM_APP + 7;
