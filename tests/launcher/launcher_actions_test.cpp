@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "tests/launcher/fixture_disc.h"
@@ -73,6 +74,16 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
       return r.right - r.left == width && r.bottom - r.top == height;
     }, 5s);
   };
+  // Selects `item`, presses `command` and answers the message box that follows; what it said.
+  auto messageAfter = [&](int item, int command) -> std::optional<uidriver::MessageBoxInfo> {
+    uidriver::SelectListBoxItem(launcher.list(), item);
+    launcher.Click(command);
+    HWND box = uidriver::WaitForMessageBox(id);
+    if (box == nullptr) return std::nullopt;
+    uidriver::MessageBoxInfo info = uidriver::ReadMessageBox(box);
+    if (!uidriver::PressMessageBoxButton(box)) return std::nullopt;
+    return info;
+  };
 
   // Nothing selected, or a picture above the size caps: the small empty window, without
   // a word. Selected without the mouse: a real click here, right after the click that
@@ -114,15 +125,11 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
   };
   for (const auto& m : messages) {
     SCOPED_TRACE(m.item);
-    uidriver::SelectListBoxItem(launcher.list(), m.item);
-    launcher.Click(kCmdPic);
-    HWND box = uidriver::WaitForMessageBox(id);
-    ASSERT_NE(box, nullptr);
-    const auto info = uidriver::ReadMessageBox(box);
-    EXPECT_EQ(info.text, m.text);
-    EXPECT_EQ(info.icon, m.icon);
-    EXPECT_EQ(info.caption, L"discfront");
-    ASSERT_TRUE(uidriver::PressMessageBoxButton(box));
+    const std::optional<uidriver::MessageBoxInfo> info = messageAfter(m.item, kCmdPic);
+    ASSERT_TRUE(info) << "no message, or it could not be answered";
+    EXPECT_EQ(info->text, m.text);
+    EXPECT_EQ(info->icon, m.icon);
+    EXPECT_EQ(info->caption, L"discfront");
     HWND preview = uidriver::FindWindowNow({.title = L"Form2", .processId = id});
     EXPECT_EQ(preview != nullptr, m.previewStays);
     EXPECT_EQ(uidriver::FindWindowNow({.className = L"#32770", .processId = id}), nullptr) << "the message came back";
@@ -162,16 +169,12 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
   };
   for (const auto& f : failures) {
     SCOPED_TRACE(f.item);
-    uidriver::SelectListBoxItem(launcher.list(), f.item);
-    launcher.Click(kCmdInstal);
-    HWND box = uidriver::WaitForMessageBox(id);
-    ASSERT_NE(box, nullptr);
-    const auto info = uidriver::ReadMessageBox(box);
-    EXPECT_EQ(info.text.substr(0, f.text.size()), f.text);
-    EXPECT_EQ(info.text.size() == f.text.size(), f.whole) << ::testing::PrintToString(info.text);
-    EXPECT_EQ(info.caption, L"Korvel Discfront");
-    EXPECT_EQ(info.icon, uidriver::IconKind::kError);
-    ASSERT_TRUE(uidriver::PressMessageBoxButton(box));
+    const std::optional<uidriver::MessageBoxInfo> info = messageAfter(f.item, kCmdInstal);
+    ASSERT_TRUE(info) << "no message, or it could not be answered";
+    EXPECT_EQ(info->text.substr(0, f.text.size()), f.text);
+    EXPECT_EQ(info->text.size() == f.text.size(), f.whole) << ::testing::PrintToString(info->text);
+    EXPECT_EQ(info->caption, L"Korvel Discfront");
+    EXPECT_EQ(info->icon, uidriver::IconKind::kError);
     EXPECT_TRUE(launcher.process().IsRunning());
     EXPECT_EQ(uidriver::ListBoxSelection(launcher.list()), f.item);
   }
