@@ -20,7 +20,7 @@ while IFS= read -r exe; do run "$exe"; done < <(find "$root/build/bench/bench" -
 # The catalogue's libFuzzer targets (clang), each for a fixed number of inputs from its
 # seed corpus in bench/fuzz/corpus; new inputs go to build/fuzz/work, never to the
 # repository. A crash, a sanitizer report or a lossy round trip fails the whole run.
-"$root/tools/configure.sh" fuzz --target catalogue_fuzz_reader catalogue_fuzz_roundtrip >/dev/null
+"$root/tools/configure.sh" fuzz --target catalogue_fuzz_reader catalogue_fuzz_roundtrip catalogue_fuzz_utf8 >/dev/null
 fuzz_failed=0
 fuzz() {  # NAME MAX_LEN
   local work="$root/build/fuzz/work/$1"
@@ -34,6 +34,7 @@ fuzz() {  # NAME MAX_LEN
 }
 fuzz reader 4096
 fuzz roundtrip 512
+fuzz utf8 4096
 
 wine_dir="$root/build/windows/wine"
 "$root/tools/wine-session.sh" start "$wine_dir"

@@ -17,6 +17,7 @@
 #include "about/link_opening.h"
 #include "about/mouse_records.h"
 #include "about/sysinfo.h"
+#include "base/texts.h"
 #include "win32/handles.h"
 #include "win32/twips.h"
 #include "win32/window.h"
@@ -32,7 +33,7 @@ constexpr POINT kInsidePlace = {156, 129};  // the inside area's designed place 
 // fixed size either wraps its text or shows one line, cut at its edge.
 struct LabelPlace {
   int id;
-  const wchar_t* text;
+  unsigned text;
   int x, y, width, height;
   bool heading;  // the variant's bold title font, else the dialog's default font
   bool wraps = false;
@@ -50,7 +51,7 @@ struct LinkPlace {
 
 struct Variant {
   bool launcher;  // the launcher's variant: two links, drag by the background
-  const wchar_t* title;
+  unsigned title;
   SIZE inside;
   POINT icon;
   int iconSize;
@@ -58,27 +59,27 @@ struct Variant {
   std::span<const LinkPlace> links;
   int lineY;  // the etched separator: grey at lineY, white below it
   ButtonPlace ok, info;
-  const wchar_t* infoCaption;
+  unsigned infoCaption;
 };
 
 constexpr LabelPlace kLauncherLabels[] = {
-    {kIdHeading, kLauncherHeading, 64, 24, 0, 0, true},
-    {kIdLine2, kAuthorLine, 64, 64, 0, 0, false},
-    {kIdLine3, kDateLine, 64, 88, 0, 0, false},
-    {kIdDisclaimer, kDisclaimer, 8, 168, 268, 69, false, true},
+    {kIdHeading, kTextLauncherHeading, 64, 24, 0, 0, true},
+    {kIdLine2, kTextAuthorLine, 64, 64, 0, 0, false},
+    {kIdLine3, kTextDateLine, 64, 88, 0, 0, false},
+    {kIdDisclaimer, kTextDisclaimer, 8, 168, 268, 69, false, true},
 };
 constexpr LinkPlace kLauncherLinks[] = {{kIdWebLink, kWebAddress, 64, 112}, {kIdMailLink, kMailAddress, 64, 136}};
 
 constexpr LabelPlace kEditorLabels[] = {
-    {kIdHeading, kEditorHeading, 70, 16, 281, 20, true},
-    {kIdLine2, kEditorVersion, 70, 52, 0, 0, false},
-    {kIdLine3, kMakerLine, 184, 52, 0, 0, false},
-    {kIdDisclaimer, kDisclaimer, 8, 128, 268, 69, false, true},
+    {kIdHeading, kTextEditorHeading, 70, 16, 281, 20, true},
+    {kIdLine2, kTextEditorVersion, 70, 52, 0, 0, false},
+    {kIdLine3, kTextMakerLine, 184, 52, 0, 0, false},
+    {kIdDisclaimer, kTextDisclaimer, 8, 128, 268, 69, false, true},
 };
 constexpr LinkPlace kEditorLinks[] = {{kIdWebLink, kWebAddress, 64, 80}};
 
 constexpr Variant kLauncherVariant{.launcher = true,
-                                   .title = kLauncherTitle,
+                                   .title = kTextLauncherTitle,
                                    .inside = {382, 240},
                                    .icon = {8, 16},
                                    .iconSize = 48,
@@ -87,9 +88,9 @@ constexpr Variant kLauncherVariant{.launcher = true,
                                    .lineY = 163,
                                    .ok = {283, 175, 84, 23},
                                    .info = {283, 205, 84, 23},
-                                   .infoCaption = kLauncherInfoCaption};
+                                   .infoCaption = kTextLauncherInfoCaption};
 constexpr Variant kEditorVariant{.launcher = false,
-                                 .title = kEditorTitle,
+                                 .title = kTextEditorTitle,
                                  .inside = {382, 203},
                                  .icon = {16, 16},
                                  .iconSize = 32,
@@ -98,7 +99,7 @@ constexpr Variant kEditorVariant{.launcher = false,
                                  .lineY = 115,
                                  .ok = {283, 144, 84, 23},
                                  .info = {280, 176, 83, 23},
-                                 .infoCaption = kEditorInfoCaption};
+                                 .infoCaption = kTextEditorInfoCaption};
 
 // Font sizes in hundredths of a point.
 constexpr int kDefaultPoints = 825;
@@ -198,7 +199,7 @@ class AboutDialog {
 
   void OnInit() {
     screen_ = win32::ScreenResolution::OfScreen();
-    SetWindowTextW(hwnd_, variant_.title);
+    SetWindowTextW(hwnd_, Text(variant_.title).c_str());
     PlaceWindow();
 
     defaultFont_ = MakeFont(kDefaultPoints, FW_NORMAL);
@@ -208,8 +209,8 @@ class AboutDialog {
     linkAfterBackgroundFont_ = variant_.launcher ? linkFont_ : MakeFont(kEditorLinkAfterBackground, FW_NORMAL);
 
     // In tab order: the buttons first, so that OK has the focus and Enter presses it.
-    HWND ok = AddControl(L"BUTTON", kOkCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOk, variant_.ok);
-    AddControl(L"BUTTON", variant_.infoCaption, WS_TABSTOP | BS_PUSHBUTTON, kIdSysInfo, variant_.info);
+    HWND ok = AddControl(L"BUTTON", Text(kTextOkCaption).c_str(), WS_TABSTOP | BS_DEFPUSHBUTTON, kIdOk, variant_.ok);
+    AddControl(L"BUTTON", Text(variant_.infoCaption).c_str(), WS_TABSTOP | BS_PUSHBUTTON, kIdSysInfo, variant_.info);
     // The icon and the labels take their own mouse input (SS_NOTIFY), so that moving
     // over them is not moving over the background.
     AddControl(L"STATIC", L"", SS_OWNERDRAW | SS_NOTIFY, kIdIcon,
@@ -249,15 +250,16 @@ class AboutDialog {
   }
 
   void AddLabel(const LabelPlace& label, HFONT font) {
+    const std::wstring text = Text(label.text);
     SIZE size{X(label.width), Y(label.height)};
     if (label.width == 0) {
       win32::WindowDc dc(hwnd_);
       win32::SelectGuard select(dc.get(), font);
-      GetTextExtentPoint32W(dc.get(), label.text, static_cast<int>(wcslen(label.text)), &size);
+      GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     }
     const DWORD align = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
     HWND control =
-        CreateWindowExW(0, L"STATIC", label.text, WS_CHILD | WS_VISIBLE | align | SS_NOTIFY | SS_NOPREFIX, X(label.x),
+        CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | align | SS_NOTIFY | SS_NOPREFIX, X(label.x),
                         Y(label.y), size.cx, size.cy, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(label.id)),
                         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);

@@ -1,28 +1,34 @@
 // The About dialog's texts, shared by both programs' variants (and read by their tests).
+// Rows: name, number, Russian, English (base/text_table.h); the product's name and its
+// addresses are the same in every language and stay constants.
 #pragma once
 
+#include "base/text_table.h"
+
+#define DISCFRONT_ABOUT_TEXTS(X) \
+  X(kTextLauncherTitle, 200, "Korvel Discfront", "Korvel Discfront") \
+  X(kTextEditorTitle, 201, "О программе", "About") \
+  X(kTextLauncherHeading, 202, "Korvel Discfront v1.0", "Korvel Discfront v1.0") \
+  X(kTextEditorHeading, 203, "Редактор KORVEL DISCFRONTv1.0", "KORVEL DISCFRONT Editor v1.0") \
+  X(kTextEditorVersion, 204, "Версия 1.0", "Version 1.0") \
+  X(kTextAuthorLine, 205, "Автор: мастерская Korvel", "Author: Korvel workshop") \
+  X(kTextDateLine, 206, "Выпуск: декабрь 2026", "Released: December 2026") \
+  X(kTextMakerLine, 207, "Мастерская Korvel, 2026", "Korvel workshop, 2026") \
+  X(kTextDisclaimer, 208, "Программа распространяется «как есть», без каких-либо гарантий. Вы используете её на свой страх и риск: автор не отвечает за потерю данных и иной ущерб.", \
+    "The program is provided “as is”, without warranty of any kind. You use it at your own risk: the author is not liable for lost data or any other damage.") \
+  X(kTextMailSubject, 209, "По поводу программы", "About the program") \
+  X(kTextOkCaption, 210, "OK", "OK") \
+  X(kTextLauncherInfoCaption, 211, "&Инфа...", "&Info...") \
+  X(kTextEditorInfoCaption, 212, "&Инфо...", "&Info...")
+
+#ifndef RC_INVOKED
 namespace discfront::about {
 
-inline constexpr wchar_t kLauncherTitle[] = L"Korvel Discfront";
-inline constexpr wchar_t kEditorTitle[] = L"О программе";
-inline constexpr wchar_t kLauncherHeading[] = L"Korvel Discfront v1.0";
-inline constexpr wchar_t kEditorHeading[] = L"Редактор KORVEL DISCFRONTv1.0";
-inline constexpr wchar_t kEditorVersion[] = L"Версия 1.0";
-
-inline constexpr wchar_t kAuthorLine[] = L"Автор: мастерская Korvel";
-inline constexpr wchar_t kDateLine[] = L"Выпуск: декабрь 2026";
-inline constexpr wchar_t kMakerLine[] = L"Мастерская Korvel, 2026";
-inline constexpr wchar_t kDisclaimer[] =
-    L"Программа распространяется «как есть», без каких-либо гарантий. Вы используете её на свой страх "
-    L"и риск: автор не отвечает за потерю данных и иной ущерб.";
+enum AboutText : unsigned { DISCFRONT_ABOUT_TEXTS(DISCFRONT_TEXT_ID) };
 
 // The project's own addresses, on the reserved .example domain.
 inline constexpr wchar_t kWebAddress[] = L"http://discfront.korvel.example/";
 inline constexpr wchar_t kMailAddress[] = L"discfront@korvel.example";
-inline constexpr wchar_t kMailSubject[] = L"По поводу программы";
-
-inline constexpr wchar_t kOkCaption[] = L"OK";
-inline constexpr wchar_t kLauncherInfoCaption[] = L"&Инфа...";
-inline constexpr wchar_t kEditorInfoCaption[] = L"&Инфо...";
 
 }  // namespace discfront::about
+#endif

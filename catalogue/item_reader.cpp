@@ -1,10 +1,12 @@
 // Item reading works on the file's bytes: every character it looks at is ASCII,
-// and Windows-1251 keeps ASCII as it is, so decoding can come once, at the end.
+// which Windows-1251 and UTF-8 keep as it is, so decoding comes item by item.
 #include "catalogue/item_reader.h"
 
 #include <cstring>
 
 #include "base/cp1251.h"
+#include "base/file_encoding.h"
+#include "base/utf8.h"
 
 namespace discfront {
 namespace {
@@ -53,6 +55,11 @@ struct DecodingSink {
   }
 };
 
+struct Utf8DecodingSink {
+  std::wstring& out;
+  void Append(std::string_view s, std::size_t pos, std::size_t count) { AppendUtf8(s.substr(pos, count), out); }
+};
+
 template <typename Sink>
 void JoinInto(std::string_view s, Sink joined) {
   std::size_t pos = 0;
@@ -80,14 +87,18 @@ void JoinInto(std::string_view s, Sink joined) {
 std::string JoinItemBytes(std::string_view fileBytes) {
   std::string joined;
   joined.reserve(fileBytes.size());
-  JoinInto(fileBytes, ByteSink{joined});
+  JoinInto(FileBody(fileBytes), ByteSink{joined});
   return joined;
 }
 
 std::wstring JoinItems(std::string_view fileBytes) {
   std::wstring joined;
   joined.reserve(fileBytes.size());
-  JoinInto(fileBytes, DecodingSink{joined});
+  if (DetectFileEncoding(fileBytes) == FileEncoding::kUtf8) {
+    JoinInto(FileBody(fileBytes), Utf8DecodingSink{joined});
+  } else {
+    JoinInto(fileBytes, DecodingSink{joined});
+  }
   return joined;
 }
 

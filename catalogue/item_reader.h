@@ -15,10 +15,13 @@
 
 namespace discfront {
 
-// Joined items of Windows-1251 file bytes, as Windows-1251 bytes.
+// Joined items of file bytes, as bytes in the file's encoding (without the mark of a
+// UTF-8 file). Every character the reader looks at is ASCII, which both encodings
+// keep as it is and which is never part of a longer UTF-8 sequence.
 std::string JoinItemBytes(std::string_view fileBytes);
 
-// Joined items of Windows-1251 file bytes, decoded.
+// Joined items of file bytes, decoded: UTF-8 when the file starts with the UTF-8
+// mark, Windows-1251 otherwise. Each item is decoded on its own.
 std::wstring JoinItems(std::string_view fileBytes);
 
 }  // namespace discfront

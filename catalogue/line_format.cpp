@@ -5,8 +5,6 @@
 #include <array>
 #include <utility>
 
-#include "base/cp1251.h"
-
 namespace discfront {
 namespace {
 
@@ -61,8 +59,9 @@ std::optional<QuoteConflict> FindQuoteConflict(const CatalogueEntry& entry) {
   return QuoteConflict{*quoteField, *breakField};
 }
 
-bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& out, EncodeFailure& failure) {
-  std::string bytes;
+bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& out, EncodeFailure& failure,
+                     FileEncoding* written) {
+  std::wstring text;
   for (std::size_t slot = 0; slot < entries.size(); ++slot) {
     const CatalogueEntry& e = entries[slot];
     if (const std::optional<QuoteConflict> conflict = FindQuoteConflict(e)) {
@@ -70,20 +69,28 @@ bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& ou
                  conflict->breakField};
       return false;
     }
-    const std::wstring line = FormatCatalogueLine(e.path, e.title, e.comment, e.picture);
-    if (EncodeCp1251(line, bytes) == std::wstring_view::npos) continue;
-    // A character without a byte: the fields one by one tell which holds it.
+    text += FormatCatalogueLine(e.path, e.title, e.comment, e.picture);
+  }
+  std::string bytes;
+  if (const std::optional<FileEncoding> encoding = EncodeFile(text, bytes)) {
+    if (written != nullptr) *written = *encoding;
+    out = std::move(bytes);
+    return true;
+  }
+  // A character no encoding holds: the fields one by one tell which record and field.
+  for (std::size_t slot = 0; slot < entries.size(); ++slot) {
     int field = 0;
-    for (const std::wstring* text : InLineOrder(e)) {
+    for (const std::wstring* fieldText : InLineOrder(entries[slot])) {
       std::string scratch;
-      if (EncodeCp1251(*text, scratch) != std::wstring_view::npos) break;
+      if (!EncodeFile(*fieldText, scratch)) {
+        failure = {static_cast<int>(slot), static_cast<Field>(field), EncodeFailure::Reason::kNoByte, Field::kPath};
+        return false;
+      }
       ++field;
     }
-    failure = {static_cast<int>(slot), static_cast<Field>(field), EncodeFailure::Reason::kNoByte, Field::kPath};
-    return false;
   }
-  out = std::move(bytes);
-  return true;
+  failure = {-1, Field::kPath, EncodeFailure::Reason::kNoByte, Field::kPath};
+  return false;
 }
 
 }  // namespace discfront

@@ -25,6 +25,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/file_encoding.h"
 #include "catalogue/catalogue_entry.h"
 #include "catalogue/splitter.h"
 
@@ -52,7 +53,7 @@ std::optional<QuoteConflict> FindQuoteConflict(const CatalogueEntry& entry);
 // Why a catalogue was not encoded: the record and the field to change.
 struct EncodeFailure {
   enum class Reason {
-    kNoByte,         // a character Windows-1251 cannot hold
+    kNoByte,         // a character no file encoding holds (an unpaired surrogate)
     kQuoteConflict,  // a double quote in a line that must be quoted
   };
   int slot = -1;
@@ -61,10 +62,12 @@ struct EncodeFailure {
   Field breakField = Field::kPath;  // kQuoteConflict: the field with the comma or line break
 };
 
-// The file bytes of the entries, in Windows-1251. Returns false, with out unchanged
-// and failure naming the first record concerned, when a record cannot be written so
-// that it reads back whole: a catalogue is never written with characters silently
-// replaced or with a record that would read back otherwise.
-bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& out, EncodeFailure& failure);
+// The file bytes of the entries: Windows-1251 when every character has a byte there,
+// else UTF-8 with its mark (written, when asked for, says which). Returns false, with
+// out unchanged and failure naming the first record concerned, when a record cannot be
+// written so that it reads back whole: a catalogue is never written with characters
+// silently replaced or with a record that would read back otherwise.
+bool EncodeCatalogue(const std::vector<CatalogueEntry>& entries, std::string& out, EncodeFailure& failure,
+                     FileEncoding* written = nullptr);
 
 }  // namespace discfront

@@ -25,6 +25,7 @@ class DiscFolder {
   std::wstring File(std::wstring_view nameWithBackslash) const;
 
   std::wstring LauncherFile() const { return File(L"\\discfront.exe"); }
+  std::wstring SettingsFile() const { return File(L"\\discfront.ini"); }  // its language (disc_language.h)
   std::wstring CatalogueFile() const { return File(L"\\content.lnc"); }
   std::wstring DescriptionFile() const { return File(L"\\info.txt"); }
   std::wstring SkinFile(Skin skin) const;

@@ -19,8 +19,9 @@ OpenResult ReadCatalogueFile(std::string_view fileBytes) {
   return result;
 }
 
-bool WriteCatalogueFile(const RecordStore& store, std::string& bytes, EncodeFailure& failure) {
-  return EncodeCatalogue(store.Records(), bytes, failure);
+bool WriteCatalogueFile(const RecordStore& store, std::string& bytes, EncodeFailure& failure,
+                        FileEncoding* written) {
+  return EncodeCatalogue(store.Records(), bytes, failure, written);
 }
 
 }  // namespace discfront::editor

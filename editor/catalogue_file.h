@@ -27,7 +27,9 @@ struct OpenResult {
 OpenResult ReadCatalogueFile(std::string_view fileBytes);
 
 // The file bytes of the store's records. False, naming the record and field, when a
-// record cannot be written so that it reads back whole.
-bool WriteCatalogueFile(const RecordStore& store, std::string& bytes, EncodeFailure& failure);
+// record cannot be written so that it reads back whole. Windows-1251 when every
+// character has a byte there, else UTF-8 with its mark (written says which).
+bool WriteCatalogueFile(const RecordStore& store, std::string& bytes, EncodeFailure& failure,
+                        FileEncoding* written = nullptr);
 
 }  // namespace discfront::editor

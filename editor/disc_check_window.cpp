@@ -8,6 +8,7 @@
 
 #include "disc_messages.h"
 #include "win32/handles.h"
+#include "base/texts.h"
 
 namespace discfront::editor {
 namespace {
@@ -32,7 +33,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_);
   RECT ownerRect{};
   GetWindowRect(owner, &ownerRect);
-  const std::wstring caption = std::wstring(kCheckCaption) + L" — " + discFolder;
+  const std::wstring caption = FormatText(kTextCheckCaption, {discFolder});
   if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, ownerRect.left + 40, ownerRect.top + 40,
                       860, 380, owner) == nullptr) {
     return false;
@@ -133,7 +134,7 @@ void DiscCheckWindow::WidenList(const std::wstring& line) {
 void DiscCheckWindow::Finish() {
   KillTimer(hwnd(), kStepTimer);
   if (check_->Problems().empty()) {
-    const int item = ListBox_AddString(Control(kIdList), kNoProblems);
+    const int item = ListBox_AddString(Control(kIdList), Text(kTextNoProblems).c_str());
     ListBox_SetItemData(Control(kIdList), item, kNoRecord);
   }
   SetWindowTextW(Control(kIdStatus), CheckFinishedText(check_->Problems().size()).c_str());

@@ -3,15 +3,14 @@
 #include <cwctype>
 
 #include "base/picture_limits.h"
+#include "base/texts.h"
 #include "messages.h"
 
 namespace discfront::editor {
 namespace {
 
-std::wstring Quoted(std::wstring_view text) { return L"«" + std::wstring(text) + L"»"; }
-
 std::wstring RecordName(const DiscProblem& p) {
-  return L"Запись номер " + std::to_wstring(p.slot + 1) + L" " + Quoted(p.title) + L": ";
+  return FormatText(kTextRecordName, {std::to_wstring(p.slot + 1), p.title});
 }
 
 // "None", "NONE" and the like are file names to the launcher; only "none" means no
@@ -30,21 +29,14 @@ bool EndsLikeNone(std::wstring_view file) {
 std::wstring PathRuleText(const PathFinding& finding) {
   using Rule = PathFinding::Kind;
   switch (finding.kind) {
-    case Rule::kNotFromDiscFolder:
-      return L"путь не начинается с «\\»: discfront приписывает его к имени своей папки без разделителя.";
-    case Rule::kLeavesDiscFolder: return L"путь выходит из папки диска («..»).";
-    case Rule::kDriveLetter:
-      return L"в пути есть буква диска " + Quoted(finding.part) + L": путь отсчитывается от папки диска.";
-    case Rule::kServer:
-      return L"путь начинается с «\\\\», как имя сервера: путь отсчитывается от папки диска.";
-    case Rule::kDeviceName:
-      return L"в пути есть имя устройства " + Quoted(finding.part) + L": Windows не откроет такой файл.";
+    case Rule::kNotFromDiscFolder: return Text(kTextRuleNotFromDisc);
+    case Rule::kLeavesDiscFolder: return Text(kTextRuleLeaves);
+    case Rule::kDriveLetter: return FormatText(kTextRuleDrive, {finding.part});
+    case Rule::kServer: return Text(kTextRuleServer);
+    case Rule::kDeviceName: return FormatText(kTextRuleDevice, {finding.part});
     case Rule::kComponentTooLong:
-      return L"имя " + Quoted(finding.part) + L" длиннее " + std::to_wstring(kLongestPathComponent) +
-             L" символов: на компакт-диске (Joliet) оно не сохранится.";
-    case Rule::kPathTooLong:
-      return L"путь вместе с буквой диска не помещается в " + std::to_wstring(kLongestFullPath) +
-             L" символов: Windows не откроет такой файл.";
+      return FormatText(kTextRuleLongName, {finding.part, std::to_wstring(kLongestPathComponent)});
+    case Rule::kPathTooLong: return FormatText(kTextRuleLongPath, {std::to_wstring(kLongestFullPath)});
   }
   return {};
 }
@@ -56,83 +48,59 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
   DiscProblem p = problem;
   if (p.file.starts_with(discFolder)) p.file.erase(0, discFolder.size());
   switch (p.kind) {
-    case Kind::kLauncherMissing: return L"Нет программы меню " + Quoted(p.file) + L".";
-    case Kind::kDescriptionMissing:
-      return L"Нет описания диска " + Quoted(p.file) + L": discfront не запустится.";
-    case Kind::kSkinMissing: return L"Нет рисунка оформления " + Quoted(p.file) + L": discfront не запустится.";
-    case Kind::kSkinNotBitmap:
-      return L"Рисунок оформления " + Quoted(p.file) + L" не читается как точечный рисунок (BMP).";
-    case Kind::kOutlineEmpty:
-      return L"В рисунке оформления " + Quoted(p.file) +
-             L" все точки пурпурные (255, 0, 255): окно discfront останется прямоугольным.";
+    case Kind::kLauncherMissing: return FormatText(kTextLauncherMissing, {p.file});
+    case Kind::kDescriptionMissing: return FormatText(kTextDescriptionMissing, {p.file});
+    case Kind::kSkinMissing: return FormatText(kTextSkinMissing, {p.file});
+    case Kind::kSkinNotBitmap: return FormatText(kTextSkinNotBitmap, {p.file});
+    case Kind::kOutlineEmpty: return FormatText(kTextOutlineEmpty, {p.file});
     case Kind::kOutlineTooComplex:
-      return L"Контур рисунка оформления " + Quoted(p.file) + L" сложнее " + std::to_wstring(kMaxOutlineRectangles) +
-             L" прямоугольников: окно discfront останется прямоугольным. Сделайте края пурпурной области ровнее.";
-    case Kind::kPictureTooLarge: {
-      const std::wstring size = L" слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек)";
-      if (p.slot < 0) return L"Рисунок оформления " + Quoted(p.file) + size + L": discfront не запустится.";
-      return RecordName(p) + L"картинка " + Quoted(p.file) + L": рисунок" + size + L", discfront его не покажет.";
-    }
-    case Kind::kProgramNotFound:
-      return RecordName(p) + L"программа не найдена: " + Quoted(p.file) + L" (discfront скажет «Файл не найден.»).";
-    case Kind::kFolderMissing:
-      return RecordName(p) + L"папка не найдена: " + Quoted(p.file) + L" (discfront не откроет окно этой папки).";
+      return FormatText(kTextOutlineComplex, {p.file, std::to_wstring(kMaxOutlineRectangles)});
+    case Kind::kPictureTooLarge:
+      if (p.slot < 0) return FormatText(kTextSkinTooLarge, {p.file});
+      return RecordName(p) + FormatText(kTextPictureTooLarge, {p.file});
+    case Kind::kProgramNotFound: return RecordName(p) + FormatText(kTextProgramMissing, {p.file});
+    case Kind::kFolderMissing: return RecordName(p) + FormatText(kTextFolderMissing, {p.file});
     case Kind::kPathBreaksRule: return RecordName(p) + PathRuleText(p.pathFinding);
     case Kind::kPictureMissing: {
-      std::wstring text = RecordName(p) + L"картинка не найдена: " + Quoted(p.file) + L".";
-      if (EndsLikeNone(p.file)) text += L" Если картинки нет, пишите none строчными буквами.";
+      std::wstring text = RecordName(p) + FormatText(kTextPictureMissing, {p.file});
+      if (EndsLikeNone(p.file)) text += Text(kTextWriteNoneInLowerCase);
       return text;
     }
-    case Kind::kPictureUnreadable:
-      return RecordName(p) + L"картинка " + Quoted(p.file) + L" не читается (это не картинка или файл повреждён).";
-    case Kind::kFieldChanges:
-      return RecordName(p) + L"поле " + Quoted(FieldName(p.field)) + L" после сохранения прочитается иначе: " +
-             Quoted(p.readBack) + L".";
-    case Kind::kFieldNotSaved:
-      return RecordName(p) + L"поле " + Quoted(FieldName(p.field)) +
-             L" нельзя сохранить так, чтобы оно прочиталось как введено.";
+    case Kind::kPictureUnreadable: return RecordName(p) + FormatText(kTextPictureUnreadable, {p.file});
+    case Kind::kFieldChanges: return RecordName(p) + FormatText(kTextFieldChanges, {FieldName(p.field), p.readBack});
+    case Kind::kFieldNotSaved: return RecordName(p) + FormatText(kTextFieldNotSaved, {FieldName(p.field)});
   }
   return {};
 }
 
 std::wstring CheckProgressText(int done, int total) {
-  return L"Проверено записей: " + std::to_wstring(done) + L" из " + std::to_wstring(total) +
-         L". Esc — прервать.";
+  return FormatText(kTextCheckProgress, {std::to_wstring(done), std::to_wstring(total)});
 }
 
 std::wstring CheckCancelledText(int done, int total) {
-  return L"Проверка прервана: проверено записей " + std::to_wstring(done) + L" из " + std::to_wstring(total) + L".";
+  return FormatText(kTextCheckCancelled, {std::to_wstring(done), std::to_wstring(total)});
 }
 
 std::wstring CheckFinishedText(std::size_t problems) {
-  return L"Проверка закончена. Найдено проблем: " + std::to_wstring(problems) +
-         L". Двойной щелчок по строке показывает запись.";
+  return FormatText(kTextCheckFinished, {std::to_wstring(problems)});
 }
 
-std::wstring NoLauncherMessage(std::wstring_view launcherFile) {
-  return L"В папке диска нет программы меню " + Quoted(launcherFile) +
-         L". Положите discfront.exe рядом с каталогом.";
-}
+std::wstring NoLauncherMessage(std::wstring_view launcherFile) { return FormatText(kTextNoLauncher, {launcherFile}); }
 
 std::wstring LauncherStartFailedMessage(std::wstring_view launcherFile, std::wstring_view reason) {
-  return L"Не удалось запустить " + Quoted(launcherFile) + L": " + std::wstring(reason);
+  return FormatText(kTextLauncherStartFailed, {launcherFile, reason});
 }
 
 std::wstring ReplaceAutorunQuestion(std::wstring_view autorunFile) {
-  return L"Файл " + Quoted(autorunFile) + L" уже есть. Заменить его?";
+  return FormatText(kTextReplaceAutorun, {autorunFile});
 }
 
 std::wstring DescriptionReadFailedMessage(std::wstring_view file, std::wstring_view reason) {
-  return L"Не удалось прочитать описание " + Quoted(file) + L": " + std::wstring(reason);
+  return FormatText(kTextDescriptionReadFailed, {file, reason});
 }
 
 std::wstring DescriptionRefusedMessage(DescriptionRefusal refusal) {
-  if (refusal == DescriptionRefusal::kNoByte) {
-    return L"Описание не сохранено: в нём есть символы, которых нет в кодировке Windows-1251. "
-           L"Замените их и сохраните снова.";
-  }
-  return L"Описание не сохранено: двойная кавычка (\") не может стоять в тексте с запятыми, переводами строк "
-         L"или пробелами в начале, а также в самом начале текста. Замените её, например, на «ёлочки».";
+  return Text(refusal == DescriptionRefusal::kNoByte ? kTextDescriptionNoByte : kTextDescriptionQuote);
 }
 
 }  // namespace discfront::editor

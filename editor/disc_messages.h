@@ -1,5 +1,6 @@
 // Texts of the Disc menu: the disc check's lines, and the messages of running the
-// menu, writing autorun.inf and editing the description.
+// menu, writing autorun.inf and editing the description (the fixed ones are read by
+// number from editor_texts.h).
 #pragma once
 
 #include <string>
@@ -7,18 +8,9 @@
 
 #include "description_file.h"
 #include "disc_check.h"
+#include "editor_texts.h"
 
 namespace discfront::editor {
-
-inline constexpr wchar_t kSaveCatalogueFirst[] = L"Сначала сохраните каталог.";
-inline constexpr wchar_t kCheckCaption[] = L"Проверка диска";
-inline constexpr wchar_t kNoProblems[] = L"Проблем не найдено: диск готов.";
-inline constexpr wchar_t kAutorunLabelPrompt[] =
-    L"Метка диска (её показывает Проводник рядом со значком discfront):";
-inline constexpr wchar_t kAutorunCaption[] = L"Создать autorun.inf";
-inline constexpr wchar_t kDescriptionCaption[] = L"Описание диска";
-inline constexpr wchar_t kDescriptionPrompt[] =
-    L"Текст, который discfront показывает, пока в списке ничего не выбрано:";
 
 // One line of the check's results. Files in the disc folder are named as the catalogue
 // names them, from the folder on (the window's caption names the folder).

@@ -3,6 +3,9 @@
 #include "win32/app_folder.h"
 #include "win32/library_search.h"
 #include "win32/message_box.h"
+#include "base/texts.h"
+#include "editor_texts.h"
+#include "win32/string_table.h"
 
 namespace discfront::editor {
 namespace {
@@ -27,26 +30,25 @@ HtmlHelpFunction HtmlHelpEntry() {
 
 }  // namespace
 
-std::wstring HelpFileName() { return win32::ApplicationFolder() + L"\\help.chm"; }
+// The help of the program's language: help.chm in Russian, help_en.chm in English.
+std::wstring HelpFileName() {
+  const bool english = win32::TableLanguage() == UiLanguage::kEnglish;
+  return win32::ApplicationFolder() + (english ? L"\\help_en.chm" : L"\\help.chm");
+}
 
 void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context) {
   const HtmlHelpFunction htmlHelp = HtmlHelpEntry();
   if (htmlHelp == nullptr) {
-    win32::ShowMessage(owner,
-                       L"Справку открыть нельзя: в системе нет программы просмотра справки (hhctrl.ocx).",
-                       win32::MessageIcon::kStop);
+    win32::ShowMessage(owner, Text(kTextHelpNoViewer), win32::MessageIcon::kStop);
     return;
   }
   if (GetFileAttributesW(helpFile.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    win32::ShowMessage(owner, L"Справку открыть нельзя: не найден файл «" + helpFile + L"».",
-                       win32::MessageIcon::kStop);
+    win32::ShowMessage(owner, FormatText(kTextHelpNoFile, {helpFile}), win32::MessageIcon::kStop);
     return;
   }
   helpOpened = true;
   if (htmlHelp(owner, helpFile.c_str(), kHelpContext, context) == nullptr) {
-    win32::ShowMessage(owner, L"Справку открыть нельзя: программа просмотра справки не открыла файл «" +
-                                  helpFile + L"».",
-                       win32::MessageIcon::kStop);
+    win32::ShowMessage(owner, FormatText(kTextHelpNotOpened, {helpFile}), win32::MessageIcon::kStop);
   }
 }
 

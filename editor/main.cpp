@@ -10,6 +10,7 @@
 #include "win32/library_search.h"
 #include "win32/message_box.h"
 #include "win32/program_end.h"
+#include "win32/string_table.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   win32::RestrictLibrarySearchToSystem();
@@ -17,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   win32::SetProgramTitle(discfront::editor::kProgramTitle);
+  win32::UseStringTable(win32::UserUiLanguage());
 
   // A failure that escaped a window procedure ends the loop and is reported here,
   // once the windows are gone.

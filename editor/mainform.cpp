@@ -16,6 +16,7 @@
 #include "win32/file_io.h"
 #include "win32/message_box.h"
 #include "win32/twips.h"
+#include "base/texts.h"
 
 namespace discfront::editor {
 namespace {
@@ -50,7 +51,7 @@ int TextWidth(HFONT font, const std::wstring& text) {
 }
 
 win32::FileDialogOptions CatalogueDialog(const std::wstring& fileName) {
-  return win32::FileDialogOptions{kFileFilter, L"lnc", fileName};
+  return win32::FileDialogOptions{Text(kTextFileFilter), L"lnc", fileName};
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ bool Mainform::Create(int showCommand) {
   const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
   RECT frame{0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)};
   AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
-  if (CreateWindowFor(kClassName, kCaption, kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+  if (CreateWindowFor(kClassName, Text(kTextCaption).c_str(), kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                       frame.right - frame.left, frame.bottom - frame.top, nullptr, CreateMainMenu()) == nullptr) {
     return false;
   }
@@ -147,10 +148,11 @@ void Mainform::OnCreate() {
         height += kDropDownListPixels;
         break;
     }
+    const std::wstring caption = place.caption != 0 ? Text(place.caption) : std::wstring();
     int width = screen.XToPixels(place.width);
     // A label never cuts its caption short, whatever font the system gives it.
-    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), place.caption));
-    HWND control = CreateWindowExW(exStyle, className, place.caption, style, screen.XToPixels(place.left),
+    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), caption.c_str()));
+    HWND control = CreateWindowExW(exStyle, className, caption.c_str(), style, screen.XToPixels(place.left),
                                    screen.YToPixels(place.top), width, height, hwnd(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
     if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -188,6 +190,9 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdDiscRun: OnDiscRun(); return;
     case kCmdDiscAutorun: OnDiscAutorun(); return;
     case kCmdDiscDescription: OnDiscDescription(); return;
+    case kCmdDiscLanguageUser: OnDiscLanguage(std::nullopt); return;
+    case kCmdDiscLanguageRussian: OnDiscLanguage(UiLanguage::kRussian); return;
+    case kCmdDiscLanguageEnglish: OnDiscLanguage(UiLanguage::kEnglish); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
     case kCmdHelpAbout: about::ShowEditorAbout(hwnd(), MAKEINTRESOURCEW(2)); return;  // icon 2 of frontsmith.rc
     default: return;
@@ -244,6 +249,8 @@ void Mainform::OnFileOpen() {
   }
   store_ = std::move(*result.store);
   fileName_ = *chosen;
+  // A file that already was UTF-8 needs no telling when it is saved again.
+  if (DetectFileEncoding(bytes) == FileEncoding::kUtf8) toldUtf8_.insert(fileName_);
   ShowStore();
 }
 
@@ -269,7 +276,8 @@ bool Mainform::SaveTo(const std::wstring& fileName) {
   }
   std::string bytes;
   EncodeFailure failure;
-  if (!WriteCatalogueFile(store_, bytes, failure)) {
+  FileEncoding encoding = FileEncoding::kCp1251;
+  if (!WriteCatalogueFile(store_, bytes, failure, &encoding)) {
     win32::ShowMessage(hwnd(), EncodeFailureMessage(failure), win32::MessageIcon::kStop);
     return false;
   }
@@ -279,13 +287,14 @@ bool Mainform::SaveTo(const std::wstring& fileName) {
     return false;
   }
   store_.MarkSaved();
+  TellIfUtf8(hwnd(), fileName, encoding);
   return true;
 }
 
 bool Mainform::ConfirmDiscard() {
   ReadFields();
   if (!store_.HasUnsavedChanges()) return true;
-  switch (win32::ShowMessage(hwnd(), kSaveChangesQuestion, win32::MessageIcon::kQuestion, MB_YESNOCANCEL)) {
+  switch (win32::ShowMessage(hwnd(), Text(kTextSaveChanges), win32::MessageIcon::kQuestion, MB_YESNOCANCEL)) {
     case IDYES: return OnFileSave();
     case IDNO: return true;
     default: return false;
@@ -329,13 +338,13 @@ void Mainform::ShowStore() {
 void Mainform::ShowNotice(Notice notice) {
   switch (notice) {
     case Notice::kNone: return;
-    case Notice::kForbiddenCharacters: win32::ShowMessage(hwnd(), kForbiddenMessage); return;
+    case Notice::kForbiddenCharacters: win32::ShowMessage(hwnd(), Text(kTextForbidden)); return;
     case Notice::kIncomplete:
-      win32::ShowMessage(hwnd(), kIncompleteMessage, win32::MessageIcon::kInformation);
+      win32::ShowMessage(hwnd(), Text(kTextIncomplete), win32::MessageIcon::kInformation);
       return;
-    case Notice::kNoRecords: win32::ShowMessage(hwnd(), kNoRecordsMessage, win32::MessageIcon::kStop); return;
+    case Notice::kNoRecords: win32::ShowMessage(hwnd(), Text(kTextNoRecords), win32::MessageIcon::kStop); return;
     case Notice::kStoreFull:
-      win32::ShowMessage(hwnd(), kStoreFullMessage, win32::MessageIcon::kInformation);
+      win32::ShowMessage(hwnd(), Text(kTextStoreFull), win32::MessageIcon::kInformation);
       return;
   }
 }

@@ -6,8 +6,11 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
+#include "base/file_encoding.h"
+#include "base/texts.h"
 #include "disc_check_window.h"
 #include "record_store.h"
 #include "win32/handles.h"
@@ -18,7 +21,6 @@ namespace discfront::editor {
 class Mainform : public win32::Window<Mainform> {
  public:
   static constexpr wchar_t kClassName[] = L"FrontsmithMainform";
-  static constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";
 
   bool Create(int showCommand);
   // Keys the window handles before the message loop's dialog navigation; true when handled.
@@ -44,6 +46,10 @@ class Mainform : public win32::Window<Mainform> {
   void OnDiscRun();
   void OnDiscAutorun();
   void OnDiscDescription();
+  // Fixes the disc's language in its discfront.ini, or leaves it to the user's.
+  void OnDiscLanguage(std::optional<UiLanguage> language);
+  // Says once per file that a file was saved as UTF-8, which older launchers cannot read.
+  void TellIfUtf8(HWND owner, const std::wstring& fileName, FileEncoding encoding);
   // The folder of the saved catalogue, or nothing (after saying so) when there is none.
   std::optional<std::wstring> DiscFolderOrSay();
   // Shows record `slot` as picking it in the record list does.
@@ -53,6 +59,7 @@ class Mainform : public win32::Window<Mainform> {
   bool SaveTo(const std::wstring& fileName);
   // Asks whether to save unsaved changes; false when the user chose to stay.
   bool ConfirmDiscard();
+  std::set<std::wstring> toldUtf8_;  // files already said to be UTF-8
 
   // Text boxes into the store, and the store into the text boxes and the list.
   void ReadFields();

@@ -19,12 +19,14 @@
 #include "win32/process.h"
 #include "win32/system_error.h"
 #include "win32/system_file_probe.h"
+#include "base/texts.h"
+#include "disc/disc_language.h"
 
 namespace discfront::editor {
 
 std::optional<std::wstring> Mainform::DiscFolderOrSay() {
   if (fileName_.empty()) {
-    win32::ShowMessage(hwnd(), kSaveCatalogueFirst, win32::MessageIcon::kInformation);
+    win32::ShowMessage(hwnd(), Text(kTextSaveCatalogueFirst), win32::MessageIcon::kInformation);
     return std::nullopt;
   }
   return win32::FolderOfFile(fileName_);
@@ -74,7 +76,7 @@ void Mainform::OnDiscAutorun() {
   const std::optional<std::wstring> folder = DiscFolderOrSay();
   if (!folder) return;
   const std::wstring file = DiscFolder(*folder).File(L"\\autorun.inf");
-  TextDialogOptions options{kAutorunCaption, kAutorunLabelPrompt, DefaultAutorunLabel(*folder), false, {}};
+  TextDialogOptions options{Text(kTextAutorunCaption), Text(kTextAutorunLabelPrompt), DefaultAutorunLabel(*folder), false, {}};
   const std::optional<std::wstring> label = AskText(hwnd(), options);
   if (!label) return;
   if (win32::SystemFileProbe().Probe(file) != PathKind::kMissing &&
@@ -96,9 +98,9 @@ void Mainform::OnDiscDescription() {
                        win32::MessageIcon::kStop);
     return;
   }
-  TextDialogOptions options{kDescriptionCaption, kDescriptionPrompt, EditBoxText(text), true, {}};
+  TextDialogOptions options{Text(kTextDescriptionCaption), Text(kTextDescriptionPrompt), EditBoxText(text), true, {}};
   // Saved from inside the dialog, so that text that cannot be saved stays in front of the author.
-  options.accept = [&file](HWND dialog, const std::wstring& typed) {
+  options.accept = [this, &file](HWND dialog, const std::wstring& typed) {
     const DescriptionBytes encoded = EncodeDescription(typed);
     if (!encoded.bytes) {
       win32::ShowMessage(dialog, DescriptionRefusedMessage(encoded.refusal), win32::MessageIcon::kStop);
@@ -109,9 +111,29 @@ void Mainform::OnDiscDescription() {
       win32::ShowMessage(dialog, SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
       return false;
     }
+    TellIfUtf8(dialog, file, encoded.encoding);
     return true;
   };
   AskText(hwnd(), options);
+}
+
+void Mainform::OnDiscLanguage(std::optional<UiLanguage> language) {
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  const std::wstring file = DiscFolder(*folder).SettingsFile();
+  std::string settings;
+  const ErrorNumber error = win32::ReadWholeFile(file, settings, 65536);
+  if (error != ErrorNumber::kNone && error != ErrorNumber::kFileNotFound) {
+    win32::ShowMessage(hwnd(), ReadFailureMessage(file, win32::DescribeError(error)), win32::MessageIcon::kStop);
+    return;
+  }
+  const win32::FileWriteResult written = win32::ReplaceFileContents(file, WithDiscLanguage(settings, language));
+  if (!written.ok) win32::ShowMessage(hwnd(), SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+}
+
+void Mainform::TellIfUtf8(HWND owner, const std::wstring& fileName, FileEncoding encoding) {
+  if (encoding != FileEncoding::kUtf8 || !toldUtf8_.insert(fileName).second) return;
+  win32::ShowMessage(owner, SavedAsUtf8Message(fileName), win32::MessageIcon::kInformation);
 }
 
 }  // namespace discfront::editor

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "editor_texts.h"
+
 namespace discfront::editor {
 
 enum ControlId : int {
@@ -25,7 +27,7 @@ enum class ControlKind { kButton, kLabel, kEdit, kMultilineEdit, kDropDownList }
 struct ControlPlace {
   ControlId id;
   ControlKind kind;
-  const wchar_t* caption;
+  unsigned caption;  // a text of editor_texts.h, 0 for none
   int left, top, width, height;  // twips
 };
 
@@ -35,18 +37,18 @@ constexpr int kClientHeightTwips = 6600;
 
 // In tab order: creation order is the order in which Tab moves the focus.
 inline constexpr ControlPlace kControls[] = {
-    {kIdTxtNameSoft, ControlKind::kEdit, L"", 120, 960, 3855, 375},
-    {kIdTxtWay, ControlKind::kEdit, L"", 120, 1680, 3855, 375},
-    {kIdTxtPic, ControlKind::kEdit, L"", 120, 2400, 3855, 375},
-    {kIdTxtCom, ControlKind::kMultilineEdit, L"", 120, 3120, 3855, 2655},
-    {kIdCmdPaste, ControlKind::kButton, L"Вставаить", 120, 240, 1695, 375},
-    {kIdLabel1, ControlKind::kLabel, L"Название программы:", 120, 720, 1725, 195},
-    {kIdLabel2, ControlKind::kLabel, L"Путь к программе:", 120, 1440, 1440, 195},
-    {kIdLabel3, ControlKind::kLabel, L"Картинка к программе:", 120, 2160, 1800, 195},
-    {kIdLabel4, ControlKind::kLabel, L"Коментарий к программе:", 120, 2880, 2010, 195},
-    {kIdLabel5, ControlKind::kLabel, L"Номер записи:", 120, 5880, 1140, 195},
-    {kIdCmdDel, ControlKind::kButton, L"Удалить", 2280, 240, 1695, 375},
-    {kIdZap, ControlKind::kDropDownList, L"", 120, 6120, 3855, 315},
+    {kIdTxtNameSoft, ControlKind::kEdit, 0, 120, 960, 3855, 375},
+    {kIdTxtWay, ControlKind::kEdit, 0, 120, 1680, 3855, 375},
+    {kIdTxtPic, ControlKind::kEdit, 0, 120, 2400, 3855, 375},
+    {kIdTxtCom, ControlKind::kMultilineEdit, 0, 120, 3120, 3855, 2655},
+    {kIdCmdPaste, ControlKind::kButton, kTextPasteButton, 120, 240, 1695, 375},
+    {kIdLabel1, ControlKind::kLabel, kTextTitleLabel, 120, 720, 1725, 195},
+    {kIdLabel2, ControlKind::kLabel, kTextPathLabel, 120, 1440, 1440, 195},
+    {kIdLabel3, ControlKind::kLabel, kTextPictureLabel, 120, 2160, 1800, 195},
+    {kIdLabel4, ControlKind::kLabel, kTextCommentLabel, 120, 2880, 2010, 195},
+    {kIdLabel5, ControlKind::kLabel, kTextRecordLabel, 120, 5880, 1140, 195},
+    {kIdCmdDel, ControlKind::kButton, kTextDeleteButton, 2280, 240, 1695, 375},
+    {kIdZap, ControlKind::kDropDownList, 0, 120, 6120, 3855, 315},
 };
 
 }  // namespace discfront::editor

@@ -1,36 +1,44 @@
 #include "mainform_menu.h"
 
+#include "base/texts.h"
+#include "editor_texts.h"
+
 namespace discfront::editor {
 
 HMENU CreateMainMenu() {
   HMENU file = CreatePopupMenu();
-  AppendMenuW(file, MF_STRING, kCmdFileNew, L"&Новый\tCtrl+N");
-  AppendMenuW(file, MF_STRING, kCmdFileOpen, L"&Открыть\tCtrl+O");
-  AppendMenuW(file, MF_STRING, kCmdFileSave, L"&Сохранить\tCtrl+S");
-  AppendMenuW(file, MF_STRING, kCmdFileSaveAs, L"Сахранить &как...");
+  AppendMenuW(file, MF_STRING, kCmdFileNew, Text(kTextMenuNew).c_str());
+  AppendMenuW(file, MF_STRING, kCmdFileOpen, Text(kTextMenuOpen).c_str());
+  AppendMenuW(file, MF_STRING, kCmdFileSave, Text(kTextMenuSave).c_str());
+  AppendMenuW(file, MF_STRING, kCmdFileSaveAs, Text(kTextMenuSaveAs).c_str());
   AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(file, MF_STRING, kCmdFileExit, L"&Выход");
+  AppendMenuW(file, MF_STRING, kCmdFileExit, Text(kTextMenuExit).c_str());
 
   HMENU element = CreatePopupMenu();
-  AppendMenuW(element, MF_STRING, kCmdElementPaste, L"&Вставить");
-  AppendMenuW(element, MF_STRING, kCmdElementDel, L"&Удалить");
+  AppendMenuW(element, MF_STRING, kCmdElementPaste, Text(kTextMenuPaste).c_str());
+  AppendMenuW(element, MF_STRING, kCmdElementDel, Text(kTextMenuDelete).c_str());
 
   HMENU disc = CreatePopupMenu();
-  AppendMenuW(disc, MF_STRING, kCmdDiscCheck, L"&Проверить диск\tF5");
-  AppendMenuW(disc, MF_STRING, kCmdDiscRun, L"&Запустить меню\tF9");
+  AppendMenuW(disc, MF_STRING, kCmdDiscCheck, Text(kTextMenuCheck).c_str());
+  AppendMenuW(disc, MF_STRING, kCmdDiscRun, Text(kTextMenuRun).c_str());
   AppendMenuW(disc, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(disc, MF_STRING, kCmdDiscAutorun, L"Создать &autorun.inf");
-  AppendMenuW(disc, MF_STRING, kCmdDiscDescription, L"&Описание диска...");
+  AppendMenuW(disc, MF_STRING, kCmdDiscAutorun, Text(kTextMenuAutorun).c_str());
+  AppendMenuW(disc, MF_STRING, kCmdDiscDescription, Text(kTextMenuDescription).c_str());
+  HMENU language = CreatePopupMenu();
+  AppendMenuW(language, MF_STRING, kCmdDiscLanguageUser, Text(kTextMenuLanguageUser).c_str());
+  AppendMenuW(language, MF_STRING, kCmdDiscLanguageRussian, Text(kTextMenuLanguageRussian).c_str());
+  AppendMenuW(language, MF_STRING, kCmdDiscLanguageEnglish, Text(kTextMenuLanguageEnglish).c_str());
+  AppendMenuW(disc, MF_POPUP, reinterpret_cast<UINT_PTR>(language), Text(kTextMenuLanguage).c_str());
 
   HMENU help = CreatePopupMenu();
-  AppendMenuW(help, MF_STRING, kCmdHelp, L"&Помощь\tF1");
-  AppendMenuW(help, MF_STRING, kCmdHelpAbout, L"&О программе");
+  AppendMenuW(help, MF_STRING, kCmdHelp, Text(kTextMenuHelpTopics).c_str());
+  AppendMenuW(help, MF_STRING, kCmdHelpAbout, Text(kTextMenuAbout).c_str());
 
   HMENU bar = CreateMenu();
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&Файл");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(element), L"&Элементы");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(disc), L"&Диск");
-  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Справка");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Text(kTextMenuFile).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(element), Text(kTextMenuElements).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(disc), Text(kTextMenuDisc).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Text(kTextMenuHelp).c_str());
   return bar;
 }
 

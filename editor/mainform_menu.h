@@ -19,6 +19,9 @@ enum CommandId : int {
   kCmdDiscRun,
   kCmdDiscAutorun,
   kCmdDiscDescription,
+  kCmdDiscLanguageUser,  // the disc's language (discfront.ini): the user's, Russian, English
+  kCmdDiscLanguageRussian,
+  kCmdDiscLanguageEnglish,
 };
 
 HMENU CreateMainMenu();

@@ -1,57 +1,45 @@
 // Texts of the editor's messages that carry a file name, a record number or a field.
 #include "messages.h"
 
+#include "base/texts.h"
+
 namespace discfront::editor {
 
 std::wstring FieldName(Field field) {
   switch (field) {
-    case Field::kPath: return L"Путь к программе";
-    case Field::kTitle: return L"Название программы";
-    case Field::kComment: return L"Коментарий к программе";
-    case Field::kPicture: return L"Картинка к программе";
+    case Field::kPath: return Text(kTextPathField);
+    case Field::kTitle: return Text(kTextTitleField);
+    case Field::kComment: return Text(kTextCommentField);
+    case Field::kPicture: return Text(kTextPictureField);
   }
   return {};
 }
 
 std::wstring OpenFailureMessage(std::wstring_view fileName, const OpenFailure& failure) {
-  std::wstring text = L"Файл «" + std::wstring(fileName) + L"» не открыт: ";
-  if (failure.kind == OpenFailure::Kind::kTooManyRecords) {
-    text += L"в нём больше 1001 записи (лишняя начинается с записи номер " +
-            std::to_wstring(failure.slot + 1) + L").";
-  } else {
-    text += L"запись номер " + std::to_wstring(failure.slot + 1) +
-            L" повреждена (в ней нет символа «#», «$» или «@», или они стоят не по порядку).";
-  }
-  return text + L"\nОткрытый каталог не изменён.";
+  const unsigned text =
+      failure.kind == OpenFailure::Kind::kTooManyRecords ? kTextOpenTooMany : kTextOpenMalformed;
+  return FormatText(text, {fileName, std::to_wstring(failure.slot + 1)});
 }
 
 std::wstring ReadFailureMessage(std::wstring_view fileName, std::wstring_view reason) {
-  return L"Не удалось прочитать файл «" + std::wstring(fileName) + L"»: " + std::wstring(reason) +
-         L"\nОткрытый каталог не изменён.";
+  return FormatText(kTextReadFailed, {fileName, reason});
 }
 
 std::wstring EncodeFailureMessage(const EncodeFailure& failure) {
-  std::wstring text = L"Файл не сохранён: в записи номер " + std::to_wstring(failure.slot + 1) + L" поле «" +
-                      FieldName(failure.field) + L"» ";
+  const std::wstring record = std::to_wstring(failure.slot + 1);
   if (failure.reason == EncodeFailure::Reason::kNoByte) {
-    return text + L"содержит символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.";
+    return FormatText(kTextNoByte, {record, FieldName(failure.field)});
   }
   // A line with a comma or line break is kept whole by the quotes around it, which a
   // double quote inside would end early.
-  text += L"содержит двойную кавычку (\")";
-  if (failure.breakField == failure.field) {
-    text += L" и запятую или перевод строки.";
-  } else {
-    text += L", а поле «" + FieldName(failure.breakField) + L"» — запятую или перевод строки.";
-  }
-  return text +
-         L" Запись с запятой или переводом строки не может содержать двойных кавычек: замените их "
-         L"(например, на « ») или уберите запятые и переводы строк, затем сохраните снова.";
+  if (failure.breakField == failure.field) return FormatText(kTextQuoteSameField, {record, FieldName(failure.field)});
+  return FormatText(kTextQuoteOtherField, {record, FieldName(failure.field), FieldName(failure.breakField)});
 }
 
 std::wstring SaveFailureMessage(std::wstring_view fileName, std::wstring_view reason) {
-  return L"Не удалось сохранить файл «" + std::wstring(fileName) + L"»: " + std::wstring(reason) +
-         L"\nПрежнее содержимое файла не изменено.";
+  return FormatText(kTextSaveFailed, {fileName, reason});
 }
+
+std::wstring SavedAsUtf8Message(std::wstring_view fileName) { return FormatText(kTextSavedAsUtf8, {fileName}); }
 
 }  // namespace discfront::editor

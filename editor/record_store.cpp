@@ -1,5 +1,7 @@
 // Record store commands: navigation, Insert, Delete and the store-before-save step.
 #include "record_store.h"
+#include "base/texts.h"
+#include "editor_texts.h"
 
 #include <utility>
 
@@ -23,7 +25,7 @@ bool IsComplete(const CatalogueEntry& fields) {
   return !fields.title.empty() && !fields.path.empty() && !fields.picture.empty() && !fields.comment.empty();
 }
 
-std::wstring RecordLabel(int k) { return L"Запись номер " + std::to_wstring(k + 1); }
+std::wstring RecordLabel(int k) { return FormatText(kTextRecordItem, {std::to_wstring(k + 1)}); }
 
 RecordStore::RecordStore() : records_(1) {}
 

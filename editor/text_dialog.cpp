@@ -1,6 +1,8 @@
 // The dialog is built in memory (a dialog template) so that it needs no resource
 // script and takes the system's dialog font and keyboard handling.
 #include "text_dialog.h"
+#include "base/texts.h"
+#include "editor_texts.h"
 
 #include <vector>
 
@@ -115,8 +117,8 @@ std::optional<std::wstring> AskText(HWND owner, const TextDialogOptions& options
                               : ES_AUTOHSCROLL;
   dialog.Add(kEditAtom, WS_BORDER | WS_TABSTOP | editStyle, 7, 28, width - 14, editHeight, kIdText);
   const short buttonTop = static_cast<short>(28 + editHeight + 8);
-  dialog.Add(kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, width - 114, buttonTop, 50, 14, IDOK, L"ОК");
-  dialog.Add(kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, width - 57, buttonTop, 50, 14, IDCANCEL, L"Отмена");
+  dialog.Add(kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, width - 114, buttonTop, 50, 14, IDOK, Text(kTextOk));
+  dialog.Add(kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, width - 57, buttonTop, 50, 14, IDCANCEL, Text(kTextCancel));
   DialogState state{&options, {}};
   const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner, &DialogProc,
                                                  reinterpret_cast<LPARAM>(&state));

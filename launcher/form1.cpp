@@ -20,6 +20,8 @@
 #include "win32/file_io.h"
 #include "win32/picture.h"
 #include "win32/system_file_probe.h"
+#include "base/texts.h"
+#include "launcher/launcher_texts.h"
 
 namespace discfront {
 namespace {
@@ -129,8 +131,10 @@ void Form1::CreateControls() {
                         4215, 4350);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                              WS_EX_CLIENTEDGE, kAboutProg, 4680, 2400, 2535, 2415);
-  buttons_ = {CreateButton(kCmdInstal, L"&Установить", 480), CreateButton(kCmdPic, L"&Картинка", 960),
-              CreateButton(kCommand1, L"&О программе", 1440), CreateButton(kCmdQuit, L"&Выход", 1920)};
+  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), 480),
+              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), 960),
+              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), 1440),
+              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), 1920)};
 }
 
 void Form1::LoadButtonSkins() {

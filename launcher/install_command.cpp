@@ -5,6 +5,8 @@
 #include "win32/app_folder.h"
 #include "win32/message_box.h"
 #include "win32/shell_start.h"
+#include "base/texts.h"
+#include "launcher/launcher_texts.h"
 
 namespace discfront {
 namespace {
@@ -24,7 +26,7 @@ void ShowStop(HWND owner, const std::wstring& text) {
 }
 
 // The file looked for goes below the message, so the author sees which entry is wrong.
-void ShowFileNotFound(HWND owner, const std::wstring& file) { ShowStop(owner, L"Файл не найден.\r\n" + file); }
+void ShowFileNotFound(HWND owner, const std::wstring& file) { ShowStop(owner, FormatText(kTextProgramNotFound, {file})); }
 
 }  // namespace
 

@@ -4,15 +4,34 @@
 #include <commctrl.h>
 
 #include "buttonex/button_ex.h"
+#include "disc/disc_folder.h"
+#include "disc/disc_language.h"
 #include "launcher/form1.h"
+#include "win32/app_folder.h"
 #include "win32/com_apartment.h"
+#include "win32/file_io.h"
 #include "win32/library_search.h"
 #include "win32/message_box.h"
 #include "win32/program_end.h"
+#include "win32/string_table.h"
+
+namespace {
+
+// The disc's own language when its discfront.ini fixes one, else the user's.
+void ChooseTexts() {
+  std::string settings;
+  const discfront::DiscFolder disc(win32::ApplicationFolder());
+  const bool read = win32::ReadWholeFile(disc.SettingsFile(), settings, 65536) == discfront::ErrorNumber::kNone;
+  const std::optional<discfront::UiLanguage> discLanguage = read ? discfront::DiscLanguage(settings) : std::nullopt;
+  win32::UseStringTable(discfront::ChooseLanguage(discLanguage, GetUserDefaultUILanguage()));
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   win32::RestrictLibrarySearchToSystem();
   win32::SetProgramTitle(L"discfront");
+  ChooseTexts();
   const win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -7,6 +7,8 @@
 #include "win32/message_box.h"
 #include "win32/picture.h"
 #include "win32/twips.h"
+#include "base/texts.h"
+#include "launcher/launcher_texts.h"
 
 namespace discfront {
 namespace {
@@ -60,7 +62,7 @@ void PictureWindow::Reload() {
   const std::optional<std::wstring> file = disc_.PictureFile(entry);
   showingMessage_ = true;
   if (!file) {
-    win32::ShowMessage(hwnd(), L"Картинка отсутствует");
+    win32::ShowMessage(hwnd(), Text(kTextNoPicture));
     showingMessage_ = false;
     DestroyWindow(hwnd());
     return;
@@ -73,7 +75,7 @@ void PictureWindow::Reload() {
   } catch (const NumberedError& error) {
     // The window keeps what it showed; only a missing file is worth a word.
     if (error.Number() == ErrorNumber::kFileNotFound) {
-      win32::ShowMessage(hwnd(), L"Файл не найден", win32::MessageIcon::kStop);
+      win32::ShowMessage(hwnd(), Text(kTextPreviewFileNotFound), win32::MessageIcon::kStop);
     }
   }
   showingMessage_ = false;

@@ -3,6 +3,8 @@
 #include "app_folder.h"
 #include "handles.h"
 #include "system_error.h"
+#include "base/texts.h"
+#include "win32/win32_texts.h"
 
 namespace win32 {
 namespace {
@@ -64,20 +66,20 @@ FileWriteResult ReplaceFileContents(const std::wstring& fileName, std::string_vi
 
 std::wstring DescribeSystemError(DWORD error) {
   switch (error) {
-    case ERROR_ACCESS_DENIED: return L"нет прав на запись (файл или папка защищены от записи)";
-    case ERROR_WRITE_PROTECT: return L"диск защищён от записи";
+    case ERROR_ACCESS_DENIED: return discfront::Text(kTextNoWriteRights);
+    case ERROR_WRITE_PROTECT: return discfront::Text(kTextWriteProtected);
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE: return L"папка не найдена";
-    case ERROR_DIRECTORY: return L"под этим именем уже есть папка";
+    case ERROR_INVALID_DRIVE: return discfront::Text(kTextFolderNotFound);
+    case ERROR_DIRECTORY: return discfront::Text(kTextFolderOfThatName);
     case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return L"на диске нет места";
+    case ERROR_HANDLE_DISK_FULL: return discfront::Text(kTextDiskFull);
     case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return L"файл занят другой программой";
+    case ERROR_LOCK_VIOLATION: return discfront::Text(kTextFileInUse);
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE: return L"недопустимое имя файла";
-    case ERROR_NOT_READY: return L"устройство не готово";
+    case ERROR_FILENAME_EXCED_RANGE: return discfront::Text(kTextBadFileName);
+    case ERROR_NOT_READY: return discfront::Text(kTextNotReady);
     default: break;
   }
   return SystemReason(error);

@@ -3,8 +3,10 @@
 #include <new>
 
 #include "base/numbered_error.h"
+#include "base/texts.h"
 #include "message_box.h"
 #include "program_end.h"
+#include "win32_texts.h"
 #include "window.h"
 
 namespace win32 {
@@ -13,16 +15,16 @@ using discfront::ErrorNumber;
 
 std::wstring DescribeError(ErrorNumber number) {
   switch (number) {
-    case ErrorNumber::kInvalidCall: return L"Недопустимый вызов процедуры или аргумент";
-    case ErrorNumber::kOverflow: return L"Переполнение";
-    case ErrorNumber::kOutOfMemory: return L"Недостаточно памяти";
-    case ErrorNumber::kSubscriptOutOfRange: return L"Индекс вне допустимого диапазона";
-    case ErrorNumber::kFileNotFound: return L"Файл не найден";
-    case ErrorNumber::kPathFileAccess: return L"Ошибка доступа к файлу";
-    case ErrorNumber::kInvalidPicture: return L"Недопустимый рисунок";
+    case ErrorNumber::kInvalidCall: return discfront::Text(kTextInvalidCall);
+    case ErrorNumber::kOverflow: return discfront::Text(kTextOverflow);
+    case ErrorNumber::kOutOfMemory: return discfront::Text(kTextOutOfMemory);
+    case ErrorNumber::kSubscriptOutOfRange: return discfront::Text(kTextSubscriptOutOfRange);
+    case ErrorNumber::kFileNotFound: return discfront::Text(kTextFileNotFoundError);
+    case ErrorNumber::kPathFileAccess: return discfront::Text(kTextPathFileAccess);
+    case ErrorNumber::kInvalidPicture: return discfront::Text(kTextInvalidPicture);
     case ErrorNumber::kNone: break;
   }
-  return L"Непредвиденная ошибка";
+  return discfront::Text(kTextUnexpectedError);
 }
 
 namespace {
@@ -31,23 +33,18 @@ namespace {
 std::wstring RecordHint(const ErrorReport& report) {
   const std::wstring number = std::to_wstring(report.recordNumber);
   switch (report.number) {
-    case ErrorNumber::kInvalidCall:
-      return L"Запись номер " + number +
-             L" повреждена: в ней нет одного из знаков #, $, @ или они стоят не в этом порядке "
-             L"(&путь#название$комментарий@картинка).";
-    case ErrorNumber::kSubscriptOutOfRange:
-      return L"Запись номер " + number + L" лишняя: в каталоге может быть не больше 1001 записи.";
-    default:
-      return L"Запись номер " + number + L".";
+    case ErrorNumber::kInvalidCall: return discfront::FormatText(kTextRecordMalformed, {number});
+    case ErrorNumber::kSubscriptOutOfRange: return discfront::FormatText(kTextRecordExtra, {number});
+    default: return discfront::FormatText(kTextRecordNumber, {number});
   }
 }
 
 }  // namespace
 
 std::wstring FormatErrorReport(const ErrorReport& report) {
-  std::wstring text = L"Ошибка " + std::to_wstring(discfront::ToInt(report.number)) + L": " +
-                      DescribeError(report.number) + L".";
-  if (!report.fileName.empty()) text += L"\r\n\r\nФайл: " + report.fileName;
+  std::wstring text =
+      discfront::FormatText(kTextErrorLine, {std::to_wstring(discfront::ToInt(report.number)), DescribeError(report.number)});
+  if (!report.fileName.empty()) text += L"\r\n\r\n" + discfront::FormatText(kTextFileLine, {report.fileName});
   if (report.recordNumber > 0) text += L"\r\n" + RecordHint(report);
   return text;
 }
@@ -67,7 +64,7 @@ ErrorReport ReportOf(std::exception_ptr failure) {
 }
 
 void ShowErrorReport(HWND owner, const ErrorReport& report) {
-  const std::wstring text = report.number == ErrorNumber::kNone ? L"Непредвиденная ошибка. Программа будет закрыта."
+  const std::wstring text = report.number == ErrorNumber::kNone ? discfront::Text(kTextUnexpectedEnd)
                                                                  : FormatErrorReport(report);
   ShowMessage(owner, text, MessageIcon::kStop);
 }

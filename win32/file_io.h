@@ -14,7 +14,8 @@ namespace win32 {
 discfront::ErrorNumber ReadWholeFile(const std::wstring& fileName, std::string& bytes,
                                      std::uint64_t maxBytes = 0x7FFFFFFF);
 
-// The joined items of a Windows-1251 file, as both programs read catalogues and
+// The joined items of a catalogue or description file (Windows-1251, or UTF-8 when it
+// starts with the mark), as both programs read catalogues and
 // descriptions.
 discfront::ErrorNumber ReadItemText(const std::wstring& fileName, std::wstring& text);
 

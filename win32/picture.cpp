@@ -13,6 +13,8 @@
 #include "base/picture_limits.h"
 #include "win32/file_io.h"
 #include "win32/handles.h"
+#include "base/texts.h"
+#include "win32/win32_texts.h"
 
 namespace win32 {
 namespace {
@@ -137,16 +139,16 @@ PictureRef LoadPictureFile(const std::wstring& path) {
   std::string bytes;
   switch (ReadWholeFile(path, bytes, discfront::kMaxPictureFileBytes)) {
     case ErrorNumber::kNone: break;
-    case ErrorNumber::kFileNotFound: throw NumberedError(ErrorNumber::kFileNotFound, L"Файл не найден.");
-    case ErrorNumber::kOutOfMemory: throw NumberedError(ErrorNumber::kOutOfMemory, L"Рисунок слишком велик: " + path);
-    default: throw NumberedError(ErrorNumber::kPathFileAccess, L"Ошибка доступа к файлу: " + path);
+    case ErrorNumber::kFileNotFound: throw NumberedError(ErrorNumber::kFileNotFound, discfront::Text(kTextPictureFileNotFound));
+    case ErrorNumber::kOutOfMemory: throw NumberedError(ErrorNumber::kOutOfMemory, discfront::FormatText(kTextPictureTooLarge, {path}));
+    default: throw NumberedError(ErrorNumber::kPathFileAccess, discfront::FormatText(kTextFileAccessError, {path}));
   }
   // Refused before the decoder allocates what the header promises.
   if (discfront::FitOfPictureFile(bytes.size(), bytes) != discfront::PictureFit::kFits) {
-    throw NumberedError(ErrorNumber::kInvalidPicture, L"Рисунок слишком велик: " + path);
+    throw NumberedError(ErrorNumber::kInvalidPicture, discfront::FormatText(kTextPictureTooLarge, {path}));
   }
   PictureRef picture = Decode(std::move(bytes));
-  if (!picture) throw NumberedError(ErrorNumber::kInvalidCall, L"Файл не является рисунком: " + path);
+  if (!picture) throw NumberedError(ErrorNumber::kInvalidCall, discfront::FormatText(kTextNotAPicture, {path}));
   return picture;
 }
 

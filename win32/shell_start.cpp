@@ -2,6 +2,9 @@
 
 #include <shellapi.h>
 
+#include "base/texts.h"
+#include "win32/win32_texts.h"
+
 namespace win32 {
 
 ShellStartResult ShellStart(HWND owner, const std::wstring& file, const std::wstring& arguments, int showState,
@@ -34,7 +37,7 @@ std::wstring StartFailureText(const std::wstring& file, DWORD error) {
   for (std::size_t at = reason.find(L"%1"); at != std::wstring::npos; at = reason.find(L"%1", at + file.size())) {
     reason.replace(at, 2, file);
   }
-  return L"Не удалось запустить «" + file + L"».\r\n\r\nПричина: " + reason;
+  return discfront::FormatText(kTextStartFailed, {file, reason});
 }
 
 }  // namespace win32

@@ -1,5 +1,8 @@
 #include "win32/system_error.h"
 
+#include "base/texts.h"
+#include "win32/win32_texts.h"
+
 namespace win32 {
 
 std::wstring SystemReason(DWORD error) {
@@ -12,7 +15,7 @@ std::wstring SystemReason(DWORD error) {
   while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
     reason.pop_back();
   }
-  if (reason.empty()) reason = L"Код ошибки системы " + std::to_wstring(error) + L".";
+  if (reason.empty()) reason = discfront::FormatText(kTextSystemErrorCode, {std::to_wstring(error)});
   return reason;
 }
 

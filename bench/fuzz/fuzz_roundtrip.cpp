@@ -1,5 +1,6 @@
-// The round trip: records of text the editor accepts (any Windows-1251 character but the
-// four separators) are written and read back. A catalogue is either refused untouched,
+// The round trip: records of text the editor accepts (any character but the four
+// separators: Windows-1251 text in some inputs, text of any script, written as UTF-8,
+// in the others) are written and read back. A catalogue is either refused untouched,
 // naming a record that really cannot be written whole, or reads back exactly. Refused
 // records are dropped and the rest is written again, so every input makes one round trip.
 // At exit it prints "figure: catalogue_roundtrip_lossy = L of N records".
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "base/cp1251.h"
+#include "base/utf8.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/line_format.h"
 
@@ -32,8 +34,8 @@ void Lossy(const char* what) {
   std::abort();
 }
 
-std::wstring EditorText(const std::string& bytes) {
-  std::wstring text = DecodeCp1251(bytes);
+std::wstring EditorText(const std::string& bytes, bool anyScript) {
+  std::wstring text = anyScript ? DecodeUtf8(bytes) : DecodeCp1251(bytes);
   std::erase_if(text, [](wchar_t ch) { return ch == L'&' || ch == L'#' || ch == L'$' || ch == L'@'; });
   return text;
 }
@@ -48,9 +50,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   std::vector<CatalogueEntry> entries;
+  const bool anyScript = in.ConsumeBool();
   while (in.remaining_bytes() > 0 && entries.size() < static_cast<std::size_t>(kSlotCount)) {
     CatalogueEntry e;
-    for (std::wstring* f : {&e.path, &e.title, &e.comment, &e.picture}) *f = EditorText(in.ConsumeRandomLengthString(64));
+    for (std::wstring* f : {&e.path, &e.title, &e.comment, &e.picture}) *f = EditorText(in.ConsumeRandomLengthString(64), anyScript);
     entries.push_back(std::move(e));
   }
 

@@ -51,6 +51,7 @@ TEST(JoinItemBytes, JoinsTheItemsOfEveryKindOfFile) {
       {"line_end_between_quotes_stays", "\"a\r\nb\"", "a\r\nb"},
       {"unclosed_quote_runs_to_end", "\"a,b\r\nc", "a,b\r\nc"},
       {"only_separators", ",,\r\n,\n", ""},
+      {"utf8_mark_belongs_to_no_item", "\xEF\xBB\xBF  \xCE\xA9,\"a,b\"", "\xCE\xA9" "a,b"},
   };
   for (const auto& c : cases) EXPECT_EQ(JoinItemBytes(c.file), c.joined) << c.name;
 }

@@ -8,6 +8,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "disc/disc_folder.h"
+#include "disc/disc_language.h"
 #include "disc/edit_box_text.h"
 #include "disc/install_plan.h"
 
@@ -54,6 +55,34 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"none"}), std::nullopt);
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"None"}), L"C:\\ДискNone");
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"\\p.bmp"}), L"C:\\Диск\\p.bmp");
+}
+
+// The launcher's language: the disc's discfront.ini when it fixes one, else the user's
+// interface language (Russian for Russian, English for any other); the editor rewrites
+// only the Language line.
+TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
+  constexpr std::uint16_t kRussianUi = 0x0419, kEnglishUi = 0x0409, kGermanUi = 0x0407, kUkrainianUi = 0x0422;
+  constexpr auto kRu = UiLanguage::kRussian, kEn = UiLanguage::kEnglish;
+  const struct {
+    const char* settings;
+    std::uint16_t ui;
+    UiLanguage chosen;
+  } cases[] = {
+      {"", kRussianUi, kRu},
+      {"", kEnglishUi, kEn},
+      {"", kGermanUi, kEn},
+      {"", kUkrainianUi, kEn},
+      {"Language=en\r\n", kRussianUi, kEn},
+      {"[discfront]\n  language = RU \n", kGermanUi, kRu},
+      {"; Language=ru\r\nLanguage=de\r\n", kEnglishUi, kEn},  // a comment and an unknown value
+      {"Language=ru\r\nLanguage=en", kRussianUi, kEn},         // the last line counts
+      {"Lang=ru\r\n", kEnglishUi, kEn},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseLanguage(DiscLanguage(c.settings), c.ui), c.chosen) << c.settings << " ui " << c.ui;
+  }
+  EXPECT_EQ(WithDiscLanguage("; mine\nLanguage=ru\r\n", kEn), "; mine\r\nLanguage=en\r\n");
+  EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
 }
 
 using Kind = InstallPlan::Kind;

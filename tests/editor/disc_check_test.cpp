@@ -19,6 +19,9 @@
 namespace discfront::editor {
 namespace {
 
+// Half of a surrogate pair: no file encoding holds it.
+const std::wstring kHalfPair(1, static_cast<wchar_t>(0xDC00));
+
 using Kind = DiscProblem::Kind;
 using R = PictureRead;
 
@@ -90,7 +93,7 @@ TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
   entries.push_back({L"\\setup.exe", L"Плохая картинка", L"c", L"\\pics\\broken.bmp"});  // 7
   entries.push_back({L"\\x#y.exe", L"T", L"c", L"none"});                          // 8: "#" splits the path
   entries.push_back({L"\\setup2.exe", L"Папка", L"c", L"\\pics\\office.bmp"});     // 9
-  entries.push_back({L"\\setup.exe", L"Иероглифы", L"中文", L"none"});              // 10
+  entries.push_back({L"\\setup.exe", L"Половина", kHalfPair, L"none"});             // 10
   const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
   const std::vector<Expected> expected = {
       {Kind::kLauncherMissing, -1, kDisc + L"\\discfront.exe"},
@@ -217,7 +220,8 @@ TEST(DescriptionFile, ReadsBackAsTypedOrIsRefused) {
       {L"  отступ", "\"  \xEE\xF2\xF1\xF2\xF3\xEF\"\r\n", {}},
       {L"\"hi\", you", nullptr, DescriptionRefusal::kQuote},
       {L"\"hi\"", nullptr, DescriptionRefusal::kQuote},
-      {L"中文", nullptr, DescriptionRefusal::kNoByte},
+      {L"中文", "\xEF\xBB\xBF\xE4\xB8\xAD\xE6\x96\x87\r\n", {}},  // UTF-8, after its mark
+      {kHalfPair, nullptr, DescriptionRefusal::kNoByte},
   };
   for (const Case& c : cases) {
     const DescriptionBytes encoded = EncodeDescription(c.text);

@@ -228,7 +228,7 @@ TEST(WriteCatalogueFile, RefusesARecordThatWouldNotReadBackWholeAndSaysWhatToCha
     std::wstring message;
   };
   const Case cases[] = {
-      {{L"\\b", L"b", L"café", L"none"},
+      {{L"\\b", L"b", std::wstring(L"caf") + static_cast<wchar_t>(0xDC00), L"none"},  // half a surrogate pair
        L"Файл не сохранён: в записи номер 2 поле «Коментарий к программе» содержит символы, "
        L"которых нет в кодировке Windows-1251. Замените их и сохраните снова."},
       {{L"\\b", L"Две\r\nстроки", L"c", L"\"x\""},

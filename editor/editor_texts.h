@@ -1,0 +1,116 @@
+// The editor's texts: window, menus, labels, messages and the Disc menu's texts.
+// Rows: name, number, Russian, English (base/text_table.h).
+#pragma once
+
+#include "base/text_table.h"
+
+#define DISCFRONT_EDITOR_TEXTS(X) \
+  X(kTextCaption, 2000, "Редактор Korvel Discfront", "Korvel Discfront Editor") \
+  X(kTextMenuFile, 2001, "&Файл", "&File") \
+  X(kTextMenuNew, 2002, "&Новый\tCtrl+N", "&New\tCtrl+N") \
+  X(kTextMenuOpen, 2003, "&Открыть\tCtrl+O", "&Open\tCtrl+O") \
+  X(kTextMenuSave, 2004, "&Сохранить\tCtrl+S", "&Save\tCtrl+S") \
+  X(kTextMenuSaveAs, 2005, "Сахранить &как...", "Save &As...") \
+  X(kTextMenuExit, 2006, "&Выход", "E&xit") \
+  X(kTextMenuElements, 2007, "&Элементы", "&Records") \
+  X(kTextMenuPaste, 2008, "&Вставить", "&Insert") \
+  X(kTextMenuDelete, 2009, "&Удалить", "&Delete") \
+  X(kTextMenuDisc, 2010, "&Диск", "&Disc") \
+  X(kTextMenuCheck, 2011, "&Проверить диск\tF5", "&Check Disc\tF5") \
+  X(kTextMenuRun, 2012, "&Запустить меню\tF9", "&Run Menu\tF9") \
+  X(kTextMenuAutorun, 2013, "Создать &autorun.inf", "Create &autorun.inf") \
+  X(kTextMenuDescription, 2014, "&Описание диска...", "Disc &Description...") \
+  X(kTextMenuHelp, 2015, "&Справка", "&Help") \
+  X(kTextMenuHelpTopics, 2016, "&Помощь\tF1", "&Help Topics\tF1") \
+  X(kTextMenuAbout, 2017, "&О программе", "&About") \
+  X(kTextMenuLanguage, 2018, "&Язык меню диска", "Disc Menu &Language") \
+  X(kTextMenuLanguageUser, 2019, "Как у &пользователя", "The &User's") \
+  X(kTextMenuLanguageRussian, 2020, "&Русский", "&Russian") \
+  X(kTextMenuLanguageEnglish, 2021, "&Английский", "&English") \
+  X(kTextPasteButton, 2030, "Вставаить", "Insert") \
+  X(kTextTitleLabel, 2031, "Название программы:", "Program title:") \
+  X(kTextPathLabel, 2032, "Путь к программе:", "Program path:") \
+  X(kTextPictureLabel, 2033, "Картинка к программе:", "Program picture:") \
+  X(kTextCommentLabel, 2034, "Коментарий к программе:", "Program comment:") \
+  X(kTextRecordLabel, 2035, "Номер записи:", "Record number:") \
+  X(kTextDeleteButton, 2036, "Удалить", "Delete") \
+  X(kTextRecordItem, 2037, "Запись номер %1", "Record number %1") \
+  X(kTextOk, 2038, "ОК", "OK") \
+  X(kTextCancel, 2039, "Отмена", "Cancel") \
+  X(kTextPathField, 2040, "Путь к программе", "Program path") \
+  X(kTextTitleField, 2041, "Название программы", "Program title") \
+  X(kTextCommentField, 2042, "Коментарий к программе", "Program comment") \
+  X(kTextPictureField, 2043, "Картинка к программе", "Program picture") \
+  X(kTextForbidden, 2050, "Не должно присутствовать символов: @,#,&,$", "The characters @, #, &, $ are not allowed") \
+  X(kTextIncomplete, 2051, "Все строки должны быть заполнены!", "Every field must be filled in!") \
+  X(kTextNoRecords, 2052, "У вас не заведена ни одна запись", "There is no record yet") \
+  X(kTextStoreFull, 2053, "Все 1001 записи уже заняты: новую запись добавить нельзя.", "All 1001 records are taken: no new record can be added.") \
+  X(kTextSaveChanges, 2054, "Сохранить изменения?", "Save the changes?") \
+  X(kTextFileFilter, 2055, "Файлы дискфронта (*.lnc)|*.lnc", "Discfront files (*.lnc)|*.lnc") \
+  X(kTextOpenTooMany, 2056, "Файл «%1» не открыт: в нём больше 1001 записи (лишняя начинается с записи номер %2).\nОткрытый каталог не изменён.", \
+    "The file \x22%1\x22 was not opened: it holds more than 1001 records (the extra ones start at record number %2).\nThe open catalogue is unchanged.") \
+  X(kTextOpenMalformed, 2057, "Файл «%1» не открыт: запись номер %2 повреждена (в ней нет символа «#», «$» или «@», или они стоят не по порядку).\nОткрытый каталог не изменён.", \
+    "The file \x22%1\x22 was not opened: record number %2 is damaged (it lacks \x22#\x22, \x22$\x22 or \x22@\x22, or they are out of order).\nThe open catalogue is unchanged.") \
+  X(kTextReadFailed, 2058, "Не удалось прочитать файл «%1»: %2\nОткрытый каталог не изменён.", "Could not read the file \x22%1\x22: %2\nThe open catalogue is unchanged.") \
+  X(kTextNoByte, 2059, "Файл не сохранён: в записи номер %1 поле «%2» содержит символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.", \
+    "The file was not saved: in record number %1 the field \x22%2\x22 holds characters that cannot be written. Replace them and save again.") \
+  X(kTextQuoteSameField, 2060, "Файл не сохранён: в записи номер %1 поле «%2» содержит двойную кавычку (\x22) и запятую или перевод строки. Запись с запятой или переводом строки не может содержать двойных кавычек: замените их (например, на « ») или уберите запятые и переводы строк, затем сохраните снова.", \
+    "The file was not saved: in record number %1 the field \x22%2\x22 holds a double quote (\x22) and a comma or line break. A record with a comma or line break cannot hold double quotes: replace them (for example with “ ”) or remove the commas and line breaks, then save again.") \
+  X(kTextQuoteOtherField, 2061, "Файл не сохранён: в записи номер %1 поле «%2» содержит двойную кавычку (\x22), а поле «%3» — запятую или перевод строки. Запись с запятой или переводом строки не может содержать двойных кавычек: замените их (например, на « ») или уберите запятые и переводы строк, затем сохраните снова.", \
+    "The file was not saved: in record number %1 the field \x22%2\x22 holds a double quote (\x22) and the field \x22%3\x22 a comma or line break. A record with a comma or line break cannot hold double quotes: replace them (for example with “ ”) or remove the commas and line breaks, then save again.") \
+  X(kTextSaveFailed, 2062, "Не удалось сохранить файл «%1»: %2\nПрежнее содержимое файла не изменено.", "Could not save the file \x22%1\x22: %2\nThe file's former contents are unchanged.") \
+  X(kTextSavedAsUtf8, 2063, "Файл «%1» сохранён в кодировке UTF-8: в нём есть символы, которых нет в кодировке Windows-1251. Прежние версии discfront его не покажут.", \
+    "The file \x22%1\x22 was saved as UTF-8: it holds characters that Windows-1251 has not. Older versions of discfront will not show it.") \
+  X(kTextHelpNoViewer, 2070, "Справку открыть нельзя: в системе нет программы просмотра справки (hhctrl.ocx).", "Help cannot be opened: the system has no help viewer (hhctrl.ocx).") \
+  X(kTextHelpNoFile, 2071, "Справку открыть нельзя: не найден файл «%1».", "Help cannot be opened: the file \x22%1\x22 was not found.") \
+  X(kTextHelpNotOpened, 2072, "Справку открыть нельзя: программа просмотра справки не открыла файл «%1».", "Help cannot be opened: the help viewer did not open the file \x22%1\x22.") \
+  X(kTextSaveCatalogueFirst, 2100, "Сначала сохраните каталог.", "Save the catalogue first.") \
+  X(kTextCheckCaption, 2101, "Проверка диска — %1", "Disc Check — %1") \
+  X(kTextNoProblems, 2102, "Проблем не найдено: диск готов.", "No problems found: the disc is ready.") \
+  X(kTextAutorunLabelPrompt, 2103, "Метка диска (её показывает Проводник рядом со значком discfront):", "Disc label (Explorer shows it beside the discfront icon):") \
+  X(kTextAutorunCaption, 2104, "Создать autorun.inf", "Create autorun.inf") \
+  X(kTextDescriptionCaption, 2105, "Описание диска", "Disc Description") \
+  X(kTextDescriptionPrompt, 2106, "Текст, который discfront показывает, пока в списке ничего не выбрано:", "The text discfront shows while nothing is selected in its list:") \
+  X(kTextRecordName, 2107, "Запись номер %1 «%2»: ", "Record number %1 \x22%2\x22: ") \
+  X(kTextRuleNotFromDisc, 2110, "путь не начинается с «\\»: discfront приписывает его к имени своей папки без разделителя.", "the path does not start with \x22\\\x22: discfront appends it to its folder's name without a separator.") \
+  X(kTextRuleLeaves, 2111, "путь выходит из папки диска («..»).", "the path leaves the disc folder (\x22..\x22).") \
+  X(kTextRuleDrive, 2112, "в пути есть буква диска «%1»: путь отсчитывается от папки диска.", "the path holds the drive letter \x22%1\x22: paths start at the disc folder.") \
+  X(kTextRuleServer, 2113, "путь начинается с «\\\\», как имя сервера: путь отсчитывается от папки диска.", "the path starts with \x22\\\\\x22, like a server name: paths start at the disc folder.") \
+  X(kTextRuleDevice, 2114, "в пути есть имя устройства «%1»: Windows не откроет такой файл.", "the path holds the device name \x22%1\x22: Windows will not open such a file.") \
+  X(kTextRuleLongName, 2115, "имя «%1» длиннее %2 символов: на компакт-диске (Joliet) оно не сохранится.", "the name \x22%1\x22 is longer than %2 characters: a CD (Joliet) will not keep it.") \
+  X(kTextRuleLongPath, 2116, "путь вместе с буквой диска не помещается в %1 символов: Windows не откроет такой файл.", "with a drive letter the path does not fit in %1 characters: Windows will not open such a file.") \
+  X(kTextLauncherMissing, 2120, "Нет программы меню «%1».", "The menu program \x22%1\x22 is missing.") \
+  X(kTextDescriptionMissing, 2121, "Нет описания диска «%1»: discfront не запустится.", "The disc description \x22%1\x22 is missing: discfront will not start.") \
+  X(kTextSkinMissing, 2122, "Нет рисунка оформления «%1»: discfront не запустится.", "The skin picture \x22%1\x22 is missing: discfront will not start.") \
+  X(kTextSkinNotBitmap, 2123, "Рисунок оформления «%1» не читается как точечный рисунок (BMP).", "The skin picture \x22%1\x22 does not read as a bitmap (BMP).") \
+  X(kTextOutlineEmpty, 2124, "В рисунке оформления «%1» все точки пурпурные (255, 0, 255): окно discfront останется прямоугольным.", "Every pixel of the skin picture \x22%1\x22 is magenta (255, 0, 255): the discfront window stays rectangular.") \
+  X(kTextOutlineComplex, 2125, "Контур рисунка оформления «%1» сложнее %2 прямоугольников: окно discfront останется прямоугольным. Сделайте края пурпурной области ровнее.", \
+    "The outline of the skin picture \x22%1\x22 takes more than %2 rectangles: the discfront window stays rectangular. Make the edges of the magenta area smoother.") \
+  X(kTextSkinTooLarge, 2126, "Рисунок оформления «%1» слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек): discfront не запустится.", \
+    "The skin picture \x22%1\x22 is too large (over 64 MB, 16384 pixels a side or 64 million pixels): discfront will not start.") \
+  X(kTextPictureTooLarge, 2127, "картинка «%1»: рисунок слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек), discfront его не покажет.", \
+    "picture \x22%1\x22: the picture is too large (over 64 MB, 16384 pixels a side or 64 million pixels), discfront will not show it.") \
+  X(kTextProgramMissing, 2128, "программа не найдена: «%1» (discfront скажет «Файл не найден.»).", "program not found: \x22%1\x22 (discfront will say “File not found.”).") \
+  X(kTextFolderMissing, 2129, "папка не найдена: «%1» (discfront не откроет окно этой папки).", "folder not found: \x22%1\x22 (discfront will not open a window on it).") \
+  X(kTextPictureMissing, 2130, "картинка не найдена: «%1».", "picture not found: \x22%1\x22.") \
+  X(kTextWriteNoneInLowerCase, 2131, " Если картинки нет, пишите none строчными буквами.", " If there is no picture, write none in lower case.") \
+  X(kTextPictureUnreadable, 2132, "картинка «%1» не читается (это не картинка или файл повреждён).", "picture \x22%1\x22 cannot be read (it is not a picture or the file is damaged).") \
+  X(kTextFieldChanges, 2133, "поле «%1» после сохранения прочитается иначе: «%2».", "field \x22%1\x22 will read differently after saving: \x22%2\x22.") \
+  X(kTextFieldNotSaved, 2134, "поле «%1» нельзя сохранить так, чтобы оно прочиталось как введено.", "field \x22%1\x22 cannot be saved so that it reads as typed.") \
+  X(kTextCheckProgress, 2140, "Проверено записей: %1 из %2. Esc — прервать.", "Records checked: %1 of %2. Esc stops.") \
+  X(kTextCheckCancelled, 2141, "Проверка прервана: проверено записей %1 из %2.", "Check stopped: %1 of %2 records checked.") \
+  X(kTextCheckFinished, 2142, "Проверка закончена. Найдено проблем: %1. Двойной щелчок по строке показывает запись.", "Check finished. Problems found: %1. Double-click a line to show its record.") \
+  X(kTextNoLauncher, 2143, "В папке диска нет программы меню «%1». Положите discfront.exe рядом с каталогом.", "The disc folder has no menu program \x22%1\x22. Put discfront.exe beside the catalogue.") \
+  X(kTextLauncherStartFailed, 2144, "Не удалось запустить «%1»: %2", "Could not start \x22%1\x22: %2") \
+  X(kTextReplaceAutorun, 2145, "Файл «%1» уже есть. Заменить его?", "The file \x22%1\x22 exists. Replace it?") \
+  X(kTextDescriptionReadFailed, 2146, "Не удалось прочитать описание «%1»: %2", "Could not read the description \x22%1\x22: %2") \
+  X(kTextDescriptionNoByte, 2147, "Описание не сохранено: в нём есть символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.", \
+    "The description was not saved: it holds characters that cannot be written. Replace them and save again.") \
+  X(kTextDescriptionQuote, 2148, "Описание не сохранено: двойная кавычка (\x22) не может стоять в тексте с запятыми, переводами строк или пробелами в начале, а также в самом начале текста. Замените её, например, на «ёлочки».", \
+    "The description was not saved: a double quote (\x22) cannot stand in a text with commas, line breaks or blanks at the start, nor at the very start of the text. Replace it, for example with “curly quotes”.")
+
+#ifndef RC_INVOKED
+namespace discfront::editor {
+enum EditorText : unsigned { DISCFRONT_EDITOR_TEXTS(DISCFRONT_TEXT_ID) };
+}  // namespace discfront::editor
+#endif

@@ -1,0 +1,19 @@
+// The launcher's own texts. Rows: name, number, Russian, English (base/text_table.h).
+#pragma once
+
+#include "base/text_table.h"
+
+#define DISCFRONT_LAUNCHER_TEXTS(X) \
+  X(kTextInstallCaption, 1000, "&Установить", "&Install") \
+  X(kTextPictureCaption, 1001, "&Картинка", "&Picture") \
+  X(kTextAboutCaption, 1002, "&О программе", "&About") \
+  X(kTextExitCaption, 1003, "&Выход", "E&xit") \
+  X(kTextNoPicture, 1004, "Картинка отсутствует", "No picture") \
+  X(kTextPreviewFileNotFound, 1005, "Файл не найден", "File not found") \
+  X(kTextProgramNotFound, 1006, "Файл не найден.\r\n%1", "File not found.\r\n%1")
+
+#ifndef RC_INVOKED
+namespace discfront {
+enum LauncherText : unsigned { DISCFRONT_LAUNCHER_TEXTS(DISCFRONT_TEXT_ID) };
+}  // namespace discfront
+#endif
