@@ -40,7 +40,10 @@ function(discfront_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(DISCFRONT_WINDOWS)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session)
+    # Wine takes the user's interface language from the locale: the programs' tests run
+    # in a Russian environment, and those of other languages set their programs' own.
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session
+                         ENVIRONMENT "LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")
     if(T_GUI)
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()

@@ -41,6 +41,7 @@ needs clang clang clang++                         # the fuzz targets
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -d /usr/src/googletest/googletest ] || need+=(googletest)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+[ -f /usr/share/i18n/locales/ru_RU ] || need+=(locales)  # the locales below
 if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   if [ "$(id -u)" != 0 ]; then
@@ -51,3 +52,14 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
+# Wine takes a program's interface language from the locale: the Windows tests run the
+# programs in Russian and English locales, which must exist (else Wine falls back to
+# ASCII file names).
+for name in ru_RU en_US; do
+  locale -a 2>/dev/null | grep -qx "$name.utf8" && continue
+  if [ "$(id -u)" != 0 ]; then
+    echo "install-deps: run as root, or make the locale: localedef -i $name -f UTF-8 $name.UTF-8" >&2
+    exit 1
+  fi
+  localedef -i "$name" -f UTF-8 "$name.UTF-8"
+done

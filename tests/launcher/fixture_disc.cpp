@@ -4,7 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "base/cp1251.h"
+#include "base/file_encoding.h"
 
 namespace discfront::testing {
 namespace fs = std::filesystem;
@@ -35,9 +35,7 @@ FixtureDisc::~FixtureDisc() {
 
 void FixtureDisc::WriteText(const std::wstring& name, const std::wstring& text) const {
   std::string bytes;
-  if (EncodeCp1251(text, bytes) != std::wstring_view::npos) {
-    throw std::invalid_argument("fixture text has a character outside Windows-1251");
-  }
+  if (!EncodeFile(text, bytes)) throw std::invalid_argument("fixture text has a character no file encoding holds");
   std::ofstream out(folder_ / name, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }

@@ -26,7 +26,8 @@ class FixtureDisc {
   FixtureDisc& operator=(const FixtureDisc&) = delete;
   ~FixtureDisc();
 
-  // Writes a text file of the disc, encoded as Windows-1251, exactly as given.
+  // Writes a text file of the disc exactly as given, as the editor encodes it: Windows-1251
+  // when it holds every character, else UTF-8 after its mark.
   void WriteText(const std::wstring& name, const std::wstring& text) const;
   // A short description and the catalogue `content`.
   void WriteData(const std::wstring& content) const;
