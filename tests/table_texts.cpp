@@ -35,8 +35,4 @@ std::wstring TableText(unsigned id, UiLanguage language) {
   return DecodeUtf8(language == UiLanguage::kRussian ? row->second.russian : row->second.english);
 }
 
-std::wstring TableFormat(unsigned id, UiLanguage language, std::initializer_list<std::wstring_view> args) {
-  return FillPlaceholders(TableText(id, language), args);
-}
-
 }  // namespace discfront::testing

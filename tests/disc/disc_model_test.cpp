@@ -61,22 +61,16 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
 // interface language (Russian for Russian, English for any other); the editor rewrites
 // only the Language line.
 TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
-  constexpr std::uint16_t kRussianUi = 0x0419, kEnglishUi = 0x0409, kGermanUi = 0x0407, kUkrainianUi = 0x0422;
   constexpr auto kRu = UiLanguage::kRussian, kEn = UiLanguage::kEnglish;
   const struct {
     const char* settings;
-    std::uint16_t ui;
+    std::uint16_t ui;  // Russian 0x0419, English 0x0409, German 0x0407, Ukrainian 0x0422
     UiLanguage chosen;
   } cases[] = {
-      {"", kRussianUi, kRu},
-      {"", kEnglishUi, kEn},
-      {"", kGermanUi, kEn},
-      {"", kUkrainianUi, kEn},
-      {"Language=en\r\n", kRussianUi, kEn},
-      {"[discfront]\n  language = RU \n", kGermanUi, kRu},
-      {"; Language=ru\r\nLanguage=de\r\n", kEnglishUi, kEn},  // a comment and an unknown value
-      {"Language=ru\r\nLanguage=en", kRussianUi, kEn},         // the last line counts
-      {"Lang=ru\r\n", kEnglishUi, kEn},
+      {"", 0x0419, kRu}, {"", 0x0409, kEn}, {"", 0x0407, kEn}, {"", 0x0422, kEn}, {"Language=en\r\n", 0x0419, kEn},
+      {"[discfront]\n  language = RU \n", 0x0407, kRu},
+      {"; Language=ru\r\nLanguage=de\r\nLang=ru", 0x0409, kEn},  // a comment, an unknown value and name
+      {"Language=ru\r\nLanguage=en", 0x0419, kEn},               // the last line counts
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseLanguage(DiscLanguage(c.settings), c.ui), c.chosen) << c.settings << " ui " << c.ui;
