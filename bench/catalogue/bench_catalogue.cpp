@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     PrintFigure("catalogue_read_MBps", static_cast<double>(Catalogue1001().size()) / readSeconds / 1e6, "MB/s");
   }
   const double utf8Seconds = reporter.Seconds("BM_Read1001Utf8");
-  if (utf8Seconds > 0 && DetectFileEncoding(Catalogue1001Utf8()) == discfront::FileEncoding::kUtf8) {
+  if (utf8Seconds > 0 && discfront::DetectFileEncoding(Catalogue1001Utf8()) == discfront::FileEncoding::kUtf8) {
     PrintFigure("catalogue_read_utf8_MBps", static_cast<double>(Catalogue1001Utf8().size()) / utf8Seconds / 1e6,
                 "MB/s");
   }

@@ -27,10 +27,11 @@ inline void CheckReading(std::string_view file) {
   if (DetectFileEncoding(file) == FileEncoding::kCp1251) {
     if (joined != DecodeCp1251(joinedBytes)) Fail("decoded reading differs from reading the bytes");
   } else {
-    // Items are decoded one by one, so the two paths may differ only where a malformed
-    // sequence was cut by an item's end.
-    const std::wstring whole = DecodeUtf8(joinedBytes);
-    if (whole.find(L'\uFFFD') == std::wstring::npos && joined != whole) Fail("UTF-8 items decoded otherwise");
+    // Items are decoded one by one: where every item is well-formed, decoding the joined
+    // bytes must give the same text (a sequence cut by an item's end reads as U+FFFD).
+    if (joined.find(L'\uFFFD') == std::wstring::npos && joined != DecodeUtf8(joinedBytes)) {
+      Fail("UTF-8 items decoded otherwise");
+    }
     for (wchar_t ch : joined) {
       if ((ch >= 0xD800 && ch <= 0xDFFF) || static_cast<unsigned long>(ch) > 0x10FFFF) Fail("not a character");
     }
