@@ -8,6 +8,7 @@
 #include <string>
 
 #include "about/about_dialog.h"
+#include "about/about_texts.h"
 #include "launcher/launcher_texts.h"
 #include "tests/launcher/fixture_disc.h"
 #include "tests/table_texts.h"
