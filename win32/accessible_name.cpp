@@ -1,0 +1,98 @@
+// A window named for accessibility clients: subclassed to answer WM_GETOBJECT with an
+// object that reads the name and asks the standard object for the rest.
+#include "win32/accessible_name.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "win32/accessible_proxy.h"
+
+namespace win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x4143;  // "AC"
+
+class NamedAccessible final : public AccessibleProxy {
+ public:
+  NamedAccessible(HWND hwnd, IAccessible* standard, std::wstring name, long role)
+      : AccessibleProxy(hwnd, standard), name_(std::move(name)), role_(role) {}
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (!IsSelf(child)) return AccessibleProxy::get_accName(child, name);
+    return Answer(name_, name);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (!IsSelf(child) || role_ == 0) return AccessibleProxy::get_accRole(child, role);
+    if (role == nullptr) return E_POINTER;
+    role->vt = VT_I4;
+    role->lVal = role_;
+    return S_OK;
+  }
+
+ private:
+  std::wstring name_;  // a copy: the client may keep the object longer than the window lives
+  long role_;          // 0 for the standard object's (the window object's always is)
+};
+
+struct Naming {
+  std::wstring name;
+  long role;
+};
+
+// The name lives in a window property: the subclass finds it there, and a second call finds it to change it.
+constexpr wchar_t kNameProperty[] = L"KorvelDiscfront.AccessibleName";
+
+Naming* NamingOf(HWND hwnd) { return static_cast<Naming*>(GetPropW(hwnd, kNameProperty)); }
+
+LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (msg) {
+    case WM_GETOBJECT: {
+      const auto objectId = static_cast<LONG>(lParam);
+      const bool topLevel = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0;
+      const Naming* naming = NamingOf(hwnd);
+      if (naming == nullptr || (objectId != OBJID_CLIENT && !(topLevel && objectId == OBJID_WINDOW))) break;
+      IAccessible* standard = StandardAccessible(hwnd, objectId);
+      if (standard == nullptr) break;
+      auto* named = new (std::nothrow) NamedAccessible(hwnd, standard, naming->name, objectId == OBJID_CLIENT ? naming->role : 0);
+      if (named == nullptr) {
+        standard->Release();
+        break;
+      }
+      return AnswerGetObject(named, wParam);
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &NamedProc, kSubclassId);
+      delete static_cast<Naming*>(RemovePropW(hwnd, kNameProperty));
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+bool SetAccessibleName(HWND window, std::wstring name, long role) {
+  if (!IsWindow(window)) return false;
+  if (Naming* current = NamingOf(window)) {
+    current->role = role;
+    if (current->name == name) return true;
+    current->name = std::move(name);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+    return true;
+  }
+  auto* owned = new Naming{std::move(name), role};
+  if (!SetPropW(window, kNameProperty, owned)) {
+    delete owned;
+    return false;
+  }
+  if (!SetWindowSubclass(window, &NamedProc, kSubclassId, 0)) {
+    delete static_cast<Naming*>(RemovePropW(window, kNameProperty));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace win32

@@ -1,0 +1,20 @@
+// Names for windows whose own text is not what a screen reader should say: a list or
+// an edit box (named by what it holds), a window whose title is a placeholder.
+#pragma once
+
+#include <windows.h>
+
+#include <oleacc.h>  // the ROLE_SYSTEM_ values
+
+#include <string>
+
+namespace win32 {
+
+// From now on an accessibility client reads `name` as the name of the window's client
+// object (and, for a top-level window, of the window object), and `role` (ROLE_SYSTEM_...)
+// as its client object's role: some systems' standard objects call every control a
+// "client". Everything else it reads as the system tells. Calling again changes the name
+// and tells listening clients. False when the window cannot be named (it is gone).
+bool SetAccessibleName(HWND window, std::wstring name, long role);
+
+}  // namespace win32
