@@ -3,6 +3,7 @@
 #include "base/numbered_error.h"
 #include "catalogue/splitter.h"
 #include "launcher/skin_shape.h"
+#include "win32/accessible_name.h"
 #include "win32/handles.h"
 #include "win32/message_box.h"
 #include "win32/picture.h"
@@ -56,6 +57,8 @@ void PictureWindow::Reload() {
   static const CatalogueEntry kUnread{};
   const auto slot = static_cast<std::size_t>(selected);
   const CatalogueEntry& entry = slot < entries_.size() ? entries_[slot] : kUnread;
+  // The title is a placeholder; a screen reader says whose picture this is.
+  win32::SetAccessibleName(hwnd(), entry.title, ROLE_SYSTEM_GRAPHIC);
 
   const std::optional<std::wstring> file = disc_.PictureFile(entry);
   showingMessage_ = true;
@@ -102,6 +105,9 @@ LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       DestroyWindow(hwnd());
+      return 0;
+    case WM_KEYDOWN:  // the keyboard's way of the closing click
+      if (wParam == VK_ESCAPE) DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:
       picture_.reset();
