@@ -15,8 +15,8 @@ constexpr UINT_PTR kSubclassId = 0x4143;  // "AC"
 
 class NamedAccessible final : public AccessibleProxy {
  public:
-  NamedAccessible(HWND hwnd, IAccessible* standard, std::wstring name, long role)
-      : AccessibleProxy(hwnd, standard), name_(std::move(name)), role_(role) {}
+  NamedAccessible(HWND hwnd, IAccessible* standard, std::wstring name, long role, std::wstring action)
+      : AccessibleProxy(hwnd, standard), name_(std::move(name)), role_(role), action_(std::move(action)) {}
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!IsSelf(child)) return AccessibleProxy::get_accName(child, name);
@@ -31,14 +31,29 @@ class NamedAccessible final : public AccessibleProxy {
     return S_OK;
   }
 
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+    if (!IsSelf(child) || action_.empty()) return AccessibleProxy::get_accDefaultAction(child, action);
+    return Answer(action_, action);
+  }
+
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    if (!IsSelf(child) || action_.empty()) return AccessibleProxy::accDoDefaultAction(child);
+    if (!IsWindowEnabled(hwnd())) return E_FAIL;
+    // Posted, so that the client has its answer before the click's work (a dialog, say) runs.
+    return PostMessageW(hwnd(), BM_CLICK, 0, 0) ? S_OK : E_FAIL;
+  }
+
  private:
-  std::wstring name_;  // a copy: the client may keep the object longer than the window lives
-  long role_;          // 0 for the standard object's (the window object's always is)
+  // Copies: the client may keep the object longer than the window lives.
+  std::wstring name_;
+  long role_;           // 0 for the standard object's (the window object's always is)
+  std::wstring action_;  // a button's default action, or empty for the standard object's
 };
 
 struct Naming {
   std::wstring name;
   long role;
+  std::wstring action;
 };
 
 // The name lives in a window property: the subclass finds it there, and a second call finds it to change it.
@@ -55,7 +70,8 @@ LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UI
       if (naming == nullptr || (objectId != OBJID_CLIENT && !(topLevel && objectId == OBJID_WINDOW))) break;
       IAccessible* standard = StandardAccessible(hwnd, objectId);
       if (standard == nullptr) break;
-      auto* named = new (std::nothrow) NamedAccessible(hwnd, standard, naming->name, objectId == OBJID_CLIENT ? naming->role : 0);
+      auto* named = new (std::nothrow) NamedAccessible(hwnd, standard, naming->name, objectId == OBJID_CLIENT ? naming->role : 0,
+                                                     objectId == OBJID_CLIENT ? naming->action : std::wstring());
       if (named == nullptr) {
         standard->Release();
         break;
@@ -74,16 +90,17 @@ LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UI
 
 }  // namespace
 
-bool SetAccessibleName(HWND window, std::wstring name, long role) {
+bool SetAccessibleName(HWND window, std::wstring name, long role, std::wstring buttonAction) {
   if (!IsWindow(window)) return false;
   if (Naming* current = NamingOf(window)) {
     current->role = role;
+    current->action = std::move(buttonAction);
     if (current->name == name) return true;
     current->name = std::move(name);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
     return true;
   }
-  auto* owned = new Naming{std::move(name), role};
+  auto* owned = new Naming{std::move(name), role, std::move(buttonAction)};
   if (!SetPropW(window, kNameProperty, owned)) {
     delete owned;
     return false;

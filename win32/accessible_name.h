@@ -15,6 +15,7 @@ namespace win32 {
 // as its client object's role: some systems' standard objects call every control a
 // "client". Everything else it reads as the system tells. Calling again changes the name
 // and tells listening clients. False when the window cannot be named (it is gone).
-bool SetAccessibleName(HWND window, std::wstring name, long role);
+// A button may be given its default action's name: doing that action clicks it (BM_CLICK).
+bool SetAccessibleName(HWND window, std::wstring name, long role, std::wstring buttonAction = {});
 
 }  // namespace win32
