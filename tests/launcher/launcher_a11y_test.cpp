@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
 
@@ -38,27 +40,20 @@ TEST(LauncherAccessibility, EveryControlReadsAsWhatItIsAndDefaultActionsWork) {
   const struct {
     int id;
     long role;
-    std::wstring name, shortcut, action;
-  } controls[] = {
-      {kList, ROLE_SYSTEM_LIST, L"Программы", L"", L""},
-      {kAboutProg, ROLE_SYSTEM_TEXT, L"Описание", L"", L""},
-      {kCmdInstal, ROLE_SYSTEM_PUSHBUTTON, L"Установить", L"Alt+У", L"Нажать"},
-      {kCmdPic, ROLE_SYSTEM_PUSHBUTTON, L"Картинка", L"Alt+К", L"Нажать"},
-      {kCommand1, ROLE_SYSTEM_PUSHBUTTON, L"О программе", L"Alt+О", L"Нажать"},
-      {kCmdQuit, ROLE_SYSTEM_PUSHBUTTON, L"Выход", L"Alt+В", L"Нажать"},
-  };
+    std::wstring name, shortcut;
+  } controls[] = {{kList, ROLE_SYSTEM_LIST, L"Программы", L""},
+                  {kAboutProg, ROLE_SYSTEM_TEXT, L"Описание", L""},
+                  {kCmdInstal, ROLE_SYSTEM_PUSHBUTTON, L"Установить", L"Alt+У"},
+                  {kCmdPic, ROLE_SYSTEM_PUSHBUTTON, L"Картинка", L"Alt+К"},
+                  {kCommand1, ROLE_SYSTEM_PUSHBUTTON, L"О программе", L"Alt+О"},
+                  {kCmdQuit, ROLE_SYSTEM_PUSHBUTTON, L"Выход", L"Alt+В"}};
   for (const auto& c : controls) {
-    SCOPED_TRACE(c.name);
     const uidriver::AccessibleReading r = ReadAccessible(Control(launcher, c.id));
-    ASSERT_TRUE(r.answered);
-    EXPECT_EQ(r.role, c.role);
-    EXPECT_EQ(r.name, c.name);
-    EXPECT_EQ(r.shortcut, c.shortcut);
-    if (c.role == ROLE_SYSTEM_PUSHBUTTON) {
-      EXPECT_EQ(r.defaultAction, c.action);
-      EXPECT_EQ(r.state & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_PRESSED),
-                static_cast<unsigned long>(STATE_SYSTEM_FOCUSABLE));
-    }
+    EXPECT_EQ(std::tie(r.role, r.name, r.shortcut), std::tie(c.role, c.name, c.shortcut));
+    if (c.role != ROLE_SYSTEM_PUSHBUTTON) continue;
+    EXPECT_EQ(r.defaultAction, L"Нажать");
+    EXPECT_EQ(r.state & (STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_PRESSED),
+              static_cast<unsigned long>(STATE_SYSTEM_FOCUSABLE));
   }
 
   uidriver::SelectListBoxItem(launcher.list(), 0);
@@ -80,7 +75,8 @@ void ExpectFocusOutlineOnly(const uidriver::Image& focused, const uidriver::Imag
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       if (focused.Pixel(x, y) == unfocused.Pixel(x, y)) continue;
-      const bool outline = ((x == 4 || x == w - 5) && y >= 4 && y <= h - 5) || ((y == 4 || y == h - 5) && x >= 4 && x <= w - 5);
+      const bool outline =
+          ((x == 4 || x == w - 5) && y >= 4 && y <= h - 5) || ((y == 4 || y == h - 5) && x >= 4 && x <= w - 5);
       ++(outline ? onOutline : elsewhere);
     }
   }
@@ -97,7 +93,8 @@ TEST(LauncherKeyboard, TabOrderSpaceEnterEscapeAndTheFocusRectangle) {
   ASSERT_TRUE(launcher.ok());
   const DWORD id = launcher.process().Id();
   auto focused = [&](int control, uidriver::Milliseconds timeout = uidriver::kDefaultTimeout) {
-    return uidriver::WaitUntil([&] { return uidriver::FocusOf(launcher.main()) == Control(launcher, control); }, timeout);
+    return uidriver::WaitUntil([&] { return uidriver::FocusOf(launcher.main()) == Control(launcher, control); },
+                               timeout);
   };
   auto tabTo = [&](int control, unsigned modifiers = 0) {
     uidriver::PressKey(VK_TAB, modifiers);
@@ -113,7 +110,9 @@ TEST(LauncherKeyboard, TabOrderSpaceEnterEscapeAndTheFocusRectangle) {
   uidriver::BringToFront(launcher.main());
   uidriver::Click(uidriver::CenterOf(launcher.list()));  // into the list
   ASSERT_TRUE(focused(kList));
-  for (const int control : {kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit, kList}) EXPECT_TRUE(tabTo(control)) << control;
+  for (const int control : {kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit, kList}) {
+    EXPECT_TRUE(tabTo(control)) << control;
+  }
   for (const int control : {kCmdQuit, kCommand1, kCmdPic}) EXPECT_TRUE(tabTo(control, uidriver::kShift)) << control;
 
   EXPECT_TRUE(ReadAccessible(launcher.Button(kCmdPic)).state & STATE_SYSTEM_FOCUSED);
