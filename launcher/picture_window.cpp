@@ -58,7 +58,10 @@ void PictureWindow::Reload() {
   const auto slot = static_cast<std::size_t>(selected);
   const CatalogueEntry& entry = slot < entries_.size() ? entries_[slot] : kUnread;
   // The title is a placeholder; a screen reader says whose picture this is.
-  win32::SetAccessibleName(hwnd(), entry.title, ROLE_SYSTEM_GRAPHIC);
+  if (accessibleName_ != entry.title) {
+    accessibleName_ = entry.title;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+  }
 
   const std::optional<std::wstring> file = disc_.PictureFile(entry);
   showingMessage_ = true;
@@ -106,6 +109,11 @@ LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       DestroyWindow(hwnd());
       return 0;
+    case WM_GETOBJECT:
+      if (LRESULT answer = win32::AnswerWithName(hwnd(), wParam, lParam, accessibleName_, ROLE_SYSTEM_GRAPHIC)) {
+        return answer;
+      }
+      return DefaultHandling(msg, wParam, lParam);
     case WM_KEYDOWN:  // the keyboard's way of the closing click
       if (wParam == VK_ESCAPE) DestroyWindow(hwnd());
       return 0;

@@ -56,6 +56,23 @@ struct Naming {
   std::wstring action;
 };
 
+// The object that answers for the window with the name (and a role and action for its client object).
+LRESULT AnswerNamed(HWND hwnd, WPARAM wParam, LPARAM lParam, const Naming& naming) {
+  const auto objectId = static_cast<LONG>(lParam);
+  const bool topLevel = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0;
+  if (naming.name.empty() || (objectId != OBJID_CLIENT && !(topLevel && objectId == OBJID_WINDOW))) return 0;
+  IAccessible* standard = StandardAccessible(hwnd, objectId);
+  if (standard == nullptr) return 0;
+  const bool client = objectId == OBJID_CLIENT;
+  auto* named = new (std::nothrow)
+      NamedAccessible(hwnd, standard, naming.name, client ? naming.role : 0, client ? naming.action : std::wstring());
+  if (named == nullptr) {
+    standard->Release();
+    return 0;
+  }
+  return AnswerGetObject(named, wParam);
+}
+
 // The name lives in a window property: the subclass finds it there, and a second call finds it to change it.
 constexpr wchar_t kNameProperty[] = L"KorvelDiscfront.AccessibleName";
 
@@ -63,21 +80,11 @@ Naming* NamingOf(HWND hwnd) { return static_cast<Naming*>(GetPropW(hwnd, kNamePr
 
 LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   switch (msg) {
-    case WM_GETOBJECT: {
-      const auto objectId = static_cast<LONG>(lParam);
-      const bool topLevel = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) == 0;
-      const Naming* naming = NamingOf(hwnd);
-      if (naming == nullptr || (objectId != OBJID_CLIENT && !(topLevel && objectId == OBJID_WINDOW))) break;
-      IAccessible* standard = StandardAccessible(hwnd, objectId);
-      if (standard == nullptr) break;
-      auto* named = new (std::nothrow) NamedAccessible(hwnd, standard, naming->name, objectId == OBJID_CLIENT ? naming->role : 0,
-                                                     objectId == OBJID_CLIENT ? naming->action : std::wstring());
-      if (named == nullptr) {
-        standard->Release();
-        break;
+    case WM_GETOBJECT:
+      if (const Naming* naming = NamingOf(hwnd)) {
+        if (LRESULT answer = AnswerNamed(hwnd, wParam, lParam, *naming)) return answer;
       }
-      return AnswerGetObject(named, wParam);
-    }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(hwnd, &NamedProc, kSubclassId);
       delete static_cast<Naming*>(RemovePropW(hwnd, kNameProperty));
@@ -89,6 +96,10 @@ LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UI
 }
 
 }  // namespace
+
+LRESULT AnswerWithName(HWND window, WPARAM wParam, LPARAM lParam, const std::wstring& name, long role) {
+  return AnswerNamed(window, wParam, lParam, Naming{name, role, {}});
+}
 
 bool SetAccessibleName(HWND window, std::wstring name, long role, std::wstring buttonAction) {
   if (!IsWindow(window)) return false;

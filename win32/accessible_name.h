@@ -18,4 +18,8 @@ namespace win32 {
 // A button may be given its default action's name: doing that action clicks it (BM_CLICK).
 bool SetAccessibleName(HWND window, std::wstring name, long role, std::wstring buttonAction = {});
 
+// For a window of one's own class, from its WM_GETOBJECT: the answer that gives it that
+// name and role, or 0 when the name is empty or another object is asked for.
+LRESULT AnswerWithName(HWND window, WPARAM wParam, LPARAM lParam, const std::wstring& name, long role);
+
 }  // namespace win32
