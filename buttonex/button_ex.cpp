@@ -140,7 +140,8 @@ void ButtonEx::TakeKeyboardCues() {
 
 void ButtonEx::ReportStateChange() {
   if (hwnd_ == nullptr) return;
-  const std::uint32_t now = AccessibleStateOf(model_, {GetFocus() == hwnd_, IsWindowVisible(hwnd_) != FALSE, isDefault_});
+  // The model's focus, not GetFocus: this runs on every redraw, and asking the system is slow.
+  const std::uint32_t now = AccessibleStateOf(model_, {model_.HasFocus(), IsWindowVisible(hwnd_) != FALSE, isDefault_});
   if (now == reportedState_) return;
   reportedState_ = now;
   NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);

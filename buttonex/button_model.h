@@ -98,6 +98,7 @@ class ButtonModel {
 
   int State() const { return state_; }
   bool CueVisible() const { return cueVisible_; }
+  bool HasFocus() const { return hasFocus_; }
   HoverEvent LastHoverEvent() const { return lastHoverEvent_; }
   bool Watching() const { return watching_; }
   const std::wstring& AccessKey() const { return accessKey_; }
