@@ -1,5 +1,6 @@
-// A window named for accessibility clients: subclassed to answer WM_GETOBJECT with an
-// object that reads the name and asks the standard object for the rest.
+// A window named for accessibility clients: its WM_GETOBJECT (through a subclass, for
+// controls of the system's classes) is answered with an object that reads the name and
+// asks the standard object for the rest.
 #include "win32/accessible_name.h"
 
 #include <commctrl.h>
