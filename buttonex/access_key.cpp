@@ -15,21 +15,16 @@ std::optional<std::wstring> AccessKeyFromCaption(std::wstring_view caption) {
   return std::nullopt;
 }
 
-namespace {
-
-// Upper case of Latin and Cyrillic letters, independent of the C library's locale.
-wchar_t Upper(wchar_t c) {
+wchar_t UpperLetter(wchar_t c) {
   if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - 32);
   if (c >= 0x0430 && c <= 0x044F) return static_cast<wchar_t>(c - 0x20);
   if (c >= 0x0450 && c <= 0x045F) return static_cast<wchar_t>(c - 0x50);
   return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
 }
 
-}  // namespace
-
 bool MatchesAccessKey(std::wstring_view accessKey, wchar_t typed) {
   if (accessKey.size() != 1) return false;
-  return Upper(accessKey[0]) == Upper(typed);
+  return UpperLetter(accessKey[0]) == UpperLetter(typed);
 }
 
 }  // namespace discfront::buttonex

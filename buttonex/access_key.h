@@ -15,4 +15,7 @@ std::optional<std::wstring> AccessKeyFromCaption(std::wstring_view caption);
 // Whether a typed character selects the access key (letters compare without case).
 bool MatchesAccessKey(std::wstring_view accessKey, wchar_t typed);
 
+// Upper case of Latin and Cyrillic letters, independent of the C library's locale.
+wchar_t UpperLetter(wchar_t c);
+
 }  // namespace discfront::buttonex

@@ -5,7 +5,10 @@
 #include <windowsx.h>
 
 #include "buttonex/access_key.h"
+#include "buttonex/accessible_facts.h"
+#include "buttonex/button_accessible.h"
 #include "buttonex/button_painter.h"
+#include "win32/high_contrast.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
 #include "win32/twips.h"
@@ -92,6 +95,7 @@ ButtonEx* ButtonEx::Create(HWND parent, int id, int x, int y, const PropertyBag*
     return nullptr;
   }
   const FontRef ambient = AmbientFont(parent);
+  self->model_.SetHighContrast(win32::HighContrastOn());
   try {
     if (saved != nullptr) {
       self->model_.ReadProperties(*saved, ambient);
@@ -117,6 +121,30 @@ void ButtonEx::SetDisplayAsDefault(bool isDefault) {
   if (isDefault == isDefault_) return;
   isDefault_ = isDefault;
   model_.OnDisplayAsDefault(isDefault);
+}
+
+void ButtonEx::RefreshSystemLook() {
+  // A mode that stays still needs a redraw too: the system colours may have changed.
+  const bool on = win32::HighContrastOn();
+  if (on != model_.HighContrast()) {
+    model_.SetHighContrast(on);
+  } else {
+    model_.Redraw(model_.State());
+  }
+}
+
+void ButtonEx::TakeKeyboardCues() {
+  const auto uiState = static_cast<UINT>(SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0));
+  model_.OnKeyboardCues((uiState & UISF_HIDEFOCUS) == 0);
+}
+
+void ButtonEx::ReportStateChange() {
+  if (hwnd_ == nullptr) return;
+  // The model's focus, not GetFocus: this runs on every redraw, and asking the system is slow.
+  const std::uint32_t now = AccessibleStateOf(model_, {model_.HasFocus(), IsWindowVisible(hwnd_) != FALSE, isDefault_});
+  if (now == reportedState_) return;
+  reportedState_ = now;
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 FontRef ButtonEx::AmbientFont(HWND parent) {
@@ -177,6 +205,7 @@ void ButtonEx::Draw(const DrawPlan& plan) {
   PaintPlan(surfaceDc_.get(), plan, CaptionFont());
   UpdateRegion(plan);
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
+  ReportStateChange();
 }
 
 win32::UniqueRegion ButtonEx::BuildSkinRegion(const DrawPlan& plan, COLORREF key) {
@@ -270,6 +299,7 @@ void ButtonEx::Apply(Prop p) {
     case Prop::kCaption:
       // The window text lets a dialog find the access key by itself.
       SetWindowTextW(hwnd_, model_.Caption().c_str());
+      NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
       break;
     case Prop::kWhatsThisHelpID:
       SetWindowContextHelpId(hwnd_, static_cast<DWORD>(model_.WhatsThisHelpID()));
@@ -503,14 +533,28 @@ LRESULT ButtonEx::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SETFOCUS:
+      TakeKeyboardCues();
       model_.OnFocus(true);
+      NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, CHILDID_SELF);
       return 0;
+    case WM_UPDATEUISTATE: {
+      const LRESULT result = DefaultProc(msg, wParam, lParam);
+      TakeKeyboardCues();
+      return result;
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      RefreshSystemLook();
+      return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerButtonAccessible(hwnd_, wParam);
+      return DefaultProc(msg, wParam, lParam);
     case WM_KILLFOCUS:
       model_.OnFocus(false);
       return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      model_.OnKeyDown(static_cast<int>(wParam), ShiftState());
+      model_.OnKeyDown(static_cast<int>(wParam), ShiftState(), (lParam & (1 << 30)) != 0);
       return msg == WM_SYSKEYDOWN ? DefaultProc(msg, wParam, lParam) : 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
@@ -530,8 +574,13 @@ LRESULT ButtonEx::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case BM_SETSTYLE:
       SetDisplayAsDefault((wParam & 0x0F) == BS_DEFPUSHBUTTON);
       return 0;
-    case WM_GETDLGCODE:
-      return DLGC_BUTTON | (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_GETDLGCODE: {
+      // Enter comes to the focused button itself, which clicks (a dialog would send it
+      // to its default button).
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+      return DLGC_BUTTON | (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON) | (enter ? DLGC_WANTALLKEYS : 0);
+    }
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && model_.MousePointer() != 0) {
         HCURSOR cursor = nullptr;

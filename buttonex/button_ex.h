@@ -54,6 +54,10 @@ class ButtonEx final : private ButtonHost {
 
   // The container's default button changed (for containers that are not dialogs).
   void SetDisplayAsDefault(bool isDefault);
+  bool IsDefault() const { return isDefault_; }
+  // Takes over the system's high-contrast mode and colours again: for the container to
+  // call on WM_SETTINGCHANGE and WM_SYSCOLORCHANGE, which only top-level windows get.
+  void RefreshSystemLook();
   // True at run time (the default); false shows the control as a designer does.
   void SetUserMode(bool userMode) { userMode_ = userMode; }
   void SetExitWatch(ExitWatch watch) { exitWatch_ = watch; }
@@ -91,6 +95,9 @@ class ButtonEx final : private ButtonHost {
   void UpdateRegion(const DrawPlan& plan);
   win32::UniqueRegion BuildSkinRegion(const DrawPlan& plan, COLORREF key);
   void Notify(UINT code, NMHDR& hdr) const;
+  void TakeKeyboardCues();
+  // Tells accessibility clients when what they read of the button has changed.
+  void ReportStateChange();
 
   // ButtonHost
   void Draw(const DrawPlan& plan) override;
@@ -117,6 +124,7 @@ class ButtonEx final : private ButtonHost {
   double twipsPerPixelX_ = 15;
   double twipsPerPixelY_ = 15;
   int dpiY_ = 96;
+  std::uint32_t reportedState_ = 0;  // the accessible state bits clients were last told of
 
   win32::UniqueBitmap surfaceBitmap_;
   win32::MemoryDc surfaceDc_;

@@ -10,6 +10,9 @@
 namespace discfront::buttonex {
 namespace {
 
+constexpr int kKeyReturn = 0x0D;
+constexpr int kKeySpace = 0x20;
+
 bool HasPicture(const PictureRef& p) { return p && p->Handle() != 0; }
 
 // Converts between the two numeric kinds; anything else of the wrong kind is refused.
@@ -169,8 +172,11 @@ void ButtonModel::OnPointerLeft() {
   if (state_ != 1) Redraw(1);
 }
 
-void ButtonModel::OnKeyDown(int keyCode, int shift) {
+void ButtonModel::OnKeyDown(int keyCode, int shift, bool repeat) {
   RaiseButtonEvent("KeyDown", {ButtonEvent::kKeyDown, static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(shift)});
+  if (shift != 0 || repeat) return;
+  if (keyCode == kKeyReturn) RaiseButtonEvent("Click", {});
+  if (keyCode == kKeySpace) spaceArmed_ = true;
 }
 
 void ButtonModel::OnKeyPress(int keyAscii) {
@@ -179,17 +185,34 @@ void ButtonModel::OnKeyPress(int keyAscii) {
 
 void ButtonModel::OnKeyUp(int keyCode, int shift) {
   RaiseButtonEvent("KeyUp", {ButtonEvent::kKeyUp, static_cast<std::int16_t>(keyCode), static_cast<std::int16_t>(shift)});
+  if (keyCode != kKeySpace || !spaceArmed_) return;
+  spaceArmed_ = false;
+  RaiseButtonEvent("Click", {});
 }
 
 void ButtonModel::OnAccessKey() { RaiseButtonEvent("Click", {}); }
 
 void ButtonModel::OnFocus(bool received) {
   cueVisible_ = received;
+  hasFocus_ = received;
+  if (!received) spaceArmed_ = false;
   Redraw(state_);
 }
 
 void ButtonModel::OnDisplayAsDefault(bool isDefault) {
   cueVisible_ = isDefault;
+  Redraw(state_);
+}
+
+void ButtonModel::OnKeyboardCues(bool shown) {
+  if (shown == keyboardCues_) return;
+  keyboardCues_ = shown;
+  Redraw(state_);
+}
+
+void ButtonModel::SetHighContrast(bool on) {
+  if (on == highContrast_) return;
+  highContrast_ = on;
   Redraw(state_);
 }
 
@@ -199,8 +222,9 @@ void ButtonModel::OnResize(Size pixels) {
   RaiseButtonEvent("Resize", {});
 }
 
-bool ButtonModel::Cue() const {
-  if (!cueVisible_) return false;
+bool ButtonModel::Cue() const { return cueVisible_ && UserModeNow(); }
+
+bool ButtonModel::UserModeNow() const {
   try {
     return host_.UserMode();
   } catch (...) {
@@ -222,15 +246,20 @@ void ButtonModel::Redraw(int state) {
     }
   }
   DrawPlan plan;
-  if (!SkinUp() || Appearance() != 2) {
+  if (!SkinUp() || Appearance() != 2 || highContrast_) {
     DrawFrame(plan, state, cue);
   } else {
     DrawSkin(plan, state, cue);
   }
+  // The keyboard user sees where the focus is, whatever the appearance.
+  if (hasFocus_ && keyboardCues_ && UserModeNow()) {
+    plan.focusRect = true;
+    plan.focus = {4, 4, size_.width - 4, size_.height - 4};
+  }
   plan.state = state;
   plan.width = size_.width;
   plan.height = size_.height;
-  plan.backColor = BackColor();
+  plan.backColor = highContrast_ ? kButtonFace : BackColor();
   DrawPicture(plan, state);
   DrawCaption(plan, state);
   host_.Draw(plan);
@@ -239,7 +268,8 @@ void ButtonModel::Redraw(int state) {
 void ButtonModel::DrawFrame(DrawPlan& plan, int state, bool cue) {
   plan.skinned = false;
   auto edge = [&plan](unsigned kind, unsigned flags) { plan.edges[plan.edgeCount++] = {kind, flags}; };
-  const bool framed = state == 0 || state == 2 || (state == 1 && Appearance() == 1);
+  const int appearance = highContrast_ ? 1 : Appearance();
+  const bool framed = state == 0 || state == 2 || (state == 1 && appearance == 1);
   if (framed) {
     if (cue) edge(kBdrRaisedOuter | kBdrSunkenOuter, kBfRect | kBfAdjust | kBfMono);
     if (state == 0) {
@@ -325,6 +355,7 @@ void ButtonModel::DrawPicture(DrawPlan& plan, int state) {
 void ButtonModel::DrawCaption(DrawPlan& plan, int state) {
   plan.captionColour = ForeColor();
   if (state == 2 || (state == 0 && lastHoverEvent_ != HoverEvent::kMouseExit)) plan.captionColour = HighlightColor();
+  if (highContrast_) plan.captionColour = kButtonText;
   const Size text = host_.MeasureCaption(Caption(), Font());
   CaptionInput in;
   in.scaleWidth = size_.width;

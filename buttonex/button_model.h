@@ -74,12 +74,20 @@ class ButtonModel {
   void OnMouseUp(int button, int shift, int x, int y);
   void OnClick();        // a press and release over the control
   void OnPointerLeft();  // the exit watch found the pointer elsewhere
-  void OnKeyDown(int keyCode, int shift);
+  // Enter (pressed, not repeated) and Space (released after its press here), without
+  // Shift, Ctrl or Alt, click the button as they click a push button of the system.
+  void OnKeyDown(int keyCode, int shift, bool repeat = false);
   void OnKeyPress(int keyAscii);
   void OnKeyUp(int keyCode, int shift);
   void OnAccessKey();
   void OnFocus(bool received);
   void OnDisplayAsDefault(bool isDefault);
+  // Keyboard cues shown (the user works with the keyboard): a focused button then shows
+  // a focus rectangle in every appearance.
+  void OnKeyboardCues(bool shown);
+  // High contrast: no skins; the button draws as a raised button in system colours.
+  void SetHighContrast(bool on);
+  bool HighContrast() const { return highContrast_; }
   void OnResize(Size pixels);
 
   // Draws the state now, or, inside a RedrawBatch, when the batch ends.
@@ -90,6 +98,7 @@ class ButtonModel {
 
   int State() const { return state_; }
   bool CueVisible() const { return cueVisible_; }
+  bool HasFocus() const { return hasFocus_; }
   HoverEvent LastHoverEvent() const { return lastHoverEvent_; }
   bool Watching() const { return watching_; }
   const std::wstring& AccessKey() const { return accessKey_; }
@@ -97,6 +106,7 @@ class ButtonModel {
 
  private:
   bool Cue() const;
+  bool UserModeNow() const;
   void DrawFrame(DrawPlan& plan, int state, bool cue);
   void DrawSkin(DrawPlan& plan, int state, bool cue);
   void DrawPicture(DrawPlan& plan, int state);
@@ -108,6 +118,10 @@ class ButtonModel {
   std::array<PropertyValue, kPropCount> values_{};
   int state_ = 0;
   bool cueVisible_ = false;
+  bool hasFocus_ = false;
+  bool keyboardCues_ = false;
+  bool highContrast_ = false;
+  bool spaceArmed_ = false;  // Space went down on the control; its release clicks
   HoverEvent lastHoverEvent_ = HoverEvent::kNone;
   bool watching_ = false;  // the exit watch runs
   std::wstring accessKey_;

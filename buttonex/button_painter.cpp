@@ -21,12 +21,15 @@ void FillSolid(HDC hdc, const RECT& r, COLORREF colour) {
 void DrawFrame(HDC hdc, const DrawPlan& plan) {
   RECT r{0, 0, plan.width, plan.height};
   for (int i = 0; i < plan.edgeCount; ++i) DrawEdge(hdc, &r, plan.edges[i].edge, plan.edges[i].flags);
-  if (plan.focusRect) {
-    const RECT f{plan.focus.left, plan.focus.top, plan.focus.right, plan.focus.bottom};
-    const COLORREF old = SetTextColor(hdc, RGB(0, 0, 0));
-    DrawFocusRect(hdc, &f);
-    SetTextColor(hdc, old);
-  }
+}
+
+// Over the frame or the skin, under the picture and the caption.
+void DrawFocus(HDC hdc, const DrawPlan& plan) {
+  if (!plan.focusRect) return;
+  const RECT f{plan.focus.left, plan.focus.top, plan.focus.right, plan.focus.bottom};
+  const COLORREF old = SetTextColor(hdc, RGB(0, 0, 0));
+  DrawFocusRect(hdc, &f);
+  SetTextColor(hdc, old);
 }
 
 void DrawPlannedPicture(HDC hdc, const DrawPlan& plan) {
@@ -90,6 +93,7 @@ void PaintPlan(HDC hdc, const DrawPlan& plan, HFONT font) {
   } else if (plan.skin && plan.skin->Handle() != 0) {
     win32::DrawPicture(*plan.skin, hdc, 0, 0, plan.skinWidth, plan.skinHeight);
   }
+  DrawFocus(hdc, plan);
   if (plan.picture) DrawPlannedPicture(hdc, plan);
   DrawCaption(hdc, plan, font);
 }

@@ -10,12 +10,14 @@
 #include "mainform_menu.h"
 #include "messages.h"
 #include "about/about_dialog.h"
+#include "win32/accessible_name.h"
 #include "win32/atomic_file.h"
 #include "win32/error_report.h"
 #include "win32/file_dialog.h"
 #include "win32/file_io.h"
 #include "win32/message_box.h"
 #include "win32/twips.h"
+#include "win32/win32_texts.h"
 #include "base/texts.h"
 
 namespace discfront::editor {
@@ -49,6 +51,17 @@ int TextWidth(HFONT font, const std::wstring& text) {
   GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
   return size.cx;
 }
+
+// Each field and the record-number box with the label that says what it holds: the
+// labels follow the fields in tab order, where the system would not look for them.
+constexpr struct {
+  ControlId field, label;
+  long role;
+} kFieldLabels[] = {
+    {kIdTxtNameSoft, kIdLabel1, ROLE_SYSTEM_TEXT}, {kIdTxtWay, kIdLabel2, ROLE_SYSTEM_TEXT},
+    {kIdTxtPic, kIdLabel3, ROLE_SYSTEM_TEXT},      {kIdTxtCom, kIdLabel4, ROLE_SYSTEM_TEXT},
+    {kIdZap, kIdLabel5, ROLE_SYSTEM_COMBOBOX},
+};
 
 win32::FileDialogOptions CatalogueDialog(const std::wstring& fileName) {
   return win32::FileDialogOptions{Text(kTextFileFilter), L"lnc", fileName};
@@ -164,6 +177,14 @@ void Mainform::OnCreate() {
   // limit (32 767) would cut long comments short without a word.
   for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
     SendMessageW(Control(id), EM_SETLIMITTEXT, 0, 0);
+  }
+  for (const auto& named : kFieldLabels) {
+    win32::SetAccessibleName(Control(named.field), WindowText(Control(named.label)), named.role);
+  }
+  // Named as they read; some systems' standard objects do not know a button as one.
+  for (int id : {kIdCmdPaste, kIdCmdDel}) {
+    win32::SetAccessibleName(Control(id), WindowText(Control(id)), ROLE_SYSTEM_PUSHBUTTON,
+                             Text(win32::kTextPressAction));
   }
   ShowStore();
 }

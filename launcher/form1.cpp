@@ -15,9 +15,11 @@
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
 #include "launcher/skin_shape.h"
+#include "win32/accessible_name.h"
 #include "win32/app_folder.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
+#include "win32/high_contrast.h"
 #include "win32/picture.h"
 #include "win32/system_file_probe.h"
 #include "base/texts.h"
@@ -36,6 +38,8 @@ constexpr int kDesignWidth = 7950;
 constexpr int kDesignHeight = 5235;
 // The command buttons' column, in twips.
 constexpr int kButtonLeft = 4680;
+constexpr int kButtonWidth = 2535;
+constexpr int kButtonHeight = 375;
 
 }  // namespace
 
@@ -48,6 +52,7 @@ Form1::~Form1() {
 bool Form1::Create() {
   disc_ = DiscFolder(win32::ApplicationFolder());
   screen_ = win32::ScreenResolution::OfScreen();
+  highContrast_ = win32::HighContrastOn();
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT));
   RegisterClassOnce(kClassName, icon, 0, nullptr);
 
@@ -84,6 +89,14 @@ bool Form1::Create() {
   return true;
 }
 
+bool Form1::PreTranslateMessage(const MSG& msg) {
+  // The description box is multi-line and would keep Tab; it only shows text, so Tab
+  // moves on from it as from every other control.
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || msg.hwnd != aboutProg_) return false;
+  SetFocus(GetNextDlgTabItem(hwnd(), aboutProg_, GetKeyState(VK_SHIFT) < 0));
+  return true;
+}
+
 void Form1::Show(int showCommand) {
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
@@ -108,6 +121,9 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top)
   // A skinned button takes its skin's size (the design's 2535 x 375 twips for the
   // sample skins) when its skins are assigned.
   if (button == nullptr) return nullptr;
+  // The designed size, which a button keeps when high contrast shows no skins.
+  SetWindowPos(button->hwnd(), nullptr, 0, 0, screen_.XToPixels(kButtonWidth), screen_.YToPixels(kButtonHeight),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   buttonex::ButtonModel& props = button->Props();
   const buttonex::RedrawBatch batch(props);
   props.SetAppearance(2);  // skinned
@@ -131,6 +147,9 @@ void Form1::CreateControls() {
                         4215, 4350);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                              WS_EX_CLIENTEDGE, kAboutProg, 4680, 2400, 2535, 2415);
+  // A list and a text box show no name of their own; a screen reader says these.
+  win32::SetAccessibleName(list_, Text(kTextListName), ROLE_SYSTEM_LIST);
+  win32::SetAccessibleName(aboutProg_, Text(kTextDescriptionName), ROLE_SYSTEM_TEXT);
   buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), 480),
               CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), 960),
               CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), 1440),
@@ -159,6 +178,9 @@ void Form1::LoadButtonSkins() {
     props.SetSkinUp(up);
     props.SetSkinOver(over);
     props.SetSkinDown(down);
+    // Focused, a button keeps its skin and shows the focus rectangle on it; a new
+    // button's empty focus skin would show no skin at all.
+    props.SetSkinFocus(up);
   }
 }
 
@@ -167,6 +189,7 @@ void Form1::ShapeWindow() {
   try {
     back_ = ApplySkinShape(hwnd(), fileName);
     backSize_ = PicturePixels(*back_);
+    if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
   } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
   }
@@ -233,6 +256,9 @@ void Form1::OnCommand(int id, int code) {
     case kCommand1:
       if (code == BN_CLICKED) about::ShowLauncherAbout(hwnd(), MAKEINTRESOURCEW(IDI_DISCFRONT));
       break;
+    case IDOK:  // Enter, as the dialog keys hand it over: on a list item it installs
+      if (GetFocus() == list_ && SendMessageW(list_, LB_GETCURSEL, 0, 0) >= 0) PostMessageW(hwnd(), kRunInstall, 0, 0);
+      break;
     case kCmdQuit:
       // At once, whatever else is open: the preview goes with the window that owns it.
       if (code == BN_CLICKED) DestroyWindow(hwnd());
@@ -270,7 +296,26 @@ void Form1::PaintBackground(HDC hdc) {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (back_) win32::DrawPicture(*back_, hdc, 0, 0, backSize_.cx, backSize_.cy);
+  if (back_ && !highContrast_) win32::DrawPicture(*back_, hdc, 0, 0, backSize_.cx, backSize_.cy);
+}
+
+void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
+  for (buttonex::ButtonEx* button : buttons_) {
+    if (button != nullptr) button->RefreshSystemLook();
+  }
+  // The list and the text box take new system colours themselves once told.
+  SendMessageW(list_, msg, wParam, lParam);
+  SendMessageW(aboutProg_, msg, wParam, lParam);
+  const bool on = win32::HighContrastOn();
+  if (on != highContrast_) {
+    highContrast_ = on;
+    if (highContrast_) {
+      SetWindowRgn(hwnd(), nullptr, TRUE);
+    } else if (back_) {
+      CutToOutline(hwnd(), *back_);
+    }
+  }
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -291,6 +336,10 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEMOVE:
       OnMouseMove(wParam);
+      return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      ApplySystemLook(msg, wParam, lParam);
       return 0;
     case WM_ENDSESSION:
       // The session ends when this returns: the usual way out, while there is time.

@@ -40,6 +40,8 @@ class Form1 : public win32::Window<Form1> {
   bool Create();
   int ExitCode() const { return exitCode_; }
   void Show(int showCommand);
+  // Keys the window takes before the dialog keys: true when the message was used.
+  bool PreTranslateMessage(const MSG& msg);
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -65,6 +67,9 @@ class Form1 : public win32::Window<Form1> {
   void OnMouseDown(LPARAM lParam);
   void OnMouseMove(WPARAM keys);
   void PaintBackground(HDC hdc);
+  // High contrast: system colours, no back bitmap, no outline; taken over again when
+  // the system's settings or colours change.
+  void ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam);
 
   DiscFolder disc_{L""};
   win32::ScreenResolution screen_;
@@ -77,6 +82,7 @@ class Form1 : public win32::Window<Form1> {
   std::array<buttonex::ButtonEx*, 4> buttons_{};
   PictureRef back_;  // the background skin
   SIZE backSize_{};  // its size in pixels, which is the window's
+  bool highContrast_ = false;
   LauncherTray tray_;
   std::unique_ptr<PictureWindow> preview_;  // its window is owned by this one, so it never outlives it
   int exitCode_ = 0;

@@ -10,7 +10,9 @@
   X(kTextExitCaption, 1003, "&Выход", "E&xit") \
   X(kTextNoPicture, 1004, "Картинка отсутствует", "No picture") \
   X(kTextPreviewFileNotFound, 1005, "Файл не найден", "File not found") \
-  X(kTextProgramNotFound, 1006, "Файл не найден.\r\n%1", "File not found.\r\n%1")
+  X(kTextProgramNotFound, 1006, "Файл не найден.\r\n%1", "File not found.\r\n%1") \
+  X(kTextListName, 1007, "Программы", "Programs") \
+  X(kTextDescriptionName, 1008, "Описание", "Description")
 
 #ifndef RC_INVOKED
 namespace discfront {

@@ -47,6 +47,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
       if (discfront::buttonex::ButtonEx::TranslateAccessKey(msg)) continue;
+      if (form.PreTranslateMessage(msg)) continue;
       if (IsDialogMessageW(form.hwnd(), &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

@@ -3,6 +3,7 @@
 #include "base/numbered_error.h"
 #include "catalogue/splitter.h"
 #include "launcher/skin_shape.h"
+#include "win32/accessible_name.h"
 #include "win32/handles.h"
 #include "win32/message_box.h"
 #include "win32/picture.h"
@@ -58,6 +59,11 @@ void PictureWindow::Reload() {
   static const CatalogueEntry kUnread{};
   const auto slot = static_cast<std::size_t>(selected);
   const CatalogueEntry& entry = slot < entries_.size() ? entries_[slot] : kUnread;
+  // The title is a placeholder; a screen reader says whose picture this is.
+  if (accessibleName_ != entry.title) {
+    accessibleName_ = entry.title;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+  }
 
   const std::optional<std::wstring> file = disc_.PictureFile(entry);
   showingMessage_ = true;
@@ -104,6 +110,14 @@ LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONUP:
       DestroyWindow(hwnd());
+      return 0;
+    case WM_GETOBJECT:
+      if (LRESULT answer = win32::AnswerWithName(hwnd(), wParam, lParam, accessibleName_, ROLE_SYSTEM_GRAPHIC)) {
+        return answer;
+      }
+      return DefaultHandling(msg, wParam, lParam);
+    case WM_KEYDOWN:  // the keyboard's way of the closing click
+      if (wParam == VK_ESCAPE) DestroyWindow(hwnd());
       return 0;
     case WM_DESTROY:
       picture_.reset();

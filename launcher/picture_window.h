@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "base/picture_object.h"
@@ -43,6 +44,7 @@ class PictureWindow : public win32::Window<PictureWindow> {
   SIZE size_{};  // the picture's size in pixels, which is the window's
   bool activatedBefore_ = false;
   bool showingMessage_ = false;  // coming back from our own message box is no return of the user
+  std::wstring accessibleName_;  // the shown entry's title, for screen readers
 };
 
 }  // namespace discfront

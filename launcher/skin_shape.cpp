@@ -18,11 +18,16 @@ PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
   PictureRef back = win32::LoadPictureFile(backFile);
   const SIZE size = PicturePixels(*back);
   SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CutToOutline(window, *back);
+  return back;
+}
+
+void CutToOutline(HWND window, const PictureObject& back) {
   // Only a bitmap has pixels to read; an icon or metafile skin leaves the window
   // rectangular, as a region that cannot be built does. So does an outline with
   // nothing inside (the window could be neither seen nor clicked) or one of more
   // rectangles than the display takes (the program would die of it).
-  if (HBITMAP bitmap = win32::BitmapOf(*back)) {
+  if (HBITMAP bitmap = win32::BitmapOf(back)) {
     const std::optional<win32::Outline> outline = win32::OutlineOfBitmap(bitmap, kSkinKey);
     if (outline && FitOfOutline(outline->rects.size()) == OutlineFit::kUsable) {
       win32::UniqueRegion region = win32::RegionOfOutline(*outline);
@@ -30,7 +35,6 @@ PictureRef ApplySkinShape(HWND window, const std::wstring& backFile) {
       if (region && SetWindowRgn(window, region.get(), TRUE)) region.release();
     }
   }
-  return back;
 }
 
 }  // namespace discfront

@@ -21,4 +21,8 @@ SIZE PicturePixels(const PictureObject& picture);
 // file that is missing, unreadable or no picture throws NumberedError.
 PictureRef ApplySkinShape(HWND window, const std::wstring& backFile);
 
+// Cuts the window to the outline of `back` (a bitmap's pixels other than magenta);
+// other pictures and unusable outlines leave it rectangular.
+void CutToOutline(HWND window, const PictureObject& back);
+
 }  // namespace discfront

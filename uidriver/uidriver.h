@@ -48,6 +48,10 @@
 //     SaveScreenshot(main, OwnFolder() + L"\\launcher.png");  // PNG, once painted and steady
 //     CaptureWindow(main).Pixel(x, y);                         // COLORREF
 //
+//   Accessibility (accessibility.h), as a screen reader asks
+//     AccessibleReading r = ReadAccessible(button);  // .role .name .shortcut .state .defaultAction
+//     DoDefaultAction(button); FocusOf(main);        // the focused window of main's thread
+//
 //   Waiting for anything else (wait.h)
 //     EXPECT_TRUE(WaitUntil([&] { return ListBoxSelection(list) == 2; }));
 //
@@ -56,6 +60,7 @@
 // HKCU\Software\Wine\X11 Driver; the driver copes either way (hidden counts as gone).
 #pragma once
 
+#include "uidriver/accessibility.h"
 #include "uidriver/controls.h"
 #include "uidriver/input.h"
 #include "uidriver/message_box.h"

@@ -34,7 +34,8 @@
   X(kTextPictureFileNotFound, 124, "Файл не найден.", "File not found.") \
   X(kTextPictureTooLarge, 125, "Рисунок слишком велик: %1", "The picture is too large: %1") \
   X(kTextFileAccessError, 126, "Ошибка доступа к файлу: %1", "File access error: %1") \
-  X(kTextNotAPicture, 127, "Файл не является рисунком: %1", "The file is not a picture: %1")
+  X(kTextNotAPicture, 127, "Файл не является рисунком: %1", "The file is not a picture: %1") \
+  X(kTextPressAction, 128, "Нажать", "Press")
 
 #ifndef RC_INVOKED
 namespace win32 {

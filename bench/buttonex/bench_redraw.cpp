@@ -1,5 +1,7 @@
-// Figures button_redraw_us (median time of one redraw of a skinned button) and
-// button_gdi_growth (GDI objects after 10 000 redraws of every state minus after 10).
+// Figures button_redraw_us (median time of one redraw of a skinned button),
+// button_redraw_focused_us (the same button focused under keyboard cues, so with its
+// focus rectangle, timed in turn with the first in the same run) and button_gdi_growth
+// (GDI objects after 10 000 redraws of every state minus after 10).
 #include <windows.h>
 
 #include <algorithm>
@@ -54,15 +56,28 @@ int main() {
   framed->Props().SetTransparentColor(gallery::kKey);
   framed->Props().SetHighlightPicture(true);
 
-  // One redraw of the skinned button, between the up and the over look.
-  std::vector<double> times;
-  for (int i = 0; i < 3000; ++i) {
-    const double t0 = Now();
-    skinned->Props().Redraw(i % 2 == 0 ? 2 : 1);
-    times.push_back(Now() - t0);
+  // One redraw of the skinned button, between the up and the over look; rounds of the
+  // unfocused and the focused button take turns, so that both see the same machine.
+  ButtonEx* focused = ButtonEx::Create(host, 3, 10, 110);
+  if (focused == nullptr) return 1;
+  Skin(focused->Props());
+  focused->Props().SetSkinFocus(focused->Props().SkinUp());  // as the launcher's buttons
+  focused->Props().OnFocus(true);
+  focused->Props().OnKeyboardCues(true);
+  std::vector<double> times, focusedTimes;
+  for (int round = 0; round < 30; ++round) {
+    for (auto [button, into] : {std::pair{skinned, &times}, std::pair{focused, &focusedTimes}}) {
+      for (int i = 0; i < 100; ++i) {
+        const double t0 = Now();
+        button->Props().Redraw(i % 2 == 0 ? 2 : 1);
+        into->push_back(Now() - t0);
+      }
+    }
   }
   std::sort(times.begin(), times.end());
+  std::sort(focusedTimes.begin(), focusedTimes.end());
   std::printf("figure: button_redraw_us = %.1f us\n", times[times.size() / 2] * 1e6);
+  std::printf("figure: button_redraw_focused_us = %.1f us\n", focusedTimes[focusedTimes.size() / 2] * 1e6);
 
   auto redrawAll = [&](int rounds) {
     for (int i = 0; i < rounds; ++i) {

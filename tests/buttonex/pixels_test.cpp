@@ -5,6 +5,7 @@
 #include "buttonex/masked_copy.h"
 #include "tests/buttonex/win_fixture.h"
 #include "win32/handles.h"
+#include "win32/high_contrast.h"
 
 namespace discfront::buttonex {
 namespace {
@@ -54,6 +55,29 @@ TEST(ButtonPixels, FramedEdgesInEachStateWithAndWithoutCue) {
     for (int x = 4; x < w - 4; ++x) dotted += GetPixel(dc, x, 4) != Sys(COLOR_BTNFACE);
     EXPECT_EQ(dotted > 0, e.focusRect) << dotted;
   }
+}
+
+// High contrast set on the button: no skin pixel, the raised frame of a system button, no
+// see-through pixels; a change of the system's settings then brings the system's mode back.
+TEST(ButtonPixels, HighContrastShowsNoSkinUntilTheSystemSaysOtherwise) {
+  Container c;
+  ButtonEx* b = c.Add(1, 20, 20);
+  auto& p = b->Props();
+  p.SetCaption(L"");
+  p.SetTransparentColor(kMagenta);
+  p.SetSkinUp(MakeBitmapPicture(120, 30, [](int x, int) { return x < 10 ? kMagenta : RGB(200, 0, 0); }));
+  p.SetAppearance(2);
+  p.SetHighContrast(true);
+  c.Pump();
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(Sys(COLOR_BTNFACE)));
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 0, 0)), Hex(Sys(COLOR_3DLIGHT)));
+  POINT key{5, 15};
+  ClientToScreen(b->hwnd(), &key);
+  EXPECT_EQ(WindowFromPoint(key), b->hwnd()) << "the whole rectangle";
+  SendMessageW(b->hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  const bool systemOn = win32::HighContrastOn();
+  EXPECT_EQ(p.HighContrast(), systemOn);
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(systemOn ? Sys(COLOR_BTNFACE) : RGB(200, 0, 0)));
 }
 
 // Which skin each state shows is the redraw plan's table; here, that the window draws

@@ -36,6 +36,13 @@ TEST(FrontsmithWindow, WalksItsKindsOfBehaviourFromOneStart) {
   EXPECT_EQ(editor.Shown(), CatalogueEntry{});
   EXPECT_EQ(GetText(editor.Control(kCmdPaste)), L"Вставаить");
   EXPECT_EQ(GetText(editor.Control(kCmdDel)), L"Удалить");
+  for (const auto& [id, name] : {std::pair{kTxtNameSoft, L"Название программы:"}, {kTxtWay, L"Путь к программе:"},
+                                 {kTxtPic, L"Картинка к программе:"}, {kTxtCom, L"Коментарий к программе:"},
+                                 {kZap, L"Номер записи:"}, {kCmdPaste, L"Вставаить"}}) {
+    const AccessibleReading read = ReadAccessible(editor.Control(id));
+    EXPECT_EQ(read.name, name) << "a screen reader names each field by its label, a button by its caption";
+    EXPECT_NE(read.role, 10) << name << " reads as a mere client area";
+  }
   {
     SCOPED_TRACE("Save As writes the catalogue layout, the record being edited included");
     editor.Type(kOffice);
