@@ -6,7 +6,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 
 namespace discfront {
 
@@ -42,5 +44,13 @@ struct ProgramImage {
 };
 
 ProgramImage ReadProgramImage(const ByteSource& file);
+
+// Reads a program file on the disc; nothing when the file cannot be opened or read.
+// An interface, so that what uses the reading is tested with a table.
+class ProgramProbe {
+ public:
+  virtual ~ProgramProbe() = default;
+  virtual std::optional<ProgramImage> ReadProgram(const std::wstring& path) const = 0;
+};
 
 }  // namespace discfront

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "disc_messages.h"
+#include "program_texts.h"
 #include "win32/handles.h"
 
 namespace discfront::editor {
@@ -29,7 +30,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   if (!RegisterClassOnce(kClassName, reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)))) return false;
   showRecord_ = std::move(showRecord);
   folder_ = discFolder;
-  check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_);
+  check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_, programs_);
   RECT ownerRect{};
   GetWindowRect(owner, &ownerRect);
   const std::wstring caption = std::wstring(kCheckCaption) + L" — " + discFolder;
@@ -136,7 +137,19 @@ void DiscCheckWindow::Finish() {
     const int item = ListBox_AddString(Control(kIdList), kNoProblems);
     ListBox_SetItemData(Control(kIdList), item, kNoRecord);
   }
+  ListStartedFiles();
   SetWindowTextW(Control(kIdStatus), CheckFinishedText(check_->Problems().size()).c_str());
+}
+
+void DiscCheckWindow::ListStartedFiles() {
+  HWND list = Control(kIdList);
+  if (check_->StartedFiles().empty()) return;
+  ListBox_SetItemData(list, ListBox_AddString(list, kStartedFilesHeading), kNoRecord);
+  for (const EntryFile& started : check_->StartedFiles()) {
+    const std::wstring text = StartedFileText(started, folder_);
+    ListBox_SetItemData(list, ListBox_AddString(list, text.c_str()), started.slot);
+    WidenList(text);
+  }
 }
 
 void DiscCheckWindow::Cancel() {

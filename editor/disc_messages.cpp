@@ -4,6 +4,7 @@
 
 #include "base/picture_limits.h"
 #include "messages.h"
+#include "program_texts.h"
 
 namespace discfront::editor {
 namespace {
@@ -91,8 +92,29 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kFieldNotSaved:
       return RecordName(p) + L"поле " + Quoted(FieldName(p.field)) +
              L" нельзя сохранить так, чтобы оно прочиталось как введено.";
+    case Kind::kProgramNot32Bit:
+      return RecordName(p) + kProgramFor + MachineName(p.machine) + L" " + Quoted(p.file) + kWillNotStartOn32Bit;
+    case Kind::kProgramInvalid: return RecordName(p) + L"файл " + Quoted(p.file) + kInvalidProgram;
   }
   return {};
+}
+
+std::wstring StartedFileText(const EntryFile& started, std::wstring_view discFolder) {
+  DiscProblem record;
+  record.slot = started.slot;
+  record.title = started.title;
+  std::wstring file = started.file;
+  if (file.starts_with(discFolder)) file.erase(0, discFolder.size());
+  std::wstring text = RecordName(record) + Quoted(file) + L" — ";
+  if (started.kind == EntryFile::Kind::kScript) return text + kScriptFile + L".";
+  if (started.kind == EntryFile::Kind::kDocument) return text + kDocumentFile + L".";
+  if (!started.program) return text + kUnreadableFile + L".";
+  if (!started.program->valid) return text + kNoProgram + L".";
+  text += kProgramFor;
+  text += MachineName(started.program->machine);
+  text += started.program->console ? kConsoleProgram : kWindowProgram;
+  if (started.program->asksAdministrator) text += kAsksAdministrator;
+  return text + L".";
 }
 
 std::wstring CheckProgressText(int done, int total) {

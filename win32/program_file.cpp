@@ -1,0 +1,44 @@
+#include "win32/program_file.h"
+
+#include <windows.h>
+
+#include <limits>
+
+#include "win32/handles.h"
+
+namespace win32 {
+namespace {
+
+// An open file read piece by piece at given offsets; a piece that cannot be read
+// whole (past the end, a read error) is no piece at all.
+class FileBytes final : public discfront::ByteSource {
+ public:
+  explicit FileBytes(HANDLE file) : file_(file) {
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size)) size_ = static_cast<std::uint64_t>(size.QuadPart);
+  }
+  std::uint64_t Size() const override { return size_; }
+  bool ReadAt(std::uint64_t offset, std::size_t size, void* out) const override {
+    if (offset > size_ || size > size_ - offset || size > std::numeric_limits<DWORD>::max()) return false;
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD read = 0;
+    return ReadFile(file_, out, static_cast<DWORD>(size), &read, &at) && read == size;
+  }
+
+ private:
+  HANDLE file_;
+  std::uint64_t size_ = 0;
+};
+
+}  // namespace
+
+std::optional<discfront::ProgramImage> SystemProgramProbe::ReadProgram(const std::wstring& path) const {
+  const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
+  return discfront::ReadProgramImage(FileBytes(file.get()));
+}
+
+}  // namespace win32
