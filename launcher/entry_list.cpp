@@ -1,7 +1,5 @@
 #include "launcher/entry_list.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
@@ -26,11 +24,11 @@ void EntryList::Measure(MEASUREITEMSTRUCT& item, HFONT font) {
 void EntryList::SetShields(std::vector<bool> shields, int itemHeight) {
   shields_ = std::move(shields);
   if (std::find(shields_.begin(), shields_.end(), true) == shields_.end()) return;
-  // The system's shield, scaled down from its own larger image to fit the line.
+  // The system's shield in its small size, drawn at the line's height; a shared icon,
+  // which the system keeps.
   shieldSize_ = std::max(itemHeight, 1);
-  HICON icon = nullptr;
-  if (FAILED(LoadIconWithScaleDown(nullptr, IDI_SHIELD, shieldSize_, shieldSize_, &icon))) icon = nullptr;
-  shield_.reset(icon);
+  shield_ = static_cast<HICON>(LoadImageW(nullptr, IDI_SHIELD, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
 void EntryList::Draw(const DRAWITEMSTRUCT& item) const {
@@ -48,7 +46,7 @@ void EntryList::Draw(const DRAWITEMSTRUCT& item) const {
     ExtTextOutW(dc, box.left + kTextIndent + indent, box.top, ETO_OPAQUE | ETO_CLIPPED, &box, title.c_str(),
                 static_cast<UINT>(title.size()), nullptr);
     if (item.itemID < shields_.size() && shields_[item.itemID] && shield_) {
-      DrawIconEx(dc, box.left + kTextIndent, box.top + (box.bottom - box.top - shieldSize_) / 2, shield_.get(),
+      DrawIconEx(dc, box.left + kTextIndent, box.top + (box.bottom - box.top - shieldSize_) / 2, shield_,
                  shieldSize_, shieldSize_, 0, nullptr, DI_NORMAL);
     }
   }

@@ -9,8 +9,6 @@
 
 #include <vector>
 
-#include "win32/handles.h"
-
 namespace discfront {
 
 class EntryList {
@@ -23,7 +21,7 @@ class EntryList {
 
  private:
   std::vector<bool> shields_;
-  win32::UniqueIcon shield_;
+  HICON shield_ = nullptr;  // shared: not destroyed
   int shieldSize_ = 0;
 };
 
