@@ -7,6 +7,7 @@
 #     truncated.exe (x86-gui.exe cut short), text.exe (a text file)
 function(discfront_program_samples target dir)
   set(src "${PROJECT_SOURCE_DIR}/tests/disc/programs")
+  set(obj "${dir}-obj")  # resource scripts and objects, kept out of the fuzz seeds
   set(outputs)
   foreach(spec "x86;i686;gui;asInvoker" "x86;i686;console;requireAdministrator"
                "x64;x86_64;gui;highestAvailable" "x64;x86_64;console;")
@@ -27,13 +28,13 @@ function(discfront_program_samples target dir)
       list(APPEND flags -mwindows)
     endif()
     set(resource)
-    set(commands)
+    set(commands COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}")
     set(depends "${src}/entry.c")
     if(level)
       list(APPEND depends "${src}/${level}.manifest")
-      set(resource "${dir}/${arch}-${kind}.res.o")
-      file(WRITE "${dir}/${arch}-${kind}.rc" "1 24 \"${src}/${level}.manifest\"\n")
-      set(commands COMMAND ${${cpu}_samples_rc} "${dir}/${arch}-${kind}.rc" -O coff -o "${resource}")
+      set(resource "${obj}/${arch}-${kind}.res.o")
+      file(WRITE "${obj}/${arch}-${kind}.rc" "1 24 \"${src}/${level}.manifest\"\n")
+      list(APPEND commands COMMAND ${${cpu}_samples_rc} "${obj}/${arch}-${kind}.rc" -O coff -o "${resource}")
     endif()
     add_custom_command(OUTPUT "${exe}" ${commands}
       COMMAND ${${cpu}_samples_cc} ${flags} "${src}/entry.c" ${resource} -o "${exe}"

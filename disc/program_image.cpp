@@ -74,12 +74,12 @@ class Image {
   std::optional<std::string> Manifest(std::uint32_t address) const {
     const std::optional<std::uint64_t> root = OffsetOf(address, 16);
     if (!root) return std::nullopt;
-    std::optional<std::uint32_t> types = Entry(*root, *root, kManifestType, true);
+    std::optional<std::uint32_t> types = Entry(*root, kManifestType, true);
     if (!types) return std::nullopt;
-    std::optional<std::uint32_t> names = Entry(*root, *root + *types, kProgramManifestId, true);
-    if (!names) names = Entry(*root, *root + *types, std::nullopt, true);
+    std::optional<std::uint32_t> names = Entry(*root + *types, kProgramManifestId, true);
+    if (!names) names = Entry(*root + *types, std::nullopt, true);
     if (!names) return std::nullopt;
-    const std::optional<std::uint32_t> language = Entry(*root, *root + *names, std::nullopt, false);
+    const std::optional<std::uint32_t> language = Entry(*root + *names, std::nullopt, false);
     std::array<unsigned char, 16> data{};
     if (!language || !Read(*root + *language, data)) return std::nullopt;
     const std::uint32_t size = std::min(U32(&data[4]), kLargestManifest);
@@ -94,7 +94,7 @@ class Image {
   // The offset (from the resource root) of the first entry of the directory at `directory`
   // with the given number (any when none is given) that leads to a directory or, when
   // `subdirectory` is false, to data.
-  std::optional<std::uint32_t> Entry(std::uint64_t root, std::uint64_t directory, std::optional<std::uint32_t> id,
+  std::optional<std::uint32_t> Entry(std::uint64_t directory, std::optional<std::uint32_t> id,
                                      bool subdirectory) const {
     std::array<unsigned char, 16> header{};
     if (!Read(directory, header)) return std::nullopt;
@@ -107,9 +107,7 @@ class Image {
       const std::uint32_t offset = U32(&entry[4]);
       if (id && name != *id) continue;
       if (((offset & kSubdirectoryBit) != 0) != subdirectory) continue;
-      const std::uint32_t at = offset & ~kSubdirectoryBit;
-      if (root + at == directory) continue;  // a directory that names itself
-      return at;
+      return offset & ~kSubdirectoryBit;  // three levels at most: a directory naming itself goes nowhere
     }
     return std::nullopt;
   }
