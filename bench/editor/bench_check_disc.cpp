@@ -58,6 +58,8 @@ void Write(const fs::path& file, const std::string& bytes) {
 int main() {
   const win32::ComApartment com;  // the picture loader needs it
   const fs::path disc = fs::temp_directory_path() / ("bench_check_disc_" + std::to_string(GetCurrentProcessId()));
+  std::error_code leftover;
+  fs::remove_all(disc, leftover);  // a run that ended early under the same process number
   fs::create_directories(disc / "skin");
   fs::create_directories(disc / "programs");
   fs::create_directories(disc / "pics");
