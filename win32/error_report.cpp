@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "base/decimal_text.h"
 #include "base/numbered_error.h"
 #include "message_box.h"
 #include "program_end.h"
@@ -29,7 +30,7 @@ namespace {
 
 // What a catalogue fault means for the one who wrote the file.
 std::wstring RecordHint(const ErrorReport& report) {
-  const std::wstring number = std::to_wstring(report.recordNumber);
+  const std::wstring number = discfront::DecimalText(report.recordNumber);
   switch (report.number) {
     case ErrorNumber::kInvalidCall:
       return L"Запись номер " + number +
@@ -45,7 +46,7 @@ std::wstring RecordHint(const ErrorReport& report) {
 }  // namespace
 
 std::wstring FormatErrorReport(const ErrorReport& report) {
-  std::wstring text = L"Ошибка " + std::to_wstring(discfront::ToInt(report.number)) + L": " +
+  std::wstring text = L"Ошибка " + discfront::DecimalText(discfront::ToInt(report.number)) + L": " +
                       DescribeError(report.number) + L".";
   if (!report.fileName.empty()) text += L"\r\n\r\nФайл: " + report.fileName;
   if (report.recordNumber > 0) text += L"\r\n" + RecordHint(report);

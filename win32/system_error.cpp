@@ -1,5 +1,7 @@
 #include "win32/system_error.h"
 
+#include "base/decimal_text.h"
+
 namespace win32 {
 
 std::wstring SystemReason(DWORD error) {
@@ -12,7 +14,7 @@ std::wstring SystemReason(DWORD error) {
   while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
     reason.pop_back();
   }
-  if (reason.empty()) reason = L"Код ошибки системы " + std::to_wstring(error) + L".";
+  if (reason.empty()) reason = L"Код ошибки системы " + discfront::DecimalText(error) + L".";
   return reason;
 }
 
