@@ -9,12 +9,12 @@ function(discfront_program_samples target dir)
   set(src "${PROJECT_SOURCE_DIR}/tests/disc/programs")
   set(obj "${dir}-obj")  # resource scripts and objects, kept out of the fuzz seeds
   set(outputs)
-  foreach(spec "x86;i686;gui;asInvoker" "x86;i686;console;requireAdministrator"
+  foreach(sample "x86;i686;gui;asInvoker" "x86;i686;console;requireAdministrator"
                "x64;x86_64;gui;highestAvailable" "x64;x86_64;console;")
-    list(GET spec 0 arch)
-    list(GET spec 1 cpu)
-    list(GET spec 2 kind)
-    list(GET spec 3 level)
+    list(GET sample 0 arch)
+    list(GET sample 1 cpu)
+    list(GET sample 2 kind)
+    list(GET sample 3 level)
     set(prefix ${cpu}-w64-mingw32)
     find_program(${cpu}_samples_cc NAMES ${prefix}-gcc-posix ${prefix}-gcc REQUIRED)
     find_program(${cpu}_samples_rc NAMES ${prefix}-windres REQUIRED)
