@@ -1,26 +1,35 @@
 #!/usr/bin/env bash
-# Builds everything, assembles the sample disc in build/windows/disc and starts the
-# launcher on it under Wine. With a display ($DISPLAY), the launcher runs there until
-# it is closed. Without one, it runs on a virtual display; once its window is shown a
-# screenshot is saved to build/screenshot.png and the launcher is closed.
+# Builds the 32-bit x86 programs, assembles the sample disc in build/windows32/disc (the
+# 32-bit launcher, as the disc ships it) and starts the launcher on it under Wine. With a
+# display ($DISPLAY), the launcher runs there until it is closed. Without one, it runs
+# on a virtual display; once its window is shown a screenshot is saved to
+# build/screenshot.png and the launcher is closed. On a machine that cannot run 32-bit
+# x86 programs it says so and shows the 64-bit build's disc (build/windows/disc).
 set -eu
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/configure.sh" native
-"$root/tools/configure.sh" windows
-"$root/tools/configure.sh" windows --target sample_disc 2>/dev/null || true
-disc="$root/build/windows/disc"
+build=windows32
+if ! "$root/tools/can-run-32bit.sh"; then
+  echo "run: this machine cannot run 32-bit x86 programs (its kernel starts no 32-bit Linux programs);" \
+       "showing the 64-bit build instead" >&2
+  build=windows
+fi
+"$root/tools/configure.sh" $build --target sample_disc window_snapshot
+disc="$root/build/$build/disc"
 if [ ! -f "$disc/discfront.exe" ]; then
   echo "run: the sample disc was not assembled in $disc" >&2
   exit 1
 fi
 
-wine_dir="$root/build/windows/wine"
+wine_dir="$root/build/$build/wine"
 if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
-  # A prefix of its own, whose windows the desktop's window manager looks after.
-  export WINEPREFIX="$root/build/windows/wine-desktop/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
-  exec wine "$disc/discfront.exe"
+  # A prefix of its own, whose windows the desktop's window manager looks after; the
+  # 64-bit loader starts both builds' programs (see tools/wine-session.sh).
+  export WINEPREFIX="$root/build/$build/wine-desktop/prefix" WINEARCH=win64 WINEDEBUG=-all \
+         WINEDLLOVERRIDES="mscoree,mshtml=" WINELOADER=/usr/lib/wine/wine64
+  [ -f "$WINEPREFIX/system.reg" ] || "$WINELOADER" wineboot -i >/dev/null 2>&1
+  exec "$WINELOADER" "$disc/discfront.exe"
 fi
 
 "$root/tools/wine-session.sh" start "$wine_dir"
@@ -30,11 +39,11 @@ eval "$("$root/tools/wine-session.sh" env "$wine_dir")"
 # and painted, saves it and closes the launcher: no image tool is needed.
 shot="$root/build/screenshot.png"
 rm -f "$shot"
-if ! "$root/tools/wine-session.sh" run "$wine_dir" "$root/build/windows/uidriver/window_snapshot.exe" \
-     "$(winepath -w "$disc/discfront.exe")" "Korvel Discfront BETA" "$(winepath -w "$shot")" \
+if ! "$root/tools/wine-session.sh" run "$wine_dir" "$root/build/$build/uidriver/window_snapshot.exe" \
+     "$("$WINELOADER" winepath -w "$disc/discfront.exe")" "Korvel Discfront BETA" "$("$WINELOADER" winepath -w "$shot")" \
      >"$wine_dir/run.log" 2>&1 || [ ! -s "$shot" ]; then
   echo "run: the launcher's window could not be captured:" >&2
   grep -a '^window_snapshot' "$wine_dir/run.log" >&2 || echo "see $wine_dir/run.log" >&2
   exit 1
 fi
-echo "The launcher started on the sample disc; screenshot saved to build/screenshot.png, launcher closed"
+echo "The launcher ($build) started on the sample disc; screenshot saved to build/screenshot.png, launcher closed"

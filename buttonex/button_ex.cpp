@@ -427,7 +427,7 @@ bool ButtonEx::TranslateAccessKey(const MSG& msg) {
   } search{static_cast<wchar_t>(msg.wParam), nullptr};
   EnumChildWindows(
       root,
-      [](HWND child, LPARAM param) -> BOOL {
+      [](HWND child, LPARAM param) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
         ButtonEx* button = FromWindow(child);
         if (button == nullptr || !IsWindowVisible(child) || !IsWindowEnabled(child)) return TRUE;

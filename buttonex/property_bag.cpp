@@ -17,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/decimal_text.h"
+
 namespace discfront::buttonex {
 namespace {
 
@@ -81,7 +83,7 @@ class ValueParser {
  private:
   [[noreturn]] void Fail(const std::wstring& what) const {
     throw ButtonExError(ErrorNumber::kInvalidCall,
-                        L"Сохранённая форма кнопки, строка " + std::to_wstring(line_) + L": " + what + L".");
+                        L"Сохранённая форма кнопки, строка " + DecimalText(line_) + L": " + what + L".");
   }
 
   void SkipBlanks() {
@@ -124,7 +126,7 @@ class ValueParser {
     const auto [end, ec] = std::from_chars(first, text_.data() + text_.size(), v);
     if (ec == std::errc::result_out_of_range || (ec == std::errc() && (v < INT32_MIN || v > INT32_MAX))) {
       throw ButtonExError(ErrorNumber::kOverflow, L"Сохранённая форма кнопки, строка " +
-                                                      std::to_wstring(line_) + L": переполнение.");
+                                                      DecimalText(line_) + L": переполнение.");
     }
     if (ec != std::errc() || end == first) Fail(L"непонятное значение");
     pos_ += static_cast<std::size_t>(end - first);
@@ -273,12 +275,12 @@ PropertyBag PropertyBag::FromText(std::string_view text, const PictureDecoder& d
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) {
       throw ButtonExError(ErrorNumber::kInvalidCall, L"Сохранённая форма кнопки, строка " +
-                                                         std::to_wstring(lineNumber) + L": нет знака «=».");
+                                                         DecimalText(lineNumber) + L": нет знака «=».");
     }
     const std::string_view key = Trim(line.substr(0, eq));
     if (key.empty()) {
       throw ButtonExError(ErrorNumber::kInvalidCall, L"Сохранённая форма кнопки, строка " +
-                                                         std::to_wstring(lineNumber) + L": нет имени свойства.");
+                                                         DecimalText(lineNumber) + L": нет имени свойства.");
     }
     PropertyValue value = ValueParser(line.substr(eq + 1), lineNumber, decode).Parse();
     const auto it = std::find_if(bag.entries_.begin(), bag.entries_.end(), [&](const auto& e) { return e.first == key; });

@@ -11,7 +11,7 @@ enable_language(RC)
 
 # A program of the product: a GUI subsystem executable with the project's warnings.
 function(discfront_program target)
-  add_executable(${target} WIN32 ${ARGN})
+  add_executable(${target} WIN32 ${ARGN} "${PROJECT_SOURCE_DIR}/win32/quiet_terminate.cpp")
   target_link_libraries(${target} PRIVATE discfront_warnings)
   target_link_options(${target} PRIVATE -municode)
 endfunction()

@@ -1,6 +1,8 @@
 #include "disc_check.h"
 
 #include <array>
+#include <cwctype>
+#include <string_view>
 
 #include "base/picture_limits.h"
 #include "catalogue/catalogue_reader.h"
@@ -22,11 +24,28 @@ std::wstring FolderTheWindowShows(const std::wstring& path, const std::wstring& 
   return separator == std::wstring::npos ? select : select.substr(0, separator);
 }
 
+bool EndsWithIgnoringCase(const std::wstring& text, std::wstring_view end) {
+  if (text.size() < end.size()) return false;
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    if (static_cast<wchar_t>(towlower(text[text.size() - end.size() + i])) != end[i]) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
+EntryFile::Kind KindOfFile(const std::wstring& file) {
+  if (EndsWithIgnoringCase(file, L".exe")) return EntryFile::Kind::kProgram;
+  // What the system runs by its script hosts or command interpreter.
+  for (std::wstring_view script : {L".bat", L".cmd", L".vbs", L".vbe", L".js", L".jse", L".wsf", L".ps1"}) {
+    if (EndsWithIgnoringCase(file, script)) return EntryFile::Kind::kScript;
+  }
+  return EntryFile::Kind::kDocument;
+}
+
 DiscCheck::DiscCheck(std::vector<CatalogueEntry> entries, DiscFolder disc, const FileProbe& files,
-                     const PictureProbe& pictures)
-    : entries_(std::move(entries)), disc_(std::move(disc)), files_(files), pictures_(pictures) {}
+                     const PictureProbe& pictures, const ProgramProbe& programs)
+    : entries_(std::move(entries)), disc_(std::move(disc)), files_(files), pictures_(pictures), programs_(programs) {}
 
 bool DiscCheck::Step(int records) {
   if (!discFilesChecked_) {
@@ -101,6 +120,7 @@ void DiscCheck::CheckProgram(int slot) {
     case InstallPlan::Kind::kStart:
       // The program's name as found, so that its arguments are not taken for names.
       checkedPath = plan.target.file.substr(disc_.Folder().size());
+      CheckStartedFile(slot, plan.target.file);
       break;
     case InstallPlan::Kind::kFolderWindow: {
       const std::wstring folder = FolderTheWindowShows(entry.path, plan.select);
@@ -110,6 +130,26 @@ void DiscCheck::CheckProgram(int slot) {
   }
   for (PathFinding& finding : CheckEntryPath(checkedPath)) {
     report(DiscProblem::Kind::kPathBreaksRule, checkedPath).pathFinding = std::move(finding);
+  }
+}
+
+void DiscCheck::CheckStartedFile(int slot, const std::wstring& file) {
+  EntryFile& started = startedFiles_.emplace_back();
+  started.slot = slot;
+  started.title = entries_[static_cast<std::size_t>(slot)].title;
+  started.file = file;
+  started.kind = KindOfFile(file);
+  if (started.kind != EntryFile::Kind::kProgram) return;
+  const auto [at, added] = programCache_.try_emplace(file);
+  if (added) at->second = programs_.ReadProgram(file);
+  started.program = at->second;
+  if (!started.program) return;  // not readable now: nothing to tell of it
+  if (!started.program->valid) {
+    ReportRecord(DiscProblem::Kind::kProgramInvalid, slot).file = file;
+  } else if (started.program->machine != Machine::kX86) {
+    DiscProblem& problem = ReportRecord(DiscProblem::Kind::kProgramNot32Bit, slot);
+    problem.file = file;
+    problem.machine = started.program->machine;
   }
 }
 
@@ -148,8 +188,9 @@ void DiscCheck::CheckRecord(int slot) {
 }
 
 std::vector<DiscProblem> CheckDisc(std::vector<CatalogueEntry> entries, const DiscFolder& disc,
-                                   const FileProbe& files, const PictureProbe& pictures) {
-  DiscCheck check(std::move(entries), disc, files, pictures);
+                                   const FileProbe& files, const PictureProbe& pictures,
+                                   const ProgramProbe& programs) {
+  DiscCheck check(std::move(entries), disc, files, pictures, programs);
   while (check.Step(kSlotCount)) {
   }
   return check.Problems();

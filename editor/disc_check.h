@@ -4,8 +4,11 @@
 // outline the launcher will not cut (nothing left, or too many pieces), a picture
 // above the size caps, an entry whose program Install would not find or whose folder
 // window has no folder to open, a path that would not name the same file on another
-// machine, an entry whose picture the picture loader cannot read, and a field that a
-// save would not bring back as it was typed.
+// machine, an entry whose picture the picture loader cannot read, a field that a
+// save would not bring back as it was typed, and a program that will not start on
+// 32-bit Windows or is no valid program at all. It also tells, for each entry that
+// starts a file, what that file is: the program's machine, console and asked rights,
+// or a script or document the system opens.
 //
 // The findings are plain values in record order (the disc's own files first); the
 // window only lists them. The check runs in steps so that a window can show its
@@ -22,6 +25,7 @@
 #include "disc/disc_folder.h"
 #include "disc/entry_path_rules.h"
 #include "disc/file_probe.h"
+#include "disc/program_image.h"
 #include "catalogue/splitter.h"
 
 namespace discfront::editor {
@@ -61,6 +65,8 @@ struct DiscProblem {
     kPictureUnreadable,   // the picture file is no picture the loader reads
     kFieldChanges,        // the field reads back otherwise after a save
     kFieldNotSaved,       // the record cannot be saved so that this field reads back whole
+    kProgramNot32Bit,     // built for another machine than x86 (machine says which)
+    kProgramInvalid,      // named .exe, but no program the system starts
   };
   Kind kind = Kind::kLauncherMissing;
   int slot = -1;       // the record; -1 for the disc's own files
@@ -69,15 +75,33 @@ struct DiscProblem {
   Field field = Field::kPath;  // kFieldChanges, kFieldNotSaved
   std::wstring readBack;       // kFieldChanges: what a reader gets back
   PathFinding pathFinding;     // kPathBreaksRule
+  Machine machine = Machine::kX86;  // kProgramNot32Bit
 
   bool operator==(const DiscProblem&) const = default;
 };
+
+// What an entry starts: a program (named .exe), a script, or a document that the
+// program associated with its kind opens.
+struct EntryFile {
+  enum class Kind { kProgram, kScript, kDocument };
+  int slot = -1;
+  std::wstring title;
+  std::wstring file;
+  Kind kind = Kind::kDocument;
+  // kProgram: what the file says of itself (not valid when it is no program);
+  // nothing when it could not be read.
+  std::optional<ProgramImage> program;
+
+  bool operator==(const EntryFile&) const = default;
+};
+
+EntryFile::Kind KindOfFile(const std::wstring& file);
 
 class DiscCheck {
  public:
   // The probes must outlive the check.
   DiscCheck(std::vector<CatalogueEntry> entries, DiscFolder disc, const FileProbe& files,
-            const PictureProbe& pictures);
+            const PictureProbe& pictures, const ProgramProbe& programs);
 
   // Checks the next `records` records (the first step checks the disc's own files
   // too). False once everything has been checked.
@@ -87,6 +111,8 @@ class DiscCheck {
   int Done() const { return next_; }  // records checked
   int Total() const { return static_cast<int>(entries_.size()); }
   const std::vector<DiscProblem>& Problems() const { return problems_; }
+  // In record order, the entries that start a file which is there.
+  const std::vector<EntryFile>& StartedFiles() const { return startedFiles_; }
 
  private:
   void CheckDiscFiles();
@@ -95,12 +121,17 @@ class DiscCheck {
   void CheckProgram(int slot);
   DiscProblem& ReportRecord(DiscProblem::Kind kind, int slot);
   PictureRead ReadPicture(const std::wstring& path);
+  // What the started file is, with the findings about a program.
+  void CheckStartedFile(int slot, const std::wstring& file);
 
   std::vector<CatalogueEntry> entries_;
   DiscFolder disc_;
   const FileProbe& files_;        // not owned
   const PictureProbe& pictures_;  // not owned
+  const ProgramProbe& programs_;  // not owned
   std::map<std::wstring, PictureRead> pictureCache_;  // entries often share a picture
+  std::map<std::wstring, std::optional<ProgramImage>> programCache_;  // and a program
+  std::vector<EntryFile> startedFiles_;
   bool discFilesChecked_ = false;
   int next_ = 0;
   std::vector<DiscProblem> problems_;
@@ -108,6 +139,7 @@ class DiscCheck {
 
 // The whole check at once.
 std::vector<DiscProblem> CheckDisc(std::vector<CatalogueEntry> entries, const DiscFolder& disc,
-                                   const FileProbe& files, const PictureProbe& pictures);
+                                   const FileProbe& files, const PictureProbe& pictures,
+                                   const ProgramProbe& programs);
 
 }  // namespace discfront::editor

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "disc_messages.h"
+#include "editor_texts.h"
 #include "win32/handles.h"
 #include "base/texts.h"
 
@@ -30,7 +31,7 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   if (!RegisterClassOnce(kClassName, reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)))) return false;
   showRecord_ = std::move(showRecord);
   folder_ = discFolder;
-  check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_);
+  check_ = std::make_unique<DiscCheck>(std::move(entries), DiscFolder(discFolder), files_, pictures_, programs_);
   RECT ownerRect{};
   GetWindowRect(owner, &ownerRect);
   const std::wstring caption = FormatText(kTextCheckCaption, {discFolder});
@@ -137,7 +138,19 @@ void DiscCheckWindow::Finish() {
     const int item = ListBox_AddString(Control(kIdList), Text(kTextNoProblems).c_str());
     ListBox_SetItemData(Control(kIdList), item, kNoRecord);
   }
+  ListStartedFiles();
   SetWindowTextW(Control(kIdStatus), CheckFinishedText(check_->Problems().size()).c_str());
+}
+
+void DiscCheckWindow::ListStartedFiles() {
+  HWND list = Control(kIdList);
+  if (check_->StartedFiles().empty()) return;
+  ListBox_SetItemData(list, ListBox_AddString(list, Text(kTextStartedFilesHeading).c_str()), kNoRecord);
+  for (const EntryFile& started : check_->StartedFiles()) {
+    const std::wstring text = StartedFileText(started, folder_);
+    ListBox_SetItemData(list, ListBox_AddString(list, text.c_str()), started.slot);
+    WidenList(text);
+  }
 }
 
 void DiscCheckWindow::Cancel() {

@@ -12,6 +12,7 @@
 
 #include "disc_check.h"
 #include "system_picture_probe.h"
+#include "win32/program_file.h"
 #include "win32/system_file_probe.h"
 #include "win32/window.h"
 
@@ -35,6 +36,8 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
   void AddNewProblems();
   void WidenList(const std::wstring& line);
   void Finish();
+  // After the findings: what each entry starts (a program's machine and rights).
+  void ListStartedFiles();
   void Cancel();
   void ShowChosen();
   // Keys that reach the list: Esc stops or closes, Enter shows the record.
@@ -44,6 +47,7 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
 
   win32::SystemFileProbe files_;
   SystemPictureProbe pictures_;
+  win32::SystemProgramProbe programs_;
   std::unique_ptr<DiscCheck> check_;  // uses the probes above
   std::size_t listed_ = 0;            // problems already on the list
   bool cancelled_ = false;

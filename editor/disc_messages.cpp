@@ -5,9 +5,20 @@
 #include "base/picture_limits.h"
 #include "base/texts.h"
 #include "messages.h"
+#include "disc/program_image.h"
 
 namespace discfront::editor {
 namespace {
+
+std::wstring MachineName(Machine machine) {
+  switch (machine) {
+    case Machine::kX86: return L"x86";
+    case Machine::kX64: return L"x64";
+    case Machine::kArm64: return L"ARM64";
+    case Machine::kOther: break;
+  }
+  return Text(kTextOtherMachine);
+}
 
 std::wstring RecordName(const DiscProblem& p) {
   return FormatText(kTextRecordName, {std::to_wstring(p.slot + 1), p.title});
@@ -69,8 +80,33 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kPictureUnreadable: return RecordName(p) + FormatText(kTextPictureUnreadable, {p.file});
     case Kind::kFieldChanges: return RecordName(p) + FormatText(kTextFieldChanges, {FieldName(p.field), p.readBack});
     case Kind::kFieldNotSaved: return RecordName(p) + FormatText(kTextFieldNotSaved, {FieldName(p.field)});
+    case Kind::kProgramNot32Bit: return RecordName(p) + FormatText(kTextProgramNot32Bit, {MachineName(p.machine), p.file});
+    case Kind::kProgramInvalid: return RecordName(p) + FormatText(kTextProgramInvalid, {p.file});
   }
   return {};
+}
+
+std::wstring StartedFileText(const EntryFile& started, std::wstring_view discFolder) {
+  DiscProblem record;
+  record.slot = started.slot;
+  record.title = started.title;
+  std::wstring file = started.file;
+  if (file.starts_with(discFolder)) file.erase(0, discFolder.size());
+  std::wstring what;
+  if (started.kind == EntryFile::Kind::kScript) {
+    what = Text(kTextScriptFile);
+  } else if (started.kind == EntryFile::Kind::kDocument) {
+    what = Text(kTextDocumentFile);
+  } else if (!started.program) {
+    what = Text(kTextUnreadableFile);
+  } else if (!started.program->valid) {
+    what = Text(kTextNoProgram);
+  } else {
+    what = FormatText(kTextProgramFor, {MachineName(started.program->machine)});
+    what += Text(started.program->console ? kTextConsoleProgram : kTextWindowProgram);
+    if (started.program->asksAdministrator) what += Text(kTextAsksAdministrator);
+  }
+  return RecordName(record) + FormatText(kTextStartedFile, {file, what});
 }
 
 std::wstring CheckProgressText(int done, int total) {

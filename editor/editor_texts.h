@@ -107,7 +107,21 @@
   X(kTextDescriptionNoByte, 2147, "Описание не сохранено: в нём есть символы, которых нет в кодировке Windows-1251. Замените их и сохраните снова.", \
     "The description was not saved: it holds characters that cannot be written. Replace them and save again.") \
   X(kTextDescriptionQuote, 2148, "Описание не сохранено: двойная кавычка (\x22) не может стоять в тексте с запятыми, переводами строк или пробелами в начале, а также в самом начале текста. Замените её, например, на «ёлочки».", \
-    "The description was not saved: a double quote (\x22) cannot stand in a text with commas, line breaks or blanks at the start, nor at the very start of the text. Replace it, for example with “curly quotes”.")
+    "The description was not saved: a double quote (\x22) cannot stand in a text with commas, line breaks or blanks at the start, nor at the very start of the text. Replace it, for example with “curly quotes”.") \
+  X(kTextStartedFilesHeading, 2149, "Что запускают записи:", "What the entries start:") \
+  X(kTextProgramNot32Bit, 2150, "программа для %1 «%2»: она не запустится на 32-разрядной Windows.", "program for %1 \x22%2\x22: it will not start on 32-bit Windows.") \
+  X(kTextProgramInvalid, 2151, "файл «%1» назван программой (.exe), но это не программа Windows или файл повреждён: Windows его не запустит.", \
+    "file \x22%1\x22 is named as a program (.exe), but it is no Windows program or it is damaged: Windows will not start it.") \
+  X(kTextStartedFile, 2152, "«%1» — %2.", "\x22%1\x22 — %2.") \
+  X(kTextScriptFile, 2153, "сценарий: его выполнит Windows", "a script: Windows runs it") \
+  X(kTextDocumentFile, 2154, "документ: его откроет программа, связанная с этим типом файлов", "a document: the program associated with its type opens it") \
+  X(kTextUnreadableFile, 2155, "файл не удалось прочитать", "the file could not be read") \
+  X(kTextNoProgram, 2156, "не программа Windows", "no Windows program") \
+  X(kTextProgramFor, 2157, "программа для %1", "a program for %1") \
+  X(kTextConsoleProgram, 2158, ", консольная", ", console") \
+  X(kTextWindowProgram, 2159, ", оконная", ", windowed") \
+  X(kTextAsksAdministrator, 2160, ", просит права администратора", ", asks for administrator rights") \
+  X(kTextOtherMachine, 2161, "другого процессора", "another processor")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

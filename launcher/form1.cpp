@@ -10,6 +10,7 @@
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
 #include "disc/edit_box_text.h"
+#include "disc/elevated_entries.h"
 #include "disc/install_plan.h"
 #include "base/numbered_error.h"
 #include "launcher/install_command.h"
@@ -21,6 +22,7 @@
 #include "win32/file_io.h"
 #include "win32/high_contrast.h"
 #include "win32/picture.h"
+#include "win32/program_file.h"
 #include "win32/system_file_probe.h"
 #include "base/texts.h"
 #include "launcher/launcher_texts.h"
@@ -143,8 +145,8 @@ void Form1::CreateControls() {
   font_.reset(CreateFontIndirectW(&lf));
 
   // In tab order.
-  list_ = CreateControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, kList, 360, 480,
-                        4215, 4350);
+  list_ = CreateControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                        WS_EX_CLIENTEDGE, kList, 360, 480, 4215, 4350);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                              WS_EX_CLIENTEDGE, kAboutProg, 4680, 2400, 2535, 2415);
   // A list and a text box show no name of their own; a screen reader says these.
@@ -216,6 +218,9 @@ void Form1::LoadCatalogueFile() {
     // A list item shows one line: a title's line breaks become blanks.
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ReplaceLineBreaks(entry.title, L" ").c_str()));
   }
+  entryList_.SetShields(
+      EntriesAskingAdministrator(entries_, disc_, win32::SystemFileProbe(), win32::SystemProgramProbe()),
+      static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0)));
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
@@ -326,6 +331,14 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kRunInstall:
       Install();
       return 0;
+    case WM_MEASUREITEM:
+      if (wParam != kList) return DefaultHandling(msg, wParam, lParam);
+      EntryList::Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), font_.get());
+      return TRUE;
+    case WM_DRAWITEM:
+      if (wParam != kList) return DefaultHandling(msg, wParam, lParam);
+      entryList_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_ERASEBKGND:
       PaintBackground(reinterpret_cast<HDC>(wParam));
       return 1;

@@ -13,6 +13,7 @@
 #include "catalogue/catalogue_entry.h"
 #include "disc/disc_folder.h"
 #include "base/error_number.h"
+#include "launcher/entry_list.h"
 #include "launcher/launcher_tray.h"
 #include "launcher/picture_window.h"
 #include "win32/handles.h"
@@ -77,6 +78,7 @@ class Form1 : public win32::Window<Form1> {
   // Slot k is item k of the list; read once at start-up and only read afterwards.
   std::vector<CatalogueEntry> entries_;
   HWND list_ = nullptr;       // not owned: child window
+  EntryList entryList_;       // draws list_'s items
   HWND aboutProg_ = nullptr;  // not owned: child window
   // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
   std::array<buttonex::ButtonEx*, 4> buttons_{};

@@ -23,15 +23,20 @@ needs g++ gcc g++
 needs gcc-mingw-w64-x86-64-posix x86_64-w64-mingw32-gcc-posix
 needs g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-g++-posix
 needs binutils-mingw-w64-x86-64 x86_64-w64-mingw32-windres
-needs wine wine wineboot wineserver winepath
-[ -x /usr/lib/wine/wine64 ] || need+=(wine64)  # the loader of the 64-bit prefix
+needs gcc-mingw-w64-i686-posix i686-w64-mingw32-gcc-posix      # the 32-bit x86 build
+needs g++-mingw-w64-i686-posix i686-w64-mingw32-g++-posix
+needs binutils-mingw-w64-i686 i686-w64-mingw32-windres
+needs wine wineserver
+[ -x /usr/lib/wine/wine64 ] || need+=(wine64)  # the loader every Wine session starts with
+# The 32-bit loader, to which the 64-bit one hands 32-bit programs; from the i386 architecture.
+[ -x /usr/lib/wine/wine ] || need+=(wine32:i386)
 needs xvfb Xvfb
 needs x11-utils xwininfo                       # run.sh: is there a desktop to show on
 needs fp-utils chmcmd                          # the editor's help
 needs libc-bin iconv
 needs e2fsprogs chattr                         # the editor's read-only folder test
 needs util-linux setsid
-needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq sleep sort stat touch
+needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq sleep sort stat touch truncate
 needs findutils find
 needs grep grep
 needs dash sh
@@ -49,6 +54,9 @@ if [ ${#need[@]} -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
+  case " ${need[*]} " in
+    *:i386*) dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  esac
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi

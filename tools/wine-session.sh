@@ -16,6 +16,12 @@ dir=$(cd "$dir" && pwd)
 
 export WINEPREFIX="$dir/prefix"
 export WINEARCH=win64
+# The 64-bit loader, named: Debian's `wine` command takes the 32-bit loader whenever
+# wine32 is installed, and that loader cannot start on a machine that runs no 32-bit
+# Linux programs. A 32-bit Windows program started by the 64-bit loader is handed on
+# to the 32-bit one (WoW64), so this one loader starts the programs of both builds.
+export WINELOADER=/usr/lib/wine/wine64
+wine() { "$WINELOADER" "$@"; }
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installers on first run, and no prompts about them.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -42,7 +48,7 @@ start_session() {
   start_display || return 1
   export DISPLAY=$(cat "$dir/display")
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
+    wine wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
     wineserver -w
   fi
   setsid wineserver -p </dev/null >"$dir/wineserver.log" 2>&1
@@ -73,7 +79,7 @@ case "$cmd" in
   stop) stop_session ;;
   env)
     session_alive || start_session || exit 1
-    echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win64 WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES' DISPLAY='$(cat "$dir/display")'"
+    echo "export WINEPREFIX='$WINEPREFIX' WINEARCH=win64 WINELOADER='$WINELOADER' WINEDEBUG='$WINEDEBUG' WINEDLLOVERRIDES='$WINEDLLOVERRIDES' DISPLAY='$(cat "$dir/display")'"
     ;;
   run)
     own=0

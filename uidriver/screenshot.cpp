@@ -40,7 +40,7 @@ bool NeedsPainting(HWND window) {
   bool pending = false;
   EnumChildWindows(
       window,
-      [](HWND child, LPARAM flag) -> BOOL {
+      [](HWND child, LPARAM flag) CALLBACK -> BOOL {
         if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
           *reinterpret_cast<bool*>(flag) = true;
           return FALSE;

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "base/decimal_text.h"
 #include "base/numbered_error.h"
 #include "base/texts.h"
 #include "message_box.h"
@@ -31,7 +32,7 @@ namespace {
 
 // What a catalogue fault means for the one who wrote the file.
 std::wstring RecordHint(const ErrorReport& report) {
-  const std::wstring number = std::to_wstring(report.recordNumber);
+  const std::wstring number = discfront::DecimalText(report.recordNumber);
   switch (report.number) {
     case ErrorNumber::kInvalidCall: return discfront::FormatText(kTextRecordMalformed, {number});
     case ErrorNumber::kSubscriptOutOfRange: return discfront::FormatText(kTextRecordExtra, {number});
@@ -42,8 +43,8 @@ std::wstring RecordHint(const ErrorReport& report) {
 }  // namespace
 
 std::wstring FormatErrorReport(const ErrorReport& report) {
-  std::wstring text =
-      discfront::FormatText(kTextErrorLine, {std::to_wstring(discfront::ToInt(report.number)), DescribeError(report.number)});
+  std::wstring text = discfront::FormatText(
+      kTextErrorLine, {discfront::DecimalText(discfront::ToInt(report.number)), DescribeError(report.number)});
   if (!report.fileName.empty()) text += L"\r\n\r\n" + discfront::FormatText(kTextFileLine, {report.fileName});
   if (report.recordNumber > 0) text += L"\r\n" + RecordHint(report);
   return text;

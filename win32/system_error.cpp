@@ -1,5 +1,6 @@
 #include "win32/system_error.h"
 
+#include "base/decimal_text.h"
 #include "base/texts.h"
 #include "win32/win32_texts.h"
 
@@ -15,7 +16,7 @@ std::wstring SystemReason(DWORD error) {
   while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
     reason.pop_back();
   }
-  if (reason.empty()) reason = discfront::FormatText(kTextSystemErrorCode, {std::to_wstring(error)});
+  if (reason.empty()) reason = discfront::FormatText(kTextSystemErrorCode, {discfront::DecimalText(error)});
   return reason;
 }
 

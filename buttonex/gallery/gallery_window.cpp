@@ -183,8 +183,8 @@ LRESULT GalleryWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kGalleryCpuQuery: {
       FILETIME created, ended, kernel, user;
       GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user);
-      auto ticks = [](const FILETIME& t) { return (static_cast<LRESULT>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-      return (ticks(kernel) + ticks(user)) / 10;
+      auto ticks = [](const FILETIME& t) { return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+      return static_cast<LRESULT>((ticks(kernel) + ticks(user)) / 10);  // 32 bits hold over half an hour
     }
     case kGalleryWakeUpQuery:
       return wakeUps_;

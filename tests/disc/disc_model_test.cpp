@@ -10,6 +10,7 @@
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
 #include "disc/edit_box_text.h"
+#include "disc/elevated_entries.h"
 #include "disc/install_plan.h"
 
 namespace discfront {
@@ -157,6 +158,33 @@ TEST(PlanInstall, NothingSelectedStartsTheFirstEntryWithoutTheFolderWindowRules)
     EXPECT_EQ(plan.target.file, c.file);
     EXPECT_EQ(plan.showState, kShowMinimized);
   }
+}
+
+// Only a started program that is valid and asks for the rights gets the shield; a
+// program several entries start is read once.
+TEST(EntriesAskingAdministrator, MarksStartedProgramsWhoseManifestAsksForTheRights) {
+  class TablePrograms final : public ProgramProbe {
+   public:
+    mutable std::map<std::wstring, int> reads;
+    std::optional<ProgramImage> ReadProgram(const std::wstring& path) const override {
+      ++reads[path];
+      if (path == L"D:\\\\admin.exe") return ProgramImage{true, Machine::kX86, false, true};
+      if (path == L"D:\\\\broken.exe") return ProgramImage{false, Machine::kOther, false, true};
+      if (path == L"D:\\\\locked.exe") return std::nullopt;
+      return ProgramImage{true, Machine::kX86, false, false};
+    }
+  } programs;
+  const TableProbe files({{L"D:\\\\admin.exe", PathKind::kFile}, {L"D:\\\\plain.exe", PathKind::kFile},
+                          {L"D:\\\\broken.exe", PathKind::kFile}, {L"D:\\\\locked.exe", PathKind::kFile},
+                          {L"D:\\", PathKind::kFolder}});
+  const std::vector<CatalogueEntry> entries = {
+      {L"\\admin.exe", L"", L"", L""},  {L"\\plain.exe", L"", L"", L""},   {L"\\broken.exe", L"", L"", L""},
+      {L"\\locked.exe", L"", L"", L""}, {L"\\missing.exe", L"", L"", L""}, {L"\\", L"", L"", L""},
+      {L"\\admin.exe -s", L"", L"", L""}};
+  EXPECT_EQ(EntriesAskingAdministrator(entries, DiscFolder(L"D:\\"), files, programs),
+            (std::vector<bool>{true, false, false, false, false, false, true}));
+  EXPECT_EQ(programs.reads[L"D:\\\\admin.exe"], 1);
+  EXPECT_EQ(programs.reads.count(L"D:\\\\missing.exe"), 0u);
 }
 
 TEST(EditBoxText, EveryLineBreakBecomesCrLfOrTheGivenText) {

@@ -28,12 +28,14 @@ using R = PictureRead;
 const std::wstring kDisc = L"C:\\Мой диск";
 
 // A disc as a table: each path either a folder, a file with what the picture loader
-// makes of it, or missing; the background's outline has `rectangles` pieces.
-class TableDisc final : public FileProbe, public PictureProbe {
+// makes of it, or missing; the background's outline has `rectangles` pieces; a program
+// is an x86 window program unless `programs` says otherwise.
+class TableDisc final : public FileProbe, public PictureProbe, public ProgramProbe {
  public:
   std::map<std::wstring, PictureRead> files;
   std::map<std::wstring, PathKind> folders;
   std::size_t rectangles = 1;
+  std::map<std::wstring, std::optional<ProgramImage>> programs;
 
   PathKind Probe(const std::wstring& path) const override {
     if (folders.count(path) != 0) return PathKind::kFolder;
@@ -46,6 +48,11 @@ class TableDisc final : public FileProbe, public PictureProbe {
   std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const override {
     EXPECT_EQ(path, kDisc + L"\\skin\\back.bmp");
     return rectangles;
+  }
+  std::optional<ProgramImage> ReadProgram(const std::wstring& path) const override {
+    EXPECT_EQ(Probe(path), PathKind::kFile) << "only a file that is there is read";
+    const auto it = programs.find(path);
+    return it == programs.end() ? ProgramImage{true, Machine::kX86, false, false} : it->second;
   }
 };
 
@@ -94,7 +101,7 @@ TEST(DiscCheck, FindsOneProblemOfEachKindInRecordOrder) {
   entries.push_back({L"\\x#y.exe", L"T", L"c", L"none"});                          // 8: "#" splits the path
   entries.push_back({L"\\setup2.exe", L"Папка", L"c", L"\\pics\\office.bmp"});     // 9
   entries.push_back({L"\\setup.exe", L"Половина", kHalfPair, L"none"});             // 10
-  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
+  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc, disc);
   const std::vector<Expected> expected = {
       {Kind::kLauncherMissing, -1, kDisc + L"\\discfront.exe"},
       {Kind::kDescriptionMissing, -1, kDisc + L"\\info.txt"},
@@ -140,7 +147,7 @@ TEST(DiscCheck, ReportsPathsThatBreakTheRulesAndFolderWindowsWithNoFolder) {
       {Kind::kFolderMissing, 4, kDisc + L"\\gone", Rule{}},
       {Kind::kFolderMissing, 5, kDisc + L"\\setup ", Rule{}},
   };
-  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc);
+  const std::vector<DiscProblem> problems = CheckDisc(entries, DiscFolder(kDisc), disc, disc, disc);
   std::vector<std::tuple<Kind, int, std::wstring, Rule>> found;
   for (const DiscProblem& p : problems) found.emplace_back(p.kind, p.slot, p.file, p.pathFinding.kind);
   EXPECT_EQ(found, expected);
@@ -169,10 +176,55 @@ TEST(DiscCheck, FindsEmptyAndTooComplexOutlinesAndPicturesAboveTheCaps) {
     TableDisc disc = CompleteDisc();
     if (!c.tooLarge.empty()) disc.files[c.tooLarge] = R::kTooLarge;
     disc.rectangles = c.rectangles;
-    EXPECT_EQ(Summary(CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc)), c.found) << c.what;
+    EXPECT_EQ(Summary(CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc, disc)), c.found) << c.what;
   }
   const TableDisc sound = CompleteDisc();
-  EXPECT_TRUE(CheckDisc({}, DiscFolder(kDisc), sound, sound).empty());  // no records: nothing to find
+  EXPECT_TRUE(CheckDisc({}, DiscFolder(kDisc), sound, sound, sound).empty());  // no records: nothing to find
+}
+
+TEST(DiscCheck, TellsWhatEachEntryStartsAndFindsProgramsThatWillNotStartOn32BitWindows) {
+  TableDisc disc = CompleteDisc();
+  const ProgramImage x64Console{true, Machine::kX64, true, false};
+  const ProgramImage arm64Admin{true, Machine::kArm64, false, true};
+  const ProgramImage x86Admin{true, Machine::kX86, false, true};
+  for (const wchar_t* file : {L"\\x64.exe", L"\\arm.EXE", L"\\broken.exe", L"\\admin.exe", L"\\locked.exe",
+                              L"\\run.cmd", L"\\readme.txt"}) {
+    disc.files[kDisc + file] = R::kUnreadable;
+  }
+  disc.programs = {{kDisc + L"\\x64.exe", x64Console}, {kDisc + L"\\arm.EXE", arm64Admin},
+                   {kDisc + L"\\broken.exe", ProgramImage{}}, {kDisc + L"\\admin.exe", x86Admin},
+                   {kDisc + L"\\locked.exe", std::nullopt}};
+  const std::vector<CatalogueEntry> entries = {
+      {L"\\x64.exe", L"A", L"c", L"none"},     {L"\\arm.EXE -s", L"B", L"c", L"none"},
+      {L"\\broken.exe", L"C", L"c", L"none"},  {L"\\admin.exe", L"D", L"c", L"none"},
+      {L"\\locked.exe", L"E", L"c", L"none"},  {L"\\run.cmd", L"F", L"c", L"none"},
+      {L"\\readme.txt", L"G", L"c", L"none"},  {L"\\", L"Папка", L"c", L"none"},
+      {L"\\x64.exe", L"H", L"c", L"none"},
+  };
+  DiscCheck check(entries, DiscFolder(kDisc), disc, disc, disc);
+  while (check.Step(1)) {
+  }
+  const std::vector<Expected> expected = {{Kind::kProgramNot32Bit, 0, kDisc + L"\\x64.exe"},
+                                          {Kind::kProgramNot32Bit, 1, kDisc + L"\\arm.EXE"},
+                                          {Kind::kProgramInvalid, 2, kDisc + L"\\broken.exe"},
+                                          {Kind::kProgramNot32Bit, 8, kDisc + L"\\x64.exe"}};
+  ASSERT_EQ(Summary(check.Problems()), expected);
+  EXPECT_EQ(ProblemText(check.Problems()[1], kDisc),
+            L"Запись номер 2 «B»: программа для ARM64 «\\arm.EXE»: она не запустится на 32-разрядной Windows.");
+  using F = EntryFile::Kind;
+  const std::vector<std::tuple<int, F, std::optional<ProgramImage>>> started = {
+      {0, F::kProgram, x64Console}, {1, F::kProgram, arm64Admin}, {2, F::kProgram, ProgramImage{}},
+      {3, F::kProgram, x86Admin},   {4, F::kProgram, std::nullopt}, {5, F::kScript, std::nullopt},
+      {6, F::kDocument, std::nullopt}, {8, F::kProgram, x64Console}};  // no line for the folder window
+  std::vector<std::tuple<int, F, std::optional<ProgramImage>>> found;
+  for (const EntryFile& f : check.StartedFiles()) found.emplace_back(f.slot, f.kind, f.program);
+  EXPECT_EQ(found, started);
+  const std::wstring lines[] = {
+      L"Запись номер 1 «A»: «\\x64.exe» — программа для x64, консольная.",
+      L"Запись номер 2 «B»: «\\arm.EXE» — программа для ARM64, оконная, просит права администратора.",
+      L"Запись номер 3 «C»: «\\broken.exe» — не программа Windows.",
+  };
+  for (std::size_t i = 0; i < std::size(lines); ++i) EXPECT_EQ(StartedFileText(check.StartedFiles()[i], kDisc), lines[i]);
 }
 
 // The value of `key` in the UTF-16 little-endian autorun.inf, or nothing when no line sets it.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "catalogue/item_reader.h"
@@ -28,9 +30,9 @@ std::string CatalogueBytes(const std::vector<CatalogueEntry>& entries) {
   return bytes;
 }
 
-// A disc folder: the build's skins, the given programs (empty files) and a bitmap
-// picture \pics\a.bmp.
-void MakeDisc(const TempFolder& disc, const std::vector<std::wstring>& programs) {
+// A disc folder: the build's skins, the given programs (each a copy of a sample
+// program beside the test) and a bitmap picture \pics\a.bmp.
+void MakeDisc(const TempFolder& disc, const std::vector<std::pair<std::wstring, std::wstring>>& programs) {
   CreateDirectoryW(disc.File(L"skin").c_str(), nullptr);
   CreateDirectoryW(disc.File(L"pics").c_str(), nullptr);
   for (const wchar_t* name : kSkinNames) {
@@ -38,9 +40,9 @@ void MakeDisc(const TempFolder& disc, const std::vector<std::wstring>& programs)
                           FALSE));
   }
   ASSERT_TRUE(CopyFileW((AppFolder() + L"\\skin\\button.bmp").c_str(), disc.File(L"pics\\a.bmp").c_str(), FALSE));
-  for (const std::wstring& program : programs) {
+  for (const auto& [program, sample] : programs) {
     CreateDirectoryW(FolderOf(disc.File(program)).c_str(), nullptr);
-    WriteBytes(disc.File(program), "MZ");
+    ASSERT_TRUE(CopyFileW((AppFolder() + L"\\" + sample).c_str(), disc.File(program).c_str(), FALSE));
   }
 }
 
@@ -57,7 +59,7 @@ void AnswerTextDialog(HWND dialog, const std::wstring& text) {
 // One start walks the Disc menu's commands in turn.
 TEST(DiscMenu, WalksItsCommandsFromOneStart) {
   TempFolder disc;
-  MakeDisc(disc, {L"setup.exe", L"My Tools\\setup.exe"});
+  MakeDisc(disc, {{L"setup.exe", L"hello.exe"}, {L"My Tools\\setup.exe", L"admin.exe"}});
   std::vector<CatalogueEntry> records = {
       {L"\\setup.exe", L"Офис", L"Установка", L"\\pics\\a.bmp"},
       {L"\\missing.exe", L"Нет программы", L"c", L"none"},
@@ -75,7 +77,8 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
   ASSERT_TRUE(editor.Open(disc.File(L"content.lnc")));
   {
     // Which problems the check finds, and their lines, are the disc check's tables; here
-    // one of a kind: the disc's own files, a typed record not yet stored, a program.
+    // one of a kind: the disc's own files, a typed record not yet stored, a program; then
+    // what each record starts, with the machine this build's programs are made for.
     SCOPED_TRACE("the check's window lists the problems and shows the record of a double-clicked line");
     // Typed, not yet stored: "$" in the title would split the record on reading.
     editor.Type({L"\\setup.exe", L"Офис$2", L"Установка", L"\\pics\\a.bmp"});
@@ -83,15 +86,32 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
     HWND check = WaitForWindow({.className = kCheckClass, .processId = editor.process().Id()});
     ASSERT_NE(check, nullptr);
     HWND list = FindChild(check, {.className = L"ListBox"});
-    const std::vector<std::wstring> expected = {
+    const std::wstring machine = sizeof(void*) == 8 ? L"x64" : L"x86";
+    auto not32Bit = [&](const std::wstring& record, const std::wstring& file) {
+      return machine == L"x86" ? std::vector<std::wstring>{}
+                               : std::vector<std::wstring>{record + L"программа для x64 «" + file +
+                                                           L"»: она не запустится на 32-разрядной Windows."};
+    };
+    std::vector<std::wstring> expected = {
         L"Нет программы меню «\\discfront.exe».",
         L"Нет описания диска «\\info.txt»: discfront не запустится.",
-        L"Запись номер 1 «Офис$2»: поле «Название программы» после сохранения прочитается иначе: «Офис».",
-        L"Запись номер 1 «Офис$2»: поле «Коментарий к программе» после сохранения прочитается иначе: "
-        L"«2$Установка».",
-        L"Запись номер 2 «Нет программы»: программа не найдена: «\\missing.exe» "
-        L"(discfront скажет «Файл не найден.»).",
     };
+    for (const std::vector<std::wstring>& part : {
+             not32Bit(L"Запись номер 1 «Офис$2»: ", L"\\setup.exe"),
+             std::vector<std::wstring>{
+                 L"Запись номер 1 «Офис$2»: поле «Название программы» после сохранения прочитается иначе: «Офис».",
+                 L"Запись номер 1 «Офис$2»: поле «Коментарий к программе» после сохранения прочитается иначе: "
+                 L"«2$Установка».",
+                 L"Запись номер 2 «Нет программы»: программа не найдена: «\\missing.exe» "
+                 L"(discfront скажет «Файл не найден.»)."},
+             not32Bit(L"Запись номер 3 «С ключом»: ", L"\\My Tools\\setup.exe"),
+             std::vector<std::wstring>{
+                 L"Что запускают записи:",
+                 L"Запись номер 1 «Офис$2»: «\\setup.exe» — программа для " + machine + L", оконная.",
+                 L"Запись номер 3 «С ключом»: «\\My Tools\\setup.exe» — программа для " + machine +
+                     L", оконная, просит права администратора."}}) {
+      expected.insert(expected.end(), part.begin(), part.end());
+    }
     std::vector<std::wstring> lines;
     EXPECT_TRUE(WaitUntil([&] {
       return GetText(FindChild(check, {.id = 102})).starts_with(L"Проверка закончена") &&
@@ -102,7 +122,10 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
     // Back to what was typed first, so that the editor may leave record 1.
     editor.Type(records[0]);
     ASSERT_TRUE(BringToFront(check));
-    const RECT line = ListBoxItemRect(list, 4);
+    const auto missing = std::find_if(lines.begin(), lines.end(),
+                                      [](const std::wstring& l) { return l.starts_with(L"Запись номер 2"); });
+    ASSERT_NE(missing, lines.end());
+    const RECT line = ListBoxItemRect(list, static_cast<int>(missing - lines.begin()));
     DoubleClick({(line.left + line.right) / 2, (line.top + line.bottom) / 2});
     EXPECT_TRUE(WaitUntil([&] { return editor.Selected() == 1; }));
     editor.Settle();

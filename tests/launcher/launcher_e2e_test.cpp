@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "tests/launcher/fixture_disc.h"
@@ -41,6 +42,32 @@ TEST(LauncherStartUp, ListsTitlesInFileOrderShowsTheJoinedDescriptionSelectsNoth
   EXPECT_EQ(uidriver::GetText(uidriver::FindChild(launcher.main(), {.className = L"Edit"})), kJoinedDescription);
   uidriver::SaveScreenshot(launcher.main(), uidriver::OwnFolder() + L"\\launcher_sound_disc.png");
   EXPECT_TRUE(launcher.process().IsRunning());
+}
+
+// An entry whose program asks for administrator rights has the system's shield before
+// its title, where a plain entry's line shows only the list's colour.
+TEST(LauncherStartUp, MarksTheEntryWhoseProgramAsksForAdministratorRightsWithTheShield) {
+  FixtureDisc disc(L"disc_shield");
+  disc.CopyFromSampleDisc(L"programs\\hello.exe", L"hello.exe");
+  disc.CopyFromSampleDisc(L"programs\\admin.exe", L"admin.exe");
+  disc.WriteData(L"&\\hello.exe#Обычная$c@none\r\n&\\admin.exe -s#Администратор$c@none\r\n");
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+  uidriver::CaptureWindow(launcher.main());  // once it has painted
+  // The colours in the square before a line's title (inside the focus frame).
+  auto coloursBeforeTitle = [&](int item) {
+    const RECT line = uidriver::ListBoxItemRect(launcher.list(), item);
+    const uidriver::Image square =
+        uidriver::CaptureScreen({line.left + 1, line.top + 1, line.left + line.bottom - line.top, line.bottom - 1});
+    std::set<COLORREF> colours;
+    for (int y = 0; y < square.height; ++y) {
+      for (int x = 0; x < square.width; ++x) colours.insert(square.Pixel(x, y));
+    }
+    return colours.size();
+  };
+  EXPECT_EQ(coloursBeforeTitle(0), 1u);
+  EXPECT_GT(coloursBeforeTitle(1), 2u);
+  uidriver::SaveScreenshot(launcher.main(), uidriver::OwnFolder() + L"\\launcher_shield.png");
 }
 
 // A faulty disc: the report names the error, its description and the file (and for a

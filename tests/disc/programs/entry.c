@@ -1,0 +1,1 @@
+int entry(void) { return 0; }
