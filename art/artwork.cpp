@@ -175,7 +175,9 @@ Canvas DrawDiscPicture() {
 
 std::vector<ArtFile> AllArtFiles() {
   return {
-      {"art/discfront.ico", EncodeIco({DrawLauncherIcon(16), DrawLauncherIcon(32), DrawLauncherIcon(48)})},
+      // Each size drawn for itself, up to twice the About dialog's 48 for displays at 200 %.
+      {"art/discfront.ico", EncodeIco({DrawLauncherIcon(16), DrawLauncherIcon(24), DrawLauncherIcon(32),
+                                       DrawLauncherIcon(48), DrawLauncherIcon(72), DrawLauncherIcon(96)})},
       {"sampledisc/disc/skin/back.bmp", EncodeBmp(DrawBackSkin())},
       {"sampledisc/disc/skin/button.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kUp))},
       {"sampledisc/disc/skin/buttonmove.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kOver))},

@@ -7,6 +7,7 @@
 #include "buttonex/access_key.h"
 #include "buttonex/button_painter.h"
 #include "win32/picture.h"
+#include "win32/display_dpi.h"
 #include "win32/region_builder.h"
 #include "win32/twips.h"
 #include "win32/window.h"
@@ -58,11 +59,19 @@ LPCWSTR CursorOf(std::int32_t pointer) {
 
 }  // namespace
 
-ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) {
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
-  twipsPerPixelX_ = screen.TwipsPerPixelX();
-  twipsPerPixelY_ = screen.TwipsPerPixelY();
-  dpiY_ = screen.dpiY;
+ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) { UseDpi(win32::WindowDpi(parent)); }
+
+void ButtonEx::UseDpi(int dpi) {
+  twipsPerPixelX_ = TwipsPerPixel(dpi);
+  twipsPerPixelY_ = TwipsPerPixel(dpi);
+  dpiY_ = dpi;
+}
+
+void ButtonEx::SetDpi(int dpi) {
+  if (dpi == dpiY_) return;
+  UseDpi(dpi);
+  fontOf_.reset();  // the caption's font is made again for the new resolution
+  model_.Redraw(1);
 }
 
 bool ButtonEx::Register() {
@@ -124,11 +133,10 @@ FontRef ButtonEx::AmbientFont(HWND parent) {
   if (font == nullptr) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTW lf{};
   GetObjectW(font, sizeof lf, &lf);
-  win32::WindowDc screen(nullptr);
   FontDescription ambient;
   ambient.name = lf.lfFaceName;
   const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-  ambient.points = Nearest(height * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY) * 4) / 4.0;
+  ambient.points = Nearest(height * 72.0 / win32::WindowDpi(parent) * 4) / 4.0;
   if (ambient.points <= 0) ambient.points = 8;
   ambient.weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
   ambient.italic = lf.lfItalic != 0;

@@ -1,0 +1,127 @@
+// The launcher at the display's resolution, run once in a Wine session per resolution
+// (DISCFRONT_TEST_DPI names it; 96 when unset): the window is the skin times the
+// scale, cut to the outline of the skin set that suits the scale resampled to that
+// size, its controls lie inside it, the list's font is made for the resolution, and
+// the skinned buttons still take clicks where they are drawn.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "base/twips.h"
+#include "tests/launcher/fixture_disc.h"
+#include "uidriver/uidriver.h"
+#include "win32/handles.h"
+
+namespace discfront {
+namespace {
+
+constexpr int kCommand1 = 104, kCmdQuit = 105;
+
+int TestDpi() {
+  const char* value = std::getenv("DISCFRONT_TEST_DPI");
+  return value != nullptr ? std::atoi(value) : 96;
+}
+
+// The pixels of a bitmap file, top row first, as 0x00RRGGBB.
+std::vector<DWORD> BitmapPixels(const std::wstring& file, int& width, int& height) {
+  auto bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  BITMAP info{};
+  GetObjectW(bitmap, sizeof info, &info);
+  width = info.bmWidth;
+  height = info.bmHeight;
+  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  for (DWORD& p : pixels) p &= 0x00FFFFFF;
+  return pixels;
+}
+
+TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
+  // The set the sample disc's skins give at each resolution: it carries skin\200.
+  const struct {
+    int dpi;
+    const wchar_t* set;
+  } kResolutions[] = {{96, L"skin"}, {144, L"skin\\200"}, {192, L"skin\\200"}};
+  const int dpi = TestDpi();
+  const auto row = std::find_if(std::begin(kResolutions), std::end(kResolutions), [&](const auto& r) { return r.dpi == dpi; });
+  ASSERT_NE(row, std::end(kResolutions)) << "no row for " << dpi << " dpi";
+  {
+    win32::WindowDc screen(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSY), dpi) << "the session's display is not at the resolution asked";
+  }
+  const double scale = dpi / 96.0;
+
+  testing::FixtureDisc disc(L"disc_scale");
+  disc.WriteData(L"&\\a.exe#Первая$К@none\r\n&\\b.exe#Вторая$К@none\r\n");
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+  const HWND main = launcher.main();
+
+  // The window: the 1x skin times the scale.
+  int baseWidth = 0, baseHeight = 0;
+  BitmapPixels(disc.Folder().wstring() + L"\\skin\\back.bmp", baseWidth, baseHeight);
+  const RECT window = uidriver::ScreenRect(main);
+  const int width = window.right - window.left, height = window.bottom - window.top;
+  EXPECT_LE(std::abs(width - baseWidth * scale), 1.0) << width;
+  EXPECT_LE(std::abs(height - baseHeight * scale), 1.0) << height;
+
+  // The outline: a pixel is inside exactly when the set's pixel nearest its centre is not magenta.
+  int setWidth = 0, setHeight = 0;
+  const std::vector<DWORD> set = BitmapPixels(disc.Folder().wstring() + L"\\" + row->set + L"\\back.bmp", setWidth, setHeight);
+  win32::UniqueRegion shown(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(main, shown.get()), ERROR);
+  int wrong = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const DWORD nearest = set[static_cast<std::size_t>((2 * y + 1) * setHeight / (2 * height)) * setWidth +
+                                (2 * x + 1) * setWidth / (2 * width)];
+      wrong += (PtInRegion(shown.get(), x, y) != FALSE) != (nearest != 0xFF00FF) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(wrong, 0) << "pixels where the outline and the scaled skin differ";
+
+  // Every control inside the window and inside its outline.
+  std::vector<HWND> controls = {launcher.list(), uidriver::FindChild(main, {.className = L"Edit"})};
+  for (int id = 102; id <= kCmdQuit; ++id) controls.push_back(launcher.Button(id));
+  for (HWND control : controls) {
+    ASSERT_NE(control, nullptr);
+    RECT r = uidriver::ScreenRect(control);
+    OffsetRect(&r, -window.left, -window.top);
+    win32::UniqueRegion outside(CreateRectRgnIndirect(&r));
+    CombineRgn(outside.get(), outside.get(), shown.get(), RGN_DIFF);
+    EXPECT_EQ(GetRgnBox(outside.get(), &r), NULLREGION) << uidriver::ClassName(control) << " leaves the outline";
+  }
+
+  // The list's items are as high as its font at this resolution.
+  win32::UniqueFont font(CreateFontW(-FontHeightPixels(8.25, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                     RUSSIAN_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+  TEXTMETRICW metrics{};
+  {
+    win32::WindowDc screen(nullptr);
+    win32::SelectGuard select(screen.get(), font.get());
+    GetTextMetricsW(screen.get(), &metrics);
+  }
+  EXPECT_EQ(uidriver::Send(launcher.list(), LB_GETITEMHEIGHT, 0, 0), metrics.tmHeight);
+
+  if (dpi == 192) uidriver::SaveScreenshot(main, uidriver::OwnFolder() + L"\\launcher_192dpi.png");
+
+  // Clicks land where the buttons are drawn: About opens its dialog, Exit ends the launcher.
+  launcher.Click(kCommand1);
+  const HWND about = uidriver::WaitForWindow({.className = L"#32770", .processId = launcher.process().Id()});
+  ASSERT_NE(about, nullptr) << "the About button took no click";
+  uidriver::PostKey(about, VK_ESCAPE);
+  ASSERT_TRUE(uidriver::WaitForWindowGone(about));
+  launcher.Click(kCmdQuit);
+  EXPECT_TRUE(launcher.process().WaitForExit()) << "the Exit button took no click";
+}
+
+}  // namespace
+}  // namespace discfront
