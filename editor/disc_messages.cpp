@@ -4,6 +4,7 @@
 
 #include "base/picture_limits.h"
 #include "messages.h"
+#include "skin_set_texts.h"
 
 namespace discfront::editor {
 namespace {
@@ -60,6 +61,10 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kDescriptionMissing:
       return L"Нет описания диска " + Quoted(p.file) + L": discfront не запустится.";
     case Kind::kSkinMissing: return L"Нет рисунка оформления " + Quoted(p.file) + L": discfront не запустится.";
+    case Kind::kSkinSetIncomplete:
+      return texts::kSkinSetFileMissingBefore + Quoted(p.file) + texts::kSkinSetFileMissingAfter;
+    case Kind::kSkinSetWrongSize:
+      return texts::kSkinSetWrongSizeBefore + Quoted(p.file) + texts::kSkinSetWrongSizeAfter;
     case Kind::kSkinNotBitmap:
       return L"Рисунок оформления " + Quoted(p.file) + L" не читается как точечный рисунок (BMP).";
     case Kind::kOutlineEmpty:

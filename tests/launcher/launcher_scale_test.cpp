@@ -15,48 +15,24 @@
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
 #include "win32/handles.h"
+#include "win32/picture.h"
 
 namespace discfront {
 namespace {
 
 constexpr int kCommand1 = 104, kCmdQuit = 105;
 
-int TestDpi() {
-  const char* value = std::getenv("DISCFRONT_TEST_DPI");
-  return value != nullptr ? std::atoi(value) : 96;
-}
-
-// The pixels of a bitmap file, top row first, as 0x00RRGGBB.
-std::vector<DWORD> BitmapPixels(const std::wstring& file, int& width, int& height) {
-  auto bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  BITMAP info{};
-  GetObjectW(bitmap, sizeof info, &info);
-  width = info.bmWidth;
-  height = info.bmHeight;
-  std::vector<DWORD> pixels(static_cast<std::size_t>(width) * height);
-  BITMAPINFO bmi{};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, height, pixels.data(), &bmi, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  for (DWORD& p : pixels) p &= 0x00FFFFFF;
-  return pixels;
+// The pixels of a skin file of the disc, top row first, as 0x00RRGGBB.
+PixelImage SkinPixels(const testing::FixtureDisc& disc, const std::wstring& name) {
+  return win32::PixelsOfPicture(*win32::LoadPictureFile(disc.Folder().wstring() + L"\\" + name), 0, 96).value();
 }
 
 TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
-  // The set the sample disc's skins give at each resolution: it carries skin\200.
-  const struct {
-    int dpi;
-    const wchar_t* set;
-  } kResolutions[] = {{96, L"skin"}, {144, L"skin\\200"}, {192, L"skin\\200"}};
-  const int dpi = TestDpi();
-  const auto row = std::find_if(std::begin(kResolutions), std::end(kResolutions), [&](const auto& r) { return r.dpi == dpi; });
-  ASSERT_NE(row, std::end(kResolutions)) << "no row for " << dpi << " dpi";
-  {
-    win32::WindowDc screen(nullptr);
-    ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSY), dpi) << "the session's display is not at the resolution asked";
-  }
+  const char* value = std::getenv("DISCFRONT_TEST_DPI");
+  const int dpi = value != nullptr ? std::atoi(value) : 96;
+  // The sample disc carries a 2x set, the nearest at or above 1.5x and 2x.
+  const std::wstring set = dpi == 96 ? L"skin" : L"skin\\200";
+  ASSERT_EQ(GetDeviceCaps(win32::WindowDc(nullptr).get(), LOGPIXELSY), dpi) << "the display is not at that resolution";
   const double scale = dpi / 96.0;
 
   testing::FixtureDisc disc(L"disc_scale");
@@ -66,23 +42,21 @@ TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
   const HWND main = launcher.main();
 
   // The window: the 1x skin times the scale.
-  int baseWidth = 0, baseHeight = 0;
-  BitmapPixels(disc.Folder().wstring() + L"\\skin\\back.bmp", baseWidth, baseHeight);
+  const PixelImage base = SkinPixels(disc, L"skin\\back.bmp");
   const RECT window = uidriver::ScreenRect(main);
   const int width = window.right - window.left, height = window.bottom - window.top;
-  EXPECT_LE(std::abs(width - baseWidth * scale), 1.0) << width;
-  EXPECT_LE(std::abs(height - baseHeight * scale), 1.0) << height;
+  EXPECT_LE(std::abs(width - base.width * scale), 1.0) << width;
+  EXPECT_LE(std::abs(height - base.height * scale), 1.0) << height;
 
   // The outline: a pixel is inside exactly when the set's pixel nearest its centre is not magenta.
-  int setWidth = 0, setHeight = 0;
-  const std::vector<DWORD> set = BitmapPixels(disc.Folder().wstring() + L"\\" + row->set + L"\\back.bmp", setWidth, setHeight);
+  const PixelImage shape = SkinPixels(disc, set + L"\\back.bmp");
   win32::UniqueRegion shown(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(main, shown.get()), ERROR);
   int wrong = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const DWORD nearest = set[static_cast<std::size_t>((2 * y + 1) * setHeight / (2 * height)) * setWidth +
-                                (2 * x + 1) * setWidth / (2 * width)];
+      const std::uint32_t nearest = shape.pixels[static_cast<std::size_t>((2 * y + 1) * shape.height / (2 * height)) *
+                                                     shape.width + (2 * x + 1) * shape.width / (2 * width)];
       wrong += (PtInRegion(shown.get(), x, y) != FALSE) != (nearest != 0xFF00FF) ? 1 : 0;
     }
   }
