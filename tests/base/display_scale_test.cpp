@@ -68,16 +68,5 @@ TEST(DisplayScale, AtEachResolution) {
   }
 }
 
-TEST(DisplayScale, SetSizesAgainstTheBaseSet) {
-  const struct {
-    int setPixels, percent, basePixels;
-    bool matches;
-  } cases[] = {{795, 150, 530, true}, {523, 150, 349, true}, {524, 150, 349, true}, {1060, 200, 530, true},
-               {1059, 200, 530, false}, {530, 200, 530, false}, {800, 150, 530, false}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(SetSizeMatches(c.setPixels, c.percent, c.basePixels), c.matches) << c.setPixels << " at " << c.percent;
-  }
-}
-
 }  // namespace
 }  // namespace discfront

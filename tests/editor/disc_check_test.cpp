@@ -186,7 +186,6 @@ TEST(DiscCheck, FindsSkinSetsIncompleteOrNotOfTheirScale) {
     int setBackWidth;
     std::vector<Expected> found;
   } cases[] = {
-      {"no set", {}, 0, {}},
       {"a whole set of twice the size", {L"back", L"button", L"buttonmove", L"buttondown"}, 1060, {}},
       {"a set without its buttons' pressed and hovered looks", {L"back", L"button"}, 1060,
        {{Kind::kSkinSetIncomplete, -1, set + L"buttonmove.bmp"}, {Kind::kSkinSetIncomplete, -1, set + L"buttondown.bmp"}}},
