@@ -83,7 +83,8 @@ TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
   const HWND about = uidriver::WaitForWindow({.className = L"#32770", .processId = launcher.process().Id()});
   ASSERT_NE(about, nullptr) << "the About button took no click";
   uidriver::PostKey(about, VK_ESCAPE);
-  ASSERT_TRUE(uidriver::WaitForWindowGone(about));
+  // Hidden before it is gone: the window takes clicks again once the dialog has ended.
+  ASSERT_TRUE(uidriver::WaitForWindowGone(about) && uidriver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
   launcher.Click(kCmdQuit);
   EXPECT_TRUE(launcher.process().WaitForExit()) << "the Exit button took no click";
 }
