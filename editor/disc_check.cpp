@@ -105,7 +105,8 @@ void DiscCheck::CheckSkinSets() {
       const std::optional<PictureSize> base = pictures_.BitmapSize(disc_.SkinFile(skin));
       const std::optional<PictureSize> scaled = pictures_.BitmapSize(file);
       if (!base || !scaled) continue;  // the 1x skin is reported already
-      if (!SetSizeMatches(scaled->width, percent, base->width) || !SetSizeMatches(scaled->height, percent, base->height)) {
+      if (!SetSizeMatches(scaled->width, percent, base->width) ||
+          !SetSizeMatches(scaled->height, percent, base->height)) {
         report(DiscProblem::Kind::kSkinSetWrongSize, file);
       }
     }

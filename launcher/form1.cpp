@@ -147,7 +147,8 @@ void Form1::CreateControls() {
                         kListPlace.bottom - kListPlace.top);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
                              WS_EX_CLIENTEDGE, kAboutProg, kAboutProgPlace.left, kAboutProgPlace.top,
-                             kAboutProgPlace.right - kAboutProgPlace.left, kAboutProgPlace.bottom - kAboutProgPlace.top);
+                             kAboutProgPlace.right - kAboutProgPlace.left,
+                             kAboutProgPlace.bottom - kAboutProgPlace.top);
   buttons_ = {CreateButton(kCmdInstal, L"&Установить", kButtonTops[0]),
               CreateButton(kCmdPic, L"&Картинка", kButtonTops[1]),
               CreateButton(kCommand1, L"&О программе", kButtonTops[2]),
@@ -222,7 +223,9 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
   screen_ = {dpi, dpi};
   skinPercent_ = SkinSetFor(disc_, dpi);
   MakeFont();
-  for (HWND control : {list_, aboutProg_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  for (HWND control : {list_, aboutProg_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  }
   PlaceControl(list_, kListPlace);
   PlaceControl(aboutProg_, kAboutProgPlace);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {

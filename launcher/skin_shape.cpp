@@ -47,7 +47,9 @@ ScaledSkin LoadScaledSkin(const std::wstring& file, int percent, int dpi) {
   const int width = ScaledPixels(pixels->width, percent, dpi);
   const int height = ScaledPixels(pixels->height, percent, dpi);
   // A set drawn for this very scale is shown as it was read.
-  if (width == pixels->width && height == pixels->height) return {std::move(loaded), {width, height}, std::move(pixels)};
+  if (width == pixels->width && height == pixels->height) {
+    return {std::move(loaded), {width, height}, std::move(pixels)};
+  }
   PixelImage scaled = ResampleSkin(*pixels, width, height, kKeyPixel);
   PictureRef picture = win32::MakePixelPicture(scaled, dpi);
   if (!picture) return {loaded, {pixels->width, pixels->height}, std::move(pixels)};

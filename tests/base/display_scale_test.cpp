@@ -1,8 +1,6 @@
-// The scale rule at the usual display settings: which skin set, the window's size,
-// where designed twips land (halves to even), the font's height (halves up, as the
-// system rounds it), and a skin resampled to the scaled size
-// whose cut-away pixels follow the nearest source pixel and whose kept pixels never
-// take in the key colour.
+// The scale rule at the usual resolutions: skin set, window size, designed twips (halves
+// to even), font height (halves up, as the system rounds), and a skin resampled to the
+// scaled size, cut where its nearest source pixel is the key, never taking the key in.
 #include <gtest/gtest.h>
 
 #include <vector>

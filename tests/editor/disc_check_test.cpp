@@ -188,7 +188,8 @@ TEST(DiscCheck, FindsSkinSetsIncompleteOrNotOfTheirScale) {
   } cases[] = {
       {"a whole set of twice the size", {L"back", L"button", L"buttonmove", L"buttondown"}, 1060, {}},
       {"a set without its buttons' pressed and hovered looks", {L"back", L"button"}, 1060,
-       {{Kind::kSkinSetIncomplete, -1, set + L"buttonmove.bmp"}, {Kind::kSkinSetIncomplete, -1, set + L"buttondown.bmp"}}},
+       {{Kind::kSkinSetIncomplete, -1, set + L"buttonmove.bmp"},
+        {Kind::kSkinSetIncomplete, -1, set + L"buttondown.bmp"}}},
       {"a background one pixel short", {L"back", L"button", L"buttonmove", L"buttondown"}, 1059,
        {{Kind::kSkinSetWrongSize, -1, set + L"back.bmp"}}},
       {"a background that is no bitmap", {L"back", L"button", L"buttonmove", L"buttondown"}, -1,

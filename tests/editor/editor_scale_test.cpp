@@ -25,7 +25,9 @@ TEST(FrontsmithScale, ControlsFitTheScaledWindowWithoutOverlapping) {
   for (std::size_t i = 0; i < placed.size(); ++i) {
     RECT both{};
     EXPECT_TRUE(IntersectRect(&both, &placed[i], &client) && EqualRect(&both, &placed[i])) << i << " leaves the window";
-    for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(IntersectRect(&both, &placed[i], &placed[j])) << i << " covers " << j;
+    for (std::size_t j = 0; j < i; ++j) {
+      EXPECT_FALSE(IntersectRect(&both, &placed[i], &placed[j])) << i << " covers " << j;
+    }
   }
   if (dpi == 192) uidriver::SaveScreenshot(editor.main(), uidriver::OwnFolder() + L"\\frontsmith_192dpi.png");
 }

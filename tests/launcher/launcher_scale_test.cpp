@@ -84,7 +84,8 @@ TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
   ASSERT_NE(about, nullptr) << "the About button took no click";
   uidriver::PostKey(about, VK_ESCAPE);
   // Hidden before it is gone: the window takes clicks again once the dialog has ended.
-  ASSERT_TRUE(uidriver::WaitForWindowGone(about) && uidriver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
+  ASSERT_TRUE(uidriver::WaitForWindowGone(about) &&
+              uidriver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
   launcher.Click(kCmdQuit);
   EXPECT_TRUE(launcher.process().WaitForExit()) << "the Exit button took no click";
 }
