@@ -1,5 +1,6 @@
 #include "launcher/skin_shape.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "base/picture_limits.h"
@@ -38,41 +39,41 @@ int SkinSetFor(const DiscFolder& disc, int dpi) {
 
 ScaledSkin LoadScaledSkin(const std::wstring& file, int percent, int dpi) {
   PictureRef loaded = win32::LoadPictureFile(file);
+  BITMAP own{};
+  const HBITMAP bitmap = win32::BitmapOf(*loaded);
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof own, &own) == 0) {
+    return {loaded, PicturePixels(*loaded), std::nullopt};  // an icon or metafile, at its own size
+  }
+  own.bmHeight = std::abs(own.bmHeight);
+  const int width = ScaledPixels(own.bmWidth, percent, dpi);
+  const int height = ScaledPixels(own.bmHeight, percent, dpi);
+  // A set drawn for this very scale is shown as it was read, its pixels read in place.
+  if (width == own.bmWidth && height == own.bmHeight) return {win32::ShownAtDpi(loaded, dpi), {width, height}, {}};
   std::optional<PixelImage> pixels = win32::PixelsOfPicture(*loaded, kSkinKey, dpi);
-  if (!pixels) {
-    const win32::ScreenResolution screen{dpi, dpi};
-    return {loaded, {HimetricToPixels(loaded->WidthHimetric(), screen.TwipsPerPixelX()),
-                     HimetricToPixels(loaded->HeightHimetric(), screen.TwipsPerPixelY())}, std::nullopt};
-  }
-  const int width = ScaledPixels(pixels->width, percent, dpi);
-  const int height = ScaledPixels(pixels->height, percent, dpi);
-  // A set drawn for this very scale is shown as it was read.
-  if (width == pixels->width && height == pixels->height) {
-    return {std::move(loaded), {width, height}, std::move(pixels)};
-  }
-  PixelImage scaled = ResampleSkin(*pixels, width, height, kKeyPixel);
-  PictureRef picture = win32::MakePixelPicture(scaled, dpi);
-  if (!picture) return {loaded, {pixels->width, pixels->height}, std::move(pixels)};
+  PixelImage scaled = pixels ? ResampleSkin(*pixels, width, height, kKeyPixel) : PixelImage{};
+  PictureRef picture = pixels ? win32::MakePixelPicture(scaled, dpi) : nullptr;
+  if (!picture) return {win32::ShownAtDpi(loaded, dpi), {own.bmWidth, own.bmHeight}, {}};
   return {std::move(picture), {width, height}, std::move(scaled)};
 }
 
 void ApplySkinShape(HWND window, const ScaledSkin& back) {
   SetWindowPos(window, nullptr, 0, 0, back.size.cx, back.size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // A skin whose pixels cannot be read leaves the window rectangular, as a region that
-  // cannot be built does. So does an outline with nothing inside (the window could be
-  // neither seen nor clicked) or one of more rectangles than the display takes (the
-  // program would die of it).
-  if (!back.pixels) {
+  // A skin whose pixels cannot be read (no bitmap) leaves the window rectangular, as a
+  // region that cannot be built does. So does an outline with nothing inside (the window
+  // could be neither seen nor clicked) or one of more rectangles than the display takes
+  // (the program would die of it).
+  std::optional<win32::Outline> outline;
+  if (back.pixels) {
+    outline = win32::OutlineOfPixels(reinterpret_cast<const DWORD*>(back.pixels->pixels.data()), back.pixels->width,
+                                     back.pixels->height, kSkinKey);
+  } else if (HBITMAP bitmap = win32::BitmapOf(*back.picture)) {
+    outline = win32::OutlineOfBitmap(bitmap, kSkinKey);
+  }
+  if (!outline || FitOfOutline(outline->rects.size()) != OutlineFit::kUsable) {
     SetWindowRgn(window, nullptr, TRUE);
     return;
   }
-  const win32::Outline outline = win32::OutlineOfPixels(reinterpret_cast<const DWORD*>(back.pixels->pixels.data()),
-                                                        back.pixels->width, back.pixels->height, kSkinKey);
-  if (FitOfOutline(outline.rects.size()) != OutlineFit::kUsable) {
-    SetWindowRgn(window, nullptr, TRUE);
-    return;
-  }
-  win32::UniqueRegion region = win32::RegionOfOutline(outline);
+  win32::UniqueRegion region = win32::RegionOfOutline(*outline);
   // From here on the system owns the region.
   if (region && SetWindowRgn(window, region.get(), TRUE)) region.release();
 }

@@ -24,12 +24,12 @@ SIZE PicturePixels(const PictureObject& picture);
 int SkinSetFor(const DiscFolder& disc, int dpi);
 
 // A skin of the set at `percent`, resampled with its key colour kept to the size it
-// has at `dpi`, as a picture shown pixel for pixel there. A file that is missing,
-// unreadable or no picture throws NumberedError.
+// has at `dpi` (a set of that very scale as it is), as a picture shown pixel for pixel
+// there. A file that is missing, unreadable or no picture throws NumberedError.
 struct ScaledSkin {
   PictureRef picture;
   SIZE size{};                        // in pixels at the resolution
-  std::optional<PixelImage> pixels;  // nothing for a picture whose pixels cannot be read
+  std::optional<PixelImage> pixels;  // the resampled pixels, when it was resampled
 };
 ScaledSkin LoadScaledSkin(const std::wstring& file, int percent, int dpi);
 

@@ -220,6 +220,34 @@ PictureRef MakePixelPicture(const discfront::PixelImage& image, int dpi) {
   return std::make_shared<BitmapPicture>(std::move(bitmap), image.width, image.height, std::string(), dpi);
 }
 
+namespace {
+
+// A bitmap picture seen with another own size: the same bitmap, file image and kind.
+class PictureAtDpi final : public PictureObject {
+ public:
+  PictureAtDpi(PictureRef inner, std::int32_t width, std::int32_t height)
+      : inner_(std::move(inner)), width_(width), height_(height) {}
+  PictureKind Kind() const override { return inner_->Kind(); }
+  std::uintptr_t Handle() const override { return inner_->Handle(); }
+  std::int32_t WidthHimetric() const override { return width_; }
+  std::int32_t HeightHimetric() const override { return height_; }
+  const std::string& Bytes() const override { return inner_->Bytes(); }
+
+ private:
+  PictureRef inner_;
+  std::int32_t width_, height_;
+};
+
+}  // namespace
+
+PictureRef ShownAtDpi(PictureRef picture, int dpi) {
+  BITMAP info{};
+  const HBITMAP bitmap = picture ? BitmapOf(*picture) : nullptr;
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return picture;
+  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  return std::make_shared<PictureAtDpi>(std::move(picture), MulDiv(info.bmWidth, 2540, dpi), MulDiv(height, 2540, dpi));
+}
+
 std::optional<discfront::PixelImage> PixelsOfPicture(const PictureObject& picture, COLORREF key, int dpi) {
   discfront::PixelImage image;
   HBITMAP bitmap = BitmapOf(picture);

@@ -36,6 +36,10 @@ void DrawPicture(const discfront::PictureObject& picture, HDC hdc, int x, int y,
 // so that a control at that resolution shows it pixel for pixel. Null if it cannot be made.
 PictureRef MakePixelPicture(const discfront::PixelImage& image, int dpi);
 
+// The same bitmap picture, whose own size (HIMETRIC) is its pixels at `dpi`; any other
+// picture as it is.
+PictureRef ShownAtDpi(PictureRef picture, int dpi);
+
 // The picture's pixels at its own size (a bitmap's pixels; an icon or metafile drawn
 // at its size at `dpi` on the key colour). Nothing if they cannot be read.
 std::optional<discfront::PixelImage> PixelsOfPicture(const discfront::PictureObject& picture, COLORREF key, int dpi);

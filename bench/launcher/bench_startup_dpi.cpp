@@ -4,7 +4,7 @@
 // two alternate in rounds within one session, and the ratio is the median of the
 // rounds' own ratios; the value the session had is put back at the end.
 // region_build_ms_192dpi: building the window's outline from the 2x back.bmp (its
-// pixels read, cut into rectangles and made a region), as the launcher does at 192 dpi.
+// pixels cut into rectangles and made a region), as the launcher does at 192 dpi.
 #include <windows.h>
 
 #include <algorithm>
@@ -83,11 +83,11 @@ double RegionBuildMs(const std::wstring& backFile) {
   std::vector<double> ms;
   for (int i = 0; i < 21; ++i) {
     const double start = discfront::bench::NowMs();
-    const std::optional<discfront::PixelImage> pixels = win32::PixelsOfPicture(*back.picture, discfront::kSkinKey, 192);
-    if (!pixels) return -1;
-    const win32::Outline outline = win32::OutlineOfPixels(reinterpret_cast<const DWORD*>(pixels->pixels.data()),
-                                                          pixels->width, pixels->height, discfront::kSkinKey);
-    const win32::UniqueRegion region = win32::RegionOfOutline(outline);
+    // The 2x set at 192 dpi is of that very scale: its pixels are read where they are.
+    const std::optional<win32::Outline> outline =
+        win32::OutlineOfBitmap(win32::BitmapOf(*back.picture), discfront::kSkinKey);
+    if (!outline) return -1;
+    const win32::UniqueRegion region = win32::RegionOfOutline(*outline);
     if (!region) return -1;
     ms.push_back(discfront::bench::NowMs() - start);
   }
