@@ -4,10 +4,12 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "buttonex/access_key.h"
 #include "buttonex/button_painter.h"
-#include "win32/picture.h"
 #include "win32/display_dpi.h"
+#include "win32/picture.h"
 #include "win32/region_builder.h"
 #include "win32/twips.h"
 #include "win32/window.h"
@@ -71,6 +73,8 @@ void ButtonEx::SetDpi(int dpi) {
   if (dpi == dpiY_) return;
   UseDpi(dpi);
   fontOf_.reset();  // the caption's font is made again for the new resolution
+  skinRegions_.clear();  // and the regions for the skins' new size
+  shownRegion_ = -1;
   model_.Redraw(1);
 }
 
@@ -188,9 +192,15 @@ void ButtonEx::Draw(const DrawPlan& plan) {
 }
 
 win32::UniqueRegion ButtonEx::BuildSkinRegion(const DrawPlan& plan, COLORREF key) {
-  if (HBITMAP bitmap = win32::BitmapOf(*plan.skin)) return win32::BuildRegionFromBitmap(bitmap, key);
-  // Icons and metafiles: drawn on the key colour first, so their own see-through
-  // parts are see-through on the control too.
+  BITMAP own{};
+  const HBITMAP skin = win32::BitmapOf(*plan.skin);
+  if (skin != nullptr && GetObjectW(skin, sizeof own, &own) != 0 && own.bmWidth == plan.skinWidth &&
+      std::abs(own.bmHeight) == plan.skinHeight) {
+    return win32::BuildRegionFromBitmap(skin, key);
+  }
+  // Icons, metafiles and bitmaps shown at another size: drawn on the key colour first,
+  // so that their own see-through parts are see-through on the control too, and the
+  // region is the picture as drawn.
   win32::MemoryDc dc(surfaceDc_.get());
   win32::UniqueBitmap bitmap(CreateCompatibleBitmap(surfaceDc_.get(), plan.skinWidth, plan.skinHeight));
   {

@@ -162,7 +162,18 @@ void DrawPicture(const PictureObject& picture, HDC hdc, int x, int y, int width,
   if (HBITMAP bitmap = BitmapOf(picture)) {
     MemoryDc source(hdc);
     SelectGuard select(source.get(), bitmap);
-    BitBlt(hdc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+    BITMAP own{};
+    GetObjectW(bitmap, sizeof own, &own);
+    own.bmHeight = own.bmHeight < 0 ? -own.bmHeight : own.bmHeight;
+    if (own.bmWidth == width && own.bmHeight == height) {
+      BitBlt(hdc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+      return;
+    }
+    // Shown at another size (a control at a higher resolution): each pixel keeps its
+    // colour exactly, so that a key colour is still the key where it lands.
+    const int mode = SetStretchBltMode(hdc, COLORONCOLOR);
+    StretchBlt(hdc, x, y, width, height, source.get(), 0, 0, own.bmWidth, own.bmHeight, SRCCOPY);
+    SetStretchBltMode(hdc, mode);
     return;
   }
   if (picture.Kind() == PictureKind::kIcon) {
