@@ -18,6 +18,7 @@
 #include "about/mouse_records.h"
 #include "about/sysinfo.h"
 #include "base/texts.h"
+#include "win32/display_dpi.h"
 #include "win32/handles.h"
 #include "win32/twips.h"
 #include "win32/window.h"
@@ -198,7 +199,8 @@ class AboutDialog {
   }
 
   void OnInit() {
-    screen_ = win32::ScreenResolution::OfScreen();
+    const int dpi = win32::WindowDpi(hwnd_);
+    screen_ = {dpi, dpi};
     SetWindowTextW(hwnd_, Text(variant_.title).c_str());
     PlaceWindow();
 
@@ -368,8 +370,10 @@ class AboutDialog {
 };
 
 void Show(const Variant& variant, HWND owner, const wchar_t* iconResource) {
-  const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON,
-                                                             variant.iconSize, variant.iconSize, LR_DEFAULTCOLOR)));
+  // The icon of the size it is shown at: its image drawn for that size, where the file has one.
+  const int size = MulDiv(variant.iconSize, win32::WindowDpi(owner), 96);
+  const win32::UniqueIcon icon(
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   AboutDialog dialog(variant, icon.get());
   dialog.Show(owner);
 }

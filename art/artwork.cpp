@@ -76,8 +76,8 @@ IconImage DrawLauncherIcon(int size) {
   return {std::move(image), std::move(transparent)};
 }
 
-Canvas DrawBackSkin() {
-  Canvas canvas(kSkinWidth, kSkinHeight);
+Canvas DrawBackSkin(int scale) {
+  Canvas canvas(kSkinWidth, kSkinHeight, {}, scale);
   const Shape whole = RoundedRect(0, 0, kSkinWidth, kSkinHeight, 18);
   canvas.Fill(whole, VerticalGradient(0, Rgb{36, 66, 114}, kSkinHeight, Rgb{14, 30, 60}));
 
@@ -116,7 +116,7 @@ Canvas DrawBackSkin() {
   return canvas;
 }
 
-Canvas DrawButtonSkin(ButtonState state) {
+Canvas DrawButtonSkin(ButtonState state, int scale) {
   struct Look {
     Rgb top, bottom, border, shine;
   };
@@ -126,7 +126,7 @@ Canvas DrawButtonSkin(ButtonState state) {
       {{150, 172, 212}, {206, 218, 238}, {34, 60, 110}, {130, 150, 190}},    // pressed
   };
   const Look& look = looks[static_cast<int>(state)];
-  Canvas canvas(kButtonWidth, kButtonHeight);
+  Canvas canvas(kButtonWidth, kButtonHeight, {}, scale);
   const Shape outline = RoundedRect(0, 0, kButtonWidth, kButtonHeight, 6);
   canvas.Fill(outline, look.border);
   canvas.Fill(RoundedRect(1, 1, kButtonWidth - 1, kButtonHeight - 1, 5),
@@ -175,11 +175,17 @@ Canvas DrawDiscPicture() {
 
 std::vector<ArtFile> AllArtFiles() {
   return {
-      {"art/discfront.ico", EncodeIco({DrawLauncherIcon(16), DrawLauncherIcon(32), DrawLauncherIcon(48)})},
+      // Each size drawn for itself, up to twice the About dialog's 48 for displays at 200 %.
+      {"art/discfront.ico", EncodeIco({DrawLauncherIcon(16), DrawLauncherIcon(24), DrawLauncherIcon(32),
+                                       DrawLauncherIcon(48), DrawLauncherIcon(72), DrawLauncherIcon(96)})},
       {"sampledisc/disc/skin/back.bmp", EncodeBmp(DrawBackSkin())},
       {"sampledisc/disc/skin/button.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kUp))},
       {"sampledisc/disc/skin/buttonmove.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kOver))},
       {"sampledisc/disc/skin/buttondown.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kDown))},
+      {"sampledisc/disc/skin/200/back.bmp", EncodeBmp(DrawBackSkin(2))},
+      {"sampledisc/disc/skin/200/button.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kUp, 2))},
+      {"sampledisc/disc/skin/200/buttonmove.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kOver, 2))},
+      {"sampledisc/disc/skin/200/buttondown.bmp", EncodeBmp(DrawButtonSkin(ButtonState::kDown, 2))},
       {"sampledisc/disc/pics/hello.bmp", EncodeBmp(DrawHelloPicture())},
       {"sampledisc/disc/pics/notice.bmp", EncodeBmp(DrawNoticePicture())},
       {"sampledisc/disc/pics/disc.bmp", EncodeBmp(DrawDiscPicture())},

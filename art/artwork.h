@@ -28,9 +28,10 @@ inline constexpr int kButtonHeight = 25;
 // notification area and the small window icon use 16, the desktop 32 and 48.
 IconImage DrawLauncherIcon(int size);
 
-Canvas DrawBackSkin();
+// The skins at 1x, or at `scale` times the size for the sharper sets (skin\200).
+Canvas DrawBackSkin(int scale = 1);
 enum class ButtonState { kUp, kOver, kDown };
-Canvas DrawButtonSkin(ButtonState state);
+Canvas DrawButtonSkin(ButtonState state, int scale = 1);
 
 // The sample entries' pictures.
 Canvas DrawHelloPicture();

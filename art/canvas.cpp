@@ -34,15 +34,15 @@ Shape Ring(double cx, double cy, double inner, double outer) {
   };
 }
 
-Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(width), height_(height),
-      pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
+Canvas::Canvas(int width, int height, Rgb fill, int scale)
+    : width_(width * scale), height_(height * scale), scale_(scale),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
 
-double Canvas::Coverage(const Shape& shape, int x, int y) {
+double Canvas::Coverage(const Shape& shape, int x, int y) const {
   int inside = 0;
   for (int sy = 0; sy < 4; ++sy) {
     for (int sx = 0; sx < 4; ++sx) {
-      if (shape(x + (sx + 0.5) / 4.0, y + (sy + 0.5) / 4.0)) ++inside;
+      if (shape((x + (sx + 0.5) / 4.0) / scale_, (y + (sy + 0.5) / 4.0) / scale_)) ++inside;
     }
   }
   return inside / 16.0;
@@ -52,7 +52,7 @@ void Canvas::Fill(const Shape& shape, const std::function<Rgb(double, double)>& 
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
       const double coverage = Coverage(shape, x, y);
-      if (coverage > 0) Set(x, y, Mix(At(x, y), colour(x + 0.5, y + 0.5), coverage));
+      if (coverage > 0) Set(x, y, Mix(At(x, y), colour((x + 0.5) / scale_, (y + 0.5) / scale_), coverage));
     }
   }
 }
@@ -64,7 +64,7 @@ void Canvas::Fill(const Shape& shape, Rgb colour) {
 void Canvas::Cut(const Shape& inside, Rgb outside) {
   for (int y = 0; y < height_; ++y) {
     for (int x = 0; x < width_; ++x) {
-      if (!inside(x + 0.5, y + 0.5)) Set(x, y, outside);
+      if (!inside((x + 0.5) / scale_, (y + 0.5) / scale_)) Set(x, y, outside);
     }
   }
 }

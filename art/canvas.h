@@ -27,7 +27,9 @@ Shape Ring(double cx, double cy, double inner, double outer);
 
 class Canvas {
  public:
-  Canvas(int width, int height, Rgb fill = {});
+  // A drawing of width x height units on `scale` x `scale` pixels each: the same
+  // drawing, with every coordinate in units, comes out sharp at twice the size.
+  Canvas(int width, int height, Rgb fill = {}, int scale = 1);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -42,7 +44,7 @@ class Canvas {
   // becomes `outside` (a window outline must not have blended edge pixels).
   void Cut(const Shape& inside, Rgb outside);
   // Fraction of the pixel's samples inside the shape.
-  static double Coverage(const Shape& shape, int x, int y);
+  double Coverage(const Shape& shape, int x, int y) const;
 
  private:
   std::size_t Index(int x, int y) const {
@@ -51,6 +53,7 @@ class Canvas {
 
   int width_;
   int height_;
+  double scale_;
   std::vector<Rgb> pixels_;
 };
 

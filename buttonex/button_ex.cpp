@@ -4,10 +4,13 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cstdlib>
+
 #include "buttonex/access_key.h"
 #include "buttonex/accessible_facts.h"
 #include "buttonex/button_accessible.h"
 #include "buttonex/button_painter.h"
+#include "win32/display_dpi.h"
 #include "win32/high_contrast.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
@@ -61,11 +64,21 @@ LPCWSTR CursorOf(std::int32_t pointer) {
 
 }  // namespace
 
-ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) {
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
-  twipsPerPixelX_ = screen.TwipsPerPixelX();
-  twipsPerPixelY_ = screen.TwipsPerPixelY();
-  dpiY_ = screen.dpiY;
+ButtonEx::ButtonEx(HWND parent) : parent_(parent), surfaceDc_(nullptr) { UseDpi(win32::WindowDpi(parent)); }
+
+void ButtonEx::UseDpi(int dpi) {
+  twipsPerPixelX_ = TwipsPerPixel(dpi);
+  twipsPerPixelY_ = TwipsPerPixel(dpi);
+  dpiY_ = dpi;
+}
+
+void ButtonEx::SetDpi(int dpi) {
+  if (dpi == dpiY_) return;
+  UseDpi(dpi);
+  fontOf_.reset();  // the caption's font is made again for the new resolution
+  skinRegions_.clear();  // and the regions for the skins' new size
+  shownRegion_ = -1;
+  model_.Redraw(1);
 }
 
 bool ButtonEx::Register() {
@@ -152,11 +165,10 @@ FontRef ButtonEx::AmbientFont(HWND parent) {
   if (font == nullptr) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTW lf{};
   GetObjectW(font, sizeof lf, &lf);
-  win32::WindowDc screen(nullptr);
   FontDescription ambient;
   ambient.name = lf.lfFaceName;
   const int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-  ambient.points = Nearest(height * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY) * 4) / 4.0;
+  ambient.points = Nearest(height * 72.0 / win32::WindowDpi(parent) * 4) / 4.0;
   if (ambient.points <= 0) ambient.points = 8;
   ambient.weight = lf.lfWeight == 0 ? FW_NORMAL : lf.lfWeight;
   ambient.italic = lf.lfItalic != 0;
@@ -209,9 +221,15 @@ void ButtonEx::Draw(const DrawPlan& plan) {
 }
 
 win32::UniqueRegion ButtonEx::BuildSkinRegion(const DrawPlan& plan, COLORREF key) {
-  if (HBITMAP bitmap = win32::BitmapOf(*plan.skin)) return win32::BuildRegionFromBitmap(bitmap, key);
-  // Icons and metafiles: drawn on the key colour first, so their own see-through
-  // parts are see-through on the control too.
+  BITMAP own{};
+  const HBITMAP skin = win32::BitmapOf(*plan.skin);
+  if (skin != nullptr && GetObjectW(skin, sizeof own, &own) != 0 && own.bmWidth == plan.skinWidth &&
+      std::abs(own.bmHeight) == plan.skinHeight) {
+    return win32::BuildRegionFromBitmap(skin, key);
+  }
+  // Icons, metafiles and bitmaps shown at another size: drawn on the key colour first,
+  // so that their own see-through parts are see-through on the control too, and the
+  // region is the picture as drawn.
   win32::MemoryDc dc(surfaceDc_.get());
   win32::UniqueBitmap bitmap(CreateCompatibleBitmap(surfaceDc_.get(), plan.skinWidth, plan.skinHeight));
   {

@@ -61,6 +61,10 @@ class ButtonEx final : private ButtonHost {
   // True at run time (the default); false shows the control as a designer does.
   void SetUserMode(bool userMode) { userMode_ = userMode; }
   void SetExitWatch(ExitWatch watch) { exitWatch_ = watch; }
+  // The resolution the control is shown at (its parent's when created): twips and the
+  // caption's font follow it. A skinned control keeps its skins' pixel size, so its
+  // host gives it skins drawn for the resolution.
+  void SetDpi(int dpi);
 
   // Copies the current look onto hdc, as WM_PAINT and WM_PRINTCLIENT do.
   void Paint(HDC hdc) const;
@@ -77,6 +81,7 @@ class ButtonEx final : private ButtonHost {
 
  private:
   explicit ButtonEx(HWND parent);
+  void UseDpi(int dpi);
   ~ButtonEx() override = default;
   static bool Register();
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

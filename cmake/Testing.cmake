@@ -20,6 +20,16 @@ if(DISCFRONT_WINDOWS)
            COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" stop "${DISCFRONT_WINE_DIR}")
   set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180)
   set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+  # Sessions whose display has a higher resolution (a prefix each), for the tests of
+  # how the programs scale: see discfront_scale_test.
+  foreach(dpi 144 192)
+    add_test(NAME wine_session_${dpi}_start
+             COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" start "${DISCFRONT_WINE_DIR}-${dpi}" ${dpi})
+    add_test(NAME wine_session_${dpi}_stop
+             COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" stop "${DISCFRONT_WINE_DIR}-${dpi}")
+    set_tests_properties(wine_session_${dpi}_start PROPERTIES FIXTURES_SETUP wine_session_${dpi} TIMEOUT 180)
+    set_tests_properties(wine_session_${dpi}_stop PROPERTIES FIXTURES_CLEANUP wine_session_${dpi})
+  endforeach()
 else()
   find_package(GTest REQUIRED)
 endif()
@@ -48,4 +58,16 @@ function(discfront_test name)
       set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()
   endif()
+endfunction()
+
+# discfront_scale_test(NAME): the GUI test program NAME (made by discfront_test, which
+# runs it at 96 dpi) run again as NAME_144 and NAME_192 in the sessions at those
+# resolutions; DISCFRONT_TEST_DPI tells it which one it is in.
+function(discfront_scale_test name)
+  foreach(dpi 144 192)
+    add_test(NAME ${name}_${dpi}
+             COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" run "${DISCFRONT_WINE_DIR}-${dpi}" $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}_${dpi} PROPERTIES FIXTURES_REQUIRED wine_session_${dpi} TIMEOUT 300
+                         ENVIRONMENT "DISCFRONT_TEST_DPI=${dpi};LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")
+  endforeach()
 endfunction()

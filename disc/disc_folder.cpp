@@ -8,12 +8,13 @@ std::wstring DiscFolder::File(std::wstring_view nameWithBackslash) const {
   return name;
 }
 
-std::wstring DiscFolder::SkinFile(Skin skin) const {
+std::wstring DiscFolder::SkinFile(Skin skin, int percent) const {
+  const std::wstring folder = percent == 100 ? L"\\skin\\" : L"\\skin\\" + std::to_wstring(percent) + L"\\";
   switch (skin) {
-    case Skin::kButton: return File(L"\\skin\\button.bmp");
-    case Skin::kButtonMove: return File(L"\\skin\\buttonmove.bmp");
-    case Skin::kButtonDown: return File(L"\\skin\\buttondown.bmp");
-    case Skin::kBack: return File(L"\\skin\\back.bmp");
+    case Skin::kButton: return File(folder + L"button.bmp");
+    case Skin::kButtonMove: return File(folder + L"buttonmove.bmp");
+    case Skin::kButtonDown: return File(folder + L"buttondown.bmp");
+    case Skin::kBack: return File(folder + L"back.bmp");
   }
   return {};
 }

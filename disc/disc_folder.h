@@ -28,7 +28,8 @@ class DiscFolder {
   std::wstring SettingsFile() const { return File(L"\\discfront.ini"); }  // its language (disc_language.h)
   std::wstring CatalogueFile() const { return File(L"\\content.lnc"); }
   std::wstring DescriptionFile() const { return File(L"\\info.txt"); }
-  std::wstring SkinFile(Skin skin) const;
+  // A skin of the 1x set (skin\), or of the set for a scale in percent (skin\200\).
+  std::wstring SkinFile(Skin skin, int percent = 100) const;
 
   // The word that marks an entry without a picture, compared exactly: "None" is a
   // file name like any other.

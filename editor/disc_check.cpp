@@ -4,6 +4,7 @@
 #include <cwctype>
 #include <string_view>
 
+#include "base/display_scale.h"
 #include "base/picture_limits.h"
 #include "catalogue/catalogue_reader.h"
 #include "disc/install_plan.h"
@@ -91,6 +92,41 @@ void DiscCheck::CheckDiscFiles() {
         case OutlineFit::kUsable: break;
         case OutlineFit::kEmpty: report(DiscProblem::Kind::kOutlineEmpty, back); break;
         case OutlineFit::kTooComplex: report(DiscProblem::Kind::kOutlineTooComplex, back); break;
+      }
+    }
+  }
+  CheckSkinSets();
+}
+
+void DiscCheck::CheckSkinSets() {
+  auto report = [&](DiscProblem::Kind kind, std::wstring file) {
+    DiscProblem& problem = problems_.emplace_back();
+    problem.kind = kind;
+    problem.file = std::move(file);
+  };
+  for (const int percent : kSkinSetPercents) {
+    if (percent == 100) continue;
+    std::vector<std::wstring> missing;
+    for (const Skin skin : DiscFolder::kSkins) {
+      if (!files_.IsFile(disc_.SkinFile(skin, percent))) missing.push_back(disc_.SkinFile(skin, percent));
+    }
+    if (missing.size() == DiscFolder::kSkins.size()) continue;  // no set for this scale
+    for (std::wstring& file : missing) report(DiscProblem::Kind::kSkinSetIncomplete, std::move(file));
+    if (!missing.empty()) continue;  // the launcher does not use it
+    // A whole set is what the launcher loads on a screen of that scale.
+    for (const Skin skin : DiscFolder::kSkins) {
+      const std::wstring file = disc_.SkinFile(skin, percent);
+      switch (ReadPicture(file)) {
+        case PictureRead::kBitmap: break;
+        case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge, file); continue;
+        default: report(DiscProblem::Kind::kSkinNotBitmap, file); continue;
+      }
+      const std::optional<PictureSize> base = pictures_.BitmapSize(disc_.SkinFile(skin));
+      const std::optional<PictureSize> scaled = pictures_.BitmapSize(file);
+      if (!base || !scaled) continue;  // the 1x skin is reported already
+      if (!SetSizeMatches(scaled->width, percent, base->width) ||
+          !SetSizeMatches(scaled->height, percent, base->height)) {
+        report(DiscProblem::Kind::kSkinSetWrongSize, file);
       }
     }
   }

@@ -1,6 +1,7 @@
 // The disc check: the disc folder looked at as the launcher will see it, without
 // writing anything. It finds what would go wrong when the menu runs: the launcher,
-// its description or a skin missing, a skin that is no bitmap, a background whose
+// its description or a skin missing, a skin that is no bitmap, a set of skins for
+// another scale that is incomplete or not of its scale, a background whose
 // outline the launcher will not cut (nothing left, or too many pieces), a picture
 // above the size caps, an entry whose program Install would not find or whose folder
 // window has no folder to open, a path that would not name the same file on another
@@ -39,6 +40,10 @@ enum class PictureRead {
   kTooLarge,      // above the byte or pixel caps: refused before it is decoded
 };
 
+struct PictureSize {
+  int width = 0, height = 0;  // pixels
+};
+
 // Asks the picture loader about a file; an interface so that the check is tested with a table.
 class PictureProbe {
  public:
@@ -47,6 +52,8 @@ class PictureProbe {
   // The number of rectangles of a bitmap's outline (its pixels other than the skin key),
   // nothing if it is no bitmap that can be read.
   virtual std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const = 0;
+  // A bitmap's size, nothing if it is no bitmap that can be read.
+  virtual std::optional<PictureSize> BitmapSize(const std::wstring& path) const = 0;
 };
 
 struct DiscProblem {
@@ -57,6 +64,8 @@ struct DiscProblem {
     kSkinNotBitmap,       // a skin file is no bitmap the loader reads
     kOutlineEmpty,        // every pixel of the background is the key colour
     kOutlineTooComplex,   // the background's outline has more rectangles than the display takes
+    kSkinSetIncomplete,   // a set for another scale (skin\150, skin\200) lacks this file
+    kSkinSetWrongSize,    // a set's picture is not 1.5 or 2 times its 1x picture
     kPictureTooLarge,     // a skin or picture above the caps (slot -1 for a skin)
     kProgramNotFound,     // Install would say "Файл не найден."
     kFolderMissing,       // the folder window's folder is not there
@@ -116,6 +125,8 @@ class DiscCheck {
 
  private:
   void CheckDiscFiles();
+  // The sets of skins for other scales: all four files or none, each of its scale.
+  void CheckSkinSets();
   void CheckRecord(int slot);
   // What Install does with the record's path, and the rules the path breaks.
   void CheckProgram(int slot);

@@ -8,6 +8,7 @@
 
 #include "disc_messages.h"
 #include "editor_texts.h"
+#include "win32/display_dpi.h"
 #include "win32/handles.h"
 #include "base/texts.h"
 
@@ -35,8 +36,16 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   RECT ownerRect{};
   GetWindowRect(owner, &ownerRect);
   const std::wstring caption = FormatText(kTextCheckCaption, {discFolder});
-  if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, ownerRect.left + 40, ownerRect.top + 40,
-                      860, 380, owner) == nullptr) {
+  // Its size and offset are designed at 96 dpi, scaled to the owner's resolution, and
+  // never wider than the owner's monitor.
+  const int dpi = win32::WindowDpi(owner);
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const int width = std::min<int>(MulDiv(860, dpi, 96), monitor.rcWork.right - monitor.rcWork.left);
+  const int left = std::clamp<int>(ownerRect.left + MulDiv(40, dpi, 96), monitor.rcWork.left,
+                                   std::max<int>(monitor.rcWork.left, monitor.rcWork.right - width));
+  if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, left, ownerRect.top + MulDiv(40, dpi, 96),
+                      width, MulDiv(380, dpi, 96), owner) == nullptr) {
     return false;
   }
   ShowWindow(hwnd(), SW_SHOW);
@@ -82,14 +91,15 @@ void DiscCheckWindow::OnCreate() {
 void DiscCheckWindow::Layout() {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  constexpr int kMargin = 8;
-  constexpr int kLine = 18;
-  const int width = client.right - 2 * kMargin;
-  const int statusTop = client.bottom - kMargin - kLine;
-  const int progressTop = statusTop - 4 - kLine;
-  MoveWindow(Control(kIdList), kMargin, kMargin, width, progressTop - 6 - kMargin, TRUE);
-  MoveWindow(Control(kIdProgress), kMargin, progressTop, width, kLine, TRUE);
-  MoveWindow(Control(kIdStatus), kMargin, statusTop, width, kLine, TRUE);
+  const int dpi = win32::WindowDpi(hwnd());
+  const int margin = MulDiv(8, dpi, 96);
+  const int line = MulDiv(18, dpi, 96);
+  const int width = client.right - 2 * margin;
+  const int statusTop = client.bottom - margin - line;
+  const int progressTop = statusTop - MulDiv(4, dpi, 96) - line;
+  MoveWindow(Control(kIdList), margin, margin, width, progressTop - MulDiv(6, dpi, 96) - margin, TRUE);
+  MoveWindow(Control(kIdProgress), margin, progressTop, width, line, TRUE);
+  MoveWindow(Control(kIdStatus), margin, statusTop, width, line, TRUE);
 }
 
 void DiscCheckWindow::RunSome() {

@@ -62,6 +62,8 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kLauncherMissing: return FormatText(kTextLauncherMissing, {p.file});
     case Kind::kDescriptionMissing: return FormatText(kTextDescriptionMissing, {p.file});
     case Kind::kSkinMissing: return FormatText(kTextSkinMissing, {p.file});
+    case Kind::kSkinSetIncomplete: return FormatText(kTextSkinSetIncomplete, {p.file});
+    case Kind::kSkinSetWrongSize: return FormatText(kTextSkinSetWrongSize, {p.file});
     case Kind::kSkinNotBitmap: return FormatText(kTextSkinNotBitmap, {p.file});
     case Kind::kOutlineEmpty: return FormatText(kTextOutlineEmpty, {p.file});
     case Kind::kOutlineTooComplex:

@@ -121,7 +121,11 @@
   X(kTextConsoleProgram, 2158, ", консольная", ", console") \
   X(kTextWindowProgram, 2159, ", оконная", ", windowed") \
   X(kTextAsksAdministrator, 2160, ", просит права администратора", ", asks for administrator rights") \
-  X(kTextOtherMachine, 2161, "другого процессора", "another processor")
+  X(kTextOtherMachine, 2161, "другого процессора", "another processor") \
+  X(kTextSkinSetIncomplete, 2162, "Нет рисунка оформления «%1»: набор рисунков этой папки неполон, discfront будет растягивать рисунки из папки skin.", \
+    "No skin picture \x22%1\x22: the set of this folder is incomplete, discfront will stretch the pictures of the skin folder.") \
+  X(kTextSkinSetWrongSize, 2163, "Рисунок оформления «%1» должен быть ровно в 1,5 раза (папка 150) или в 2 раза (папка 200) больше такого же рисунка из папки skin.", \
+    "The skin picture \x22%1\x22 must be exactly 1.5 times (folder 150) or 2 times (folder 200) the size of the same picture in the skin folder.")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

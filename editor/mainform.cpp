@@ -12,6 +12,7 @@
 #include "about/about_dialog.h"
 #include "win32/accessible_name.h"
 #include "win32/atomic_file.h"
+#include "win32/display_dpi.h"
 #include "win32/error_report.h"
 #include "win32/file_dialog.h"
 #include "win32/file_io.h"
@@ -36,11 +37,11 @@ void SetText(HWND hwnd, const std::wstring& text) {
   if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
 }
 
-// The message font of the system, for every control.
-HFONT CreateMessageFont() {
+// The message font of the system at a resolution, for every control.
+HFONT CreateMessageFont(int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
+  if (!win32::NonClientMetricsForDpi(metrics, dpi)) return nullptr;
   return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
@@ -72,9 +73,11 @@ win32::FileDialogOptions CatalogueDialog(const std::wstring& fileName) {
 bool Mainform::Create(int showCommand) {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   if (!RegisterClassOnce(kClassName, icon)) return false;
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
-  RECT frame{0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)};
-  AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+  // At the resolution of the screen it opens on; a monitor of another one sends WM_DPICHANGED.
+  const int dpi = win32::WindowDpi(nullptr);
+  const win32::ScreenResolution screen{dpi, dpi};
+  const RECT frame = win32::OuterRectForDpi(
+      {0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)}, kWindowStyle, true, 0, dpi);
   if (CreateWindowFor(kClassName, Text(kTextCaption).c_str(), kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                       frame.right - frame.left, frame.bottom - frame.top, nullptr, CreateMainMenu()) == nullptr) {
     return false;
@@ -117,6 +120,12 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:  // F1 where the accelerator did not see it (menus, message loops of controls)
       OnCommand(kCmdHelp, 0);
       return TRUE;
+    case WM_DPICHANGED: {
+      const RECT r = win32::SuggestedRect(lParam);
+      LayOut(win32::NewDpi(wParam));
+      SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CLOSE:
       OnClose();
       return 0;
@@ -130,14 +139,11 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void Mainform::OnCreate() {
-  font_.reset(CreateMessageFont());
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlPlace& place : kControls) {
     const wchar_t* className = L"EDIT";
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD exStyle = 0;
-    int height = screen.YToPixels(place.height);
     switch (place.kind) {
       case ControlKind::kButton:
         className = L"BUTTON";
@@ -158,21 +164,13 @@ void Mainform::OnCreate() {
       case ControlKind::kDropDownList:
         className = L"COMBOBOX";
         style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-        height += kDropDownListPixels;
         break;
     }
     const std::wstring caption = place.caption != 0 ? Text(place.caption) : std::wstring();
-    int width = screen.XToPixels(place.width);
-    // A label never cuts its caption short, whatever font the system gives it.
-    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), caption.c_str()));
-    HWND control = CreateWindowExW(exStyle, className, caption.c_str(), style, screen.XToPixels(place.left),
-                                   screen.YToPixels(place.top), width, height, hwnd(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
-    if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    CreateWindowExW(exStyle, className, caption.c_str(), style, 0, 0, 0, 0, hwnd(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
   }
-  // The list's selection field is as tall as its place says (less its frame).
-  SendMessageW(Control(kIdZap), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-               std::max(screen.YToPixels(kControls[std::size(kControls) - 1].height) - 6, 8));
+  LayOut(win32::WindowDpi(hwnd()));
   // A field holds what a catalogue line can carry; the edit control's default
   // limit (32 767) would cut long comments short without a word.
   for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
@@ -187,6 +185,26 @@ void Mainform::OnCreate() {
                              Text(win32::kTextPressAction));
   }
   ShowStore();
+}
+
+void Mainform::LayOut(int dpi) {
+  font_.reset(CreateMessageFont(dpi));
+  const win32::ScreenResolution screen{dpi, dpi};
+  for (const ControlPlace& place : kControls) {
+    HWND control = Control(place.id);
+    if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    int width = screen.XToPixels(place.width);
+    int height = screen.YToPixels(place.height);
+    // A label never cuts its caption short, whatever font the system gives it.
+    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), Text(place.caption)));
+    if (place.kind == ControlKind::kDropDownList) height += MulDiv(kDropDownListPixels, dpi, 96);
+    SetWindowPos(control, nullptr, screen.XToPixels(place.left), screen.YToPixels(place.top), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // The list's selection field is as tall as its place says (less its frame).
+  SendMessageW(Control(kIdZap), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+               std::max(screen.YToPixels(kControls[std::size(kControls) - 1].height) - MulDiv(6, dpi, 96), 8));
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Mainform::OnCommand(int id, int code) {

@@ -67,6 +67,8 @@ class Mainform : public win32::Window<Mainform> {
   void ShowNotice(Notice notice);
 
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
+  // Places the controls and gives them the message font at a resolution.
+  void LayOut(int dpi);
 
   RecordStore store_;
   std::wstring fileName_;  // empty until a file was opened or saved

@@ -42,4 +42,13 @@ std::optional<std::size_t> SystemPictureProbe::OutlineRectangles(const std::wstr
   return outline->rects.size();
 }
 
+std::optional<PictureSize> SystemPictureProbe::BitmapSize(const std::wstring& path) const {
+  PictureRead read = PictureRead::kUnreadable;
+  const win32::PictureRef picture = Load(path, read);
+  BITMAP info{};
+  const HBITMAP bitmap = picture ? win32::BitmapOf(*picture) : nullptr;
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return std::nullopt;
+  return PictureSize{info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
+}
+
 }  // namespace discfront::editor

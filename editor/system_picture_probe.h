@@ -9,6 +9,7 @@ class SystemPictureProbe final : public PictureProbe {
  public:
   PictureRead Read(const std::wstring& path) const override;
   std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const override;
+  std::optional<PictureSize> BitmapSize(const std::wstring& path) const override;
 };
 
 }  // namespace discfront::editor

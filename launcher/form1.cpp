@@ -18,6 +18,7 @@
 #include "launcher/skin_shape.h"
 #include "win32/accessible_name.h"
 #include "win32/app_folder.h"
+#include "win32/display_dpi.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
 #include "win32/high_contrast.h"
@@ -42,6 +43,10 @@ constexpr int kDesignHeight = 5235;
 constexpr int kButtonLeft = 4680;
 constexpr int kButtonWidth = 2535;
 constexpr int kButtonHeight = 375;
+constexpr int kButtonTops[] = {480, 960, 1440, 1920};
+// Where the list and the description box are designed, in twips.
+constexpr RECT kListPlace{360, 480, 360 + 4215, 480 + 4350};
+constexpr RECT kAboutProgPlace{4680, 2400, 4680 + 2535, 2400 + 2415};
 
 }  // namespace
 
@@ -53,7 +58,6 @@ Form1::~Form1() {
 
 bool Form1::Create() {
   disc_ = DiscFolder(win32::ApplicationFolder());
-  screen_ = win32::ScreenResolution::OfScreen();
   highContrast_ = win32::HighContrastOn();
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT));
   RegisterClassOnce(kClassName, icon, 0, nullptr);
@@ -67,6 +71,10 @@ bool Form1::Create() {
     return false;
   }
   SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU);
+  // One scale for the whole window, that of the monitor it opens on.
+  dpi_ = win32::WindowDpi(hwnd());
+  screen_ = {dpi_, dpi_};
+  skinPercent_ = SkinSetFor(disc_, dpi_);
   SetWindowPos(hwnd(), nullptr, 0, 0, screen_.XToPixels(kDesignWidth), screen_.YToPixels(kDesignHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
@@ -75,8 +83,8 @@ bool Form1::Create() {
     LoadButtonSkins();
     // The notification area shows small icons: its own image of that size, not the large one shrunk.
     const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
-                                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+                                                         IMAGE_ICON, win32::SystemMetricForDpi(SM_CXSMICON, dpi_),
+                                                         win32::SystemMetricForDpi(SM_CYSMICON, dpi_), LR_SHARED));
     tray_.Add(hwnd(), smallIcon, kTrayTip);
     ShapeWindow();
     LoadDescription();
@@ -117,6 +125,12 @@ HWND Form1::CreateControl(const wchar_t* className, const wchar_t* text, DWORD s
   return control;
 }
 
+void Form1::PlaceControl(HWND control, const RECT& place) const {
+  SetWindowPos(control, nullptr, screen_.XToPixels(place.left), screen_.YToPixels(place.top),
+               screen_.XToPixels(place.right - place.left), screen_.YToPixels(place.bottom - place.top),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top) {
   buttonex::ButtonEx* button =
       buttonex::ButtonEx::Create(hwnd(), id, screen_.XToPixels(kButtonLeft), screen_.YToPixels(top));
@@ -135,41 +149,48 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top)
   return button;
 }
 
-void Form1::CreateControls() {
-  // "MS Sans Serif" 8.25 pt with the Cyrillic character set, as designed.
+void Form1::MakeFont() {
+  // "MS Sans Serif" 8.25 pt with the Cyrillic character set, as designed, at the window's resolution.
   LOGFONTW lf{};
   lf.lfHeight = -FontHeightPixels(8.25, screen_.dpiY);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = RUSSIAN_CHARSET;
   wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
   font_.reset(CreateFontIndirectW(&lf));
+}
 
+void Form1::CreateControls() {
+  MakeFont();
   // In tab order.
   list_ = CreateControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                        WS_EX_CLIENTEDGE, kList, 360, 480, 4215, 4350);
+                        WS_EX_CLIENTEDGE, kList,
+                        kListPlace.left, kListPlace.top, kListPlace.right - kListPlace.left,
+                        kListPlace.bottom - kListPlace.top);
   aboutProg_ = CreateControl(L"EDIT", L"", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY,
-                             WS_EX_CLIENTEDGE, kAboutProg, 4680, 2400, 2535, 2415);
+                             WS_EX_CLIENTEDGE, kAboutProg, kAboutProgPlace.left, kAboutProgPlace.top,
+                             kAboutProgPlace.right - kAboutProgPlace.left,
+                             kAboutProgPlace.bottom - kAboutProgPlace.top);
   // A list and a text box show no name of their own; a screen reader says these.
   win32::SetAccessibleName(list_, Text(kTextListName), ROLE_SYSTEM_LIST);
   win32::SetAccessibleName(aboutProg_, Text(kTextDescriptionName), ROLE_SYSTEM_TEXT);
-  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), 480),
-              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), 960),
-              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), 1440),
-              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), 1920)};
+  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0]),
+              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1]),
+              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2]),
+              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3])};
 }
 
 void Form1::LoadButtonSkins() {
-  // The three pictures, in the designed order, each read and decoded once: the four
-  // buttons show the same files, and a button only ever draws from its skins.
+  // The three pictures, in the designed order, each read, decoded and scaled once:
+  // the four buttons show the same files, and a button only ever draws from its skins.
   PictureRef up, over, down;
   std::wstring fileName;
   try {
-    fileName = disc_.SkinFile(Skin::kButton);
-    up = win32::LoadPictureFile(fileName);
-    fileName = disc_.SkinFile(Skin::kButtonMove);
-    over = win32::LoadPictureFile(fileName);
-    fileName = disc_.SkinFile(Skin::kButtonDown);
-    down = win32::LoadPictureFile(fileName);
+    fileName = disc_.SkinFile(Skin::kButton, skinPercent_);
+    up = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
+    fileName = disc_.SkinFile(Skin::kButtonMove, skinPercent_);
+    over = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
+    fileName = disc_.SkinFile(Skin::kButtonDown, skinPercent_);
+    down = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
   } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
   }
@@ -177,6 +198,7 @@ void Form1::LoadButtonSkins() {
     if (button == nullptr) continue;
     buttonex::ButtonModel& props = button->Props();
     const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all three skins
+    button->SetDpi(dpi_);
     props.SetSkinUp(up);
     props.SetSkinOver(over);
     props.SetSkinDown(down);
@@ -187,10 +209,12 @@ void Form1::LoadButtonSkins() {
 }
 
 void Form1::ShapeWindow() {
-  const std::wstring fileName = disc_.SkinFile(Skin::kBack);
+  const std::wstring fileName = disc_.SkinFile(Skin::kBack, skinPercent_);
   try {
-    back_ = ApplySkinShape(hwnd(), fileName);
-    backSize_ = PicturePixels(*back_);
+    const ScaledSkin back = LoadScaledSkin(fileName, skinPercent_, dpi_);
+    ApplySkinShape(hwnd(), back);
+    back_ = back.picture;
+    backSize_ = back.size;
     if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
   } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
@@ -223,6 +247,32 @@ void Form1::LoadCatalogueFile() {
       static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0)));
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  screen_ = {dpi, dpi};
+  skinPercent_ = SkinSetFor(disc_, dpi);
+  MakeFont();
+  for (HWND control : {list_, aboutProg_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  }
+  PlaceControl(list_, kListPlace);
+  PlaceControl(aboutProg_, kAboutProgPlace);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i] == nullptr) continue;
+    SetWindowPos(buttons_[i]->hwnd(), nullptr, screen_.XToPixels(kButtonLeft), screen_.YToPixels(kButtonTops[i]), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The skins of the new scale; the files were read at start-up, so a failure now
+  // (a disc taken out) keeps the last look rather than ending the menu.
+  try {
+    LoadButtonSkins();
+    ShapeWindow();
+  } catch (const win32::ReportedError&) {
+  }
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void Form1::ShowSelectedComment() {
@@ -314,10 +364,11 @@ void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool on = win32::HighContrastOn();
   if (on != highContrast_) {
     highContrast_ = on;
-    if (highContrast_) {
-      SetWindowRgn(hwnd(), nullptr, TRUE);
-    } else if (back_) {
-      CutToOutline(hwnd(), *back_);
+    // Back from high contrast the window is cut to its skin again; the file was read at
+    // start-up, so a failure now (a disc taken out) keeps the window as it is.
+    try {
+      ShapeWindow();
+    } catch (const win32::ReportedError&) {
     }
   }
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -353,6 +404,9 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
       ApplySystemLook(msg, wParam, lParam);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(win32::NewDpi(wParam), win32::SuggestedRect(lParam));
       return 0;
     case WM_ENDSESSION:
       // The session ends when this returns: the usual way out, while there is time.

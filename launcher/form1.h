@@ -49,7 +49,10 @@ class Form1 : public win32::Window<Form1> {
  private:
   enum ControlId : int { kList = 100, kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit };
 
+  void MakeFont();
   void CreateControls();
+  // Moves and sizes a control to its designed place (in twips) at the window's resolution.
+  void PlaceControl(HWND control, const RECT& place) const;
   HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
                      int top, int width, int height);
   buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top);
@@ -60,6 +63,8 @@ class Form1 : public win32::Window<Form1> {
   // Throws the failure with its report; Create shows it.
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
+  // The window moved to a monitor of another resolution: everything again at that scale.
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(int id, int code);
   // The selected entry's comment replaces the description.
   void ShowSelectedComment();
@@ -73,7 +78,9 @@ class Form1 : public win32::Window<Form1> {
   void ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam);
 
   DiscFolder disc_{L""};
-  win32::ScreenResolution screen_;
+  int dpi_ = 96;
+  win32::ScreenResolution screen_;  // at the window's resolution
+  int skinPercent_ = 100;           // the skin set shown, by its scale in percent
   win32::UniqueFont font_;
   // Slot k is item k of the list; read once at start-up and only read afterwards.
   std::vector<CatalogueEntry> entries_;

@@ -2,7 +2,8 @@
 # A Wine session of the build tree: its own prefix, a virtual X display and one
 # persistent wineserver, so that test programs start quickly and leave nothing behind.
 #
-#   wine-session.sh start DIR             make the prefix once, start display and wineserver
+#   wine-session.sh start DIR [DPI]       make the prefix once, start display and wineserver;
+#                                         with DPI, the prefix's display has that resolution
 #   wine-session.sh stop DIR              stop wineserver (and every Wine process) and display
 #   wine-session.sh run DIR PROGRAM ARGS  run PROGRAM under Wine in the session; without a
 #                                         started session, one is started and stopped around it
@@ -60,6 +61,11 @@ start_session() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f </dev/null >>"$dir/wineserver.log" 2>&1 &&
       touch "$WINEPREFIX/.unmanaged-windows"
   fi
+  # The resolution programs see (GetDeviceCaps, GetDpiForWindow): one prefix per value.
+  if [ -n "$dpi" ] && [ ! -f "$WINEPREFIX/.logpixels-$dpi" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+         </dev/null >>"$dir/wineserver.log" 2>&1 && touch "$WINEPREFIX/.logpixels-$dpi"
+  fi
 }
 
 stop_session() {
@@ -74,8 +80,9 @@ stop_session() {
   return 0
 }
 
+dpi=
 case "$cmd" in
-  start) start_session ;;
+  start) dpi=${1:-}; start_session ;;
   stop) stop_session ;;
   env)
     session_alive || start_session || exit 1

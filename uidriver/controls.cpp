@@ -96,6 +96,17 @@ RECT ScreenRect(HWND window) {
   return rect;
 }
 
+std::vector<RECT> VisibleChildRects(HWND parent) {
+  std::vector<RECT> rects;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT rect = ScreenRect(child);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    rects.push_back(rect);
+  }
+  return rects;
+}
+
 RECT ClientScreenRect(HWND window) {
   RECT rect{};
   GetClientRect(window, &rect);

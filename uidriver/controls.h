@@ -38,6 +38,8 @@ void PressButton(HWND button);
 // Screen rectangle of the window, and of its client area.
 RECT ScreenRect(HWND window);
 RECT ClientScreenRect(HWND window);
+// The rectangles of a window's visible child windows in its client area's coordinates.
+std::vector<RECT> VisibleChildRects(HWND parent);
 // Screen point of a client point of the window; and the centre of its client area.
 POINT ScreenPoint(HWND window, POINT client);
 POINT CenterOf(HWND window);

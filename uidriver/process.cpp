@@ -80,6 +80,12 @@ void Process::Kill(UINT exitCode) const {
 
 std::wstring FolderOf(const std::wstring& path) { return win32::FolderOfFile(path); }
 
+int SessionDpi() {
+  wchar_t value[16] = {};
+  const DWORD length = GetEnvironmentVariableW(L"DISCFRONT_TEST_DPI", value, 16);
+  return length > 0 && length < 16 ? _wtoi(value) : 96;
+}
+
 std::wstring OwnFolder() { return win32::ApplicationFolder(); }
 
 }  // namespace uidriver

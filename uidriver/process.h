@@ -58,5 +58,8 @@ class Process {
 std::wstring FolderOf(const std::wstring& path);
 // The folder of the running test program: test targets are built beside it.
 std::wstring OwnFolder();
+// The resolution of the Wine session the test runs in: DISCFRONT_TEST_DPI, which the
+// build sets for the sessions at 144 and 192 dpi, else 96.
+int SessionDpi();
 
 }  // namespace uidriver

@@ -12,6 +12,7 @@
 //     app.Close();       // WM_CLOSE to its windows, true once it has ended
 //     app.Kill();        // at once; ~Process kills a program still running
 //     OwnFolder()        // the test program's folder (targets are built beside it)
+//     SessionDpi()       // the resolution of the Wine session (96, or 144 / 192 for scale tests)
 //     FolderOf(path)     // "C:\\a\\b.exe" -> "C:\\a", "Q:\\b.exe" -> "Q:\\"
 //
 //   Windows (window_find.h); empty fields match anything, class names ignore case
@@ -26,6 +27,7 @@
 //     ComboBoxItems / ComboBoxSelection / SelectComboBoxItem;
 //     GetText(edit); SetText(edit, L"..."); PressButton(button) (posted BM_CLICK, returns at once);
 //     ScreenRect, ClientScreenRect, ScreenPoint(window, client point), CenterOf(window);
+//     VisibleChildRects(window)  // its visible children's rectangles, client coordinates
 //     Send(hwnd, msg, w, l)  // SendMessage with a time-out
 //
 //   Message boxes (message_box.h)

@@ -11,6 +11,7 @@
 #include "base/bitmap_layout.h"
 #include "base/numbered_error.h"
 #include "base/picture_limits.h"
+#include "base/twips.h"
 #include "win32/file_io.h"
 #include "win32/handles.h"
 #include "base/texts.h"
@@ -72,12 +73,13 @@ class OlePicture final : public PictureObject {
 // bitmap shows, without a COM object and stream per picture.
 class BitmapPicture final : public PictureObject {
  public:
-  BitmapPicture(UniqueBitmap bitmap, int width, int height, std::string bytes)
+  // dpi 0: the screen's.
+  BitmapPicture(UniqueBitmap bitmap, int width, int height, std::string bytes, int dpi = 0)
       : bitmap_(std::move(bitmap)), bytes_(std::move(bytes)) {
     WindowDc screen(nullptr);
     // HIMETRIC as the picture loader gives it: pixels at the screen's resolution.
-    width_ = MulDiv(width, 2540, GetDeviceCaps(screen.get(), LOGPIXELSX));
-    height_ = MulDiv(height, 2540, GetDeviceCaps(screen.get(), LOGPIXELSY));
+    width_ = MulDiv(width, 2540, dpi != 0 ? dpi : GetDeviceCaps(screen.get(), LOGPIXELSX));
+    height_ = MulDiv(height, 2540, dpi != 0 ? dpi : GetDeviceCaps(screen.get(), LOGPIXELSY));
   }
 
   PictureKind Kind() const override { return PictureKind::kBitmap; }
@@ -162,7 +164,18 @@ void DrawPicture(const PictureObject& picture, HDC hdc, int x, int y, int width,
   if (HBITMAP bitmap = BitmapOf(picture)) {
     MemoryDc source(hdc);
     SelectGuard select(source.get(), bitmap);
-    BitBlt(hdc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+    BITMAP own{};
+    GetObjectW(bitmap, sizeof own, &own);
+    own.bmHeight = own.bmHeight < 0 ? -own.bmHeight : own.bmHeight;
+    if (own.bmWidth == width && own.bmHeight == height) {
+      BitBlt(hdc, x, y, width, height, source.get(), 0, 0, SRCCOPY);
+      return;
+    }
+    // Shown at another size (a control at a higher resolution): each pixel keeps its
+    // colour exactly, so that a key colour is still the key where it lands.
+    const int mode = SetStretchBltMode(hdc, COLORONCOLOR);
+    StretchBlt(hdc, x, y, width, height, source.get(), 0, 0, own.bmWidth, own.bmHeight, SRCCOPY);
+    SetStretchBltMode(hdc, mode);
     return;
   }
   if (picture.Kind() == PictureKind::kIcon) {
@@ -203,6 +216,94 @@ PictureRef MakeBitmapPicture(int width, int height, const std::function<COLORREF
     bytes += row;
   }
   return DecodePicture(bytes);
+}
+
+PictureRef MakePixelPicture(const discfront::PixelImage& image, int dpi) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = image.width;
+  info.bmiHeader.biHeight = -image.height;  // top row first, as the pixels are
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap) return nullptr;
+  std::memcpy(bits, image.pixels.data(), image.pixels.size() * sizeof(std::uint32_t));
+  return std::make_shared<BitmapPicture>(std::move(bitmap), image.width, image.height, std::string(), dpi);
+}
+
+namespace {
+
+// A bitmap picture seen with another own size: the same bitmap, file image and kind.
+class PictureAtDpi final : public PictureObject {
+ public:
+  PictureAtDpi(PictureRef inner, std::int32_t width, std::int32_t height)
+      : inner_(std::move(inner)), width_(width), height_(height) {}
+  PictureKind Kind() const override { return inner_->Kind(); }
+  std::uintptr_t Handle() const override { return inner_->Handle(); }
+  std::int32_t WidthHimetric() const override { return width_; }
+  std::int32_t HeightHimetric() const override { return height_; }
+  const std::string& Bytes() const override { return inner_->Bytes(); }
+
+ private:
+  PictureRef inner_;
+  std::int32_t width_, height_;
+};
+
+}  // namespace
+
+PictureRef ShownAtDpi(PictureRef picture, int dpi) {
+  BITMAP info{};
+  const HBITMAP bitmap = picture ? BitmapOf(*picture) : nullptr;
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return picture;
+  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  return std::make_shared<PictureAtDpi>(std::move(picture), MulDiv(info.bmWidth, 2540, dpi), MulDiv(height, 2540, dpi));
+}
+
+std::optional<discfront::PixelImage> PixelsOfPicture(const PictureObject& picture, COLORREF key, int dpi) {
+  discfront::PixelImage image;
+  HBITMAP bitmap = BitmapOf(picture);
+  BITMAP info{};
+  if (bitmap != nullptr && GetObjectW(bitmap, sizeof info, &info) != 0) {
+    image.width = info.bmWidth;
+    image.height = info.bmHeight;
+  } else {
+    const double perPixel = discfront::TwipsPerPixel(dpi);
+    image.width = discfront::HimetricToPixels(picture.WidthHimetric(), perPixel);
+    image.height = discfront::HimetricToPixels(picture.HeightHimetric(), perPixel);
+  }
+  if (image.width <= 0 || image.height <= 0 || !discfront::PixelsWithinCaps(image.width, image.height)) {
+    return std::nullopt;
+  }
+  image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+  BITMAPINFO bmi{};
+  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bmi.bmiHeader.biWidth = image.width;
+  bmi.bmiHeader.biHeight = -image.height;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 32;
+  bmi.bmiHeader.biCompression = BI_RGB;
+  MemoryDc dc(nullptr);
+  if (bitmap == nullptr) {
+    // Icons and metafiles: drawn on the key colour, so their see-through parts stay so.
+    WindowDc screen(nullptr);
+    UniqueBitmap canvas(CreateCompatibleBitmap(screen.get(), image.width, image.height));
+    {
+      SelectGuard select(dc.get(), canvas.get());
+      const RECT all{0, 0, image.width, image.height};
+      SetBkColor(dc.get(), key);
+      ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+      DrawPicture(picture, dc.get(), 0, 0, image.width, image.height);
+    }
+    if (GetDIBits(dc.get(), canvas.get(), 0, image.height, image.pixels.data(), &bmi, DIB_RGB_COLORS) != image.height) {
+      return std::nullopt;
+    }
+  } else if (GetDIBits(dc.get(), bitmap, 0, image.height, image.pixels.data(), &bmi, DIB_RGB_COLORS) != image.height) {
+    return std::nullopt;
+  }
+  for (std::uint32_t& p : image.pixels) p &= 0x00FFFFFF;
+  return image;
 }
 
 }  // namespace win32

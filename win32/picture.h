@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/picture_object.h"
 
 namespace win32 {
@@ -29,6 +31,18 @@ PictureRef LoadPictureFile(const std::wstring& path);
 
 // Draws the picture at its own size (in pixels) with its top left corner at (x, y).
 void DrawPicture(const discfront::PictureObject& picture, HDC hdc, int x, int y, int width, int height);
+
+// A bitmap picture of the pixels, whose own size (HIMETRIC) is its pixels at `dpi`,
+// so that a control at that resolution shows it pixel for pixel. Null if it cannot be made.
+PictureRef MakePixelPicture(const discfront::PixelImage& image, int dpi);
+
+// The same bitmap picture, whose own size (HIMETRIC) is its pixels at `dpi`; any other
+// picture as it is.
+PictureRef ShownAtDpi(PictureRef picture, int dpi);
+
+// The picture's pixels at its own size (a bitmap's pixels; an icon or metafile drawn
+// at its size at `dpi` on the key colour). Nothing if they cannot be read.
+std::optional<discfront::PixelImage> PixelsOfPicture(const discfront::PictureObject& picture, COLORREF key, int dpi);
 
 // The bitmap handle of a bitmap picture, else null.
 HBITMAP BitmapOf(const discfront::PictureObject& picture);

@@ -135,9 +135,13 @@ UniqueRegion RegionOfOutline(const Outline& outline) {
   return std::move(pieces.front());
 }
 
+Outline OutlineOfPixels(const DWORD* pixels, int width, int height, COLORREF key) {
+  return OutlineOfRows<Bgra32>(reinterpret_cast<const unsigned char*>(pixels), static_cast<std::ptrdiff_t>(width) * 4,
+                               width, height, key);
+}
+
 UniqueRegion BuildRegionFromPixels(const DWORD* pixels, int width, int height, COLORREF key) {
-  return RegionOfOutline(OutlineOfRows<Bgra32>(reinterpret_cast<const unsigned char*>(pixels),
-                                               static_cast<std::ptrdiff_t>(width) * 4, width, height, key));
+  return RegionOfOutline(OutlineOfPixels(pixels, width, height, key));
 }
 
 UniqueRegion BuildRegionFromBitmap(HBITMAP bitmap, COLORREF key) {

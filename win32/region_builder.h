@@ -22,6 +22,10 @@ struct Outline {
 // the bitmap cannot be read or is larger than the picture caps.
 std::optional<Outline> OutlineOfBitmap(HBITMAP bitmap, COLORREF key);
 
+// The outline of pixels already read: width x height, 32 bits per pixel, top row
+// first, each pixel 0x00RRGGBB as GetDIBits gives them.
+Outline OutlineOfPixels(const DWORD* pixels, int width, int height, COLORREF key);
+
 // The region of an outline (an empty one for no rectangles); null if it cannot be made.
 UniqueRegion RegionOfOutline(const Outline& outline);
 

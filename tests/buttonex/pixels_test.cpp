@@ -99,6 +99,18 @@ TEST(ButtonPixels, SkinAndItsSeeThroughKeyPixels) {
   ClientToScreen(b->hwnd(), &key);
   EXPECT_EQ(WindowFromPoint(body), b->hwnd());
   EXPECT_EQ(WindowFromPoint(key), c.hwnd()) << "a key pixel belongs to the window beneath";
+  // At twice the resolution the same skin is drawn, cut and hit at twice its size.
+  b->SetDpi(GetDeviceCaps(win32::WindowDc(nullptr).get(), LOGPIXELSY) * 2);
+  c.Pump();
+  EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 200, 50)), Hex(RGB(200, 0, 0)));
+  RECT twice{};
+  GetClientRect(b->hwnd(), &twice);
+  EXPECT_NEAR(twice.right, 240, 1);  // the control takes its skin's size as stored forms always did
+  POINT body2{200, 50}, key2{15, 50};
+  ClientToScreen(b->hwnd(), &body2);
+  ClientToScreen(b->hwnd(), &key2);
+  EXPECT_EQ(WindowFromPoint(body2), b->hwnd());
+  EXPECT_EQ(WindowFromPoint(key2), c.hwnd());
   p.SetSkinUp(nullptr);
   c.Pump();
   EXPECT_EQ(WindowFromPoint(key), b->hwnd()) << "flat again: the whole rectangle";

@@ -53,6 +53,7 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
   EXPECT_EQ(root.CatalogueFile(), L"D:\\\\content.lnc");
   EXPECT_EQ(root.SkinFile(Skin::kButtonDown), L"D:\\\\skin\\buttondown.bmp");
   const DiscFolder disc(L"C:\\Диск");
+  EXPECT_EQ(disc.SkinFile(Skin::kBack, 200), L"C:\\Диск\\skin\\200\\back.bmp");
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"none"}), std::nullopt);
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"None"}), L"C:\\ДискNone");
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"\\p.bmp"}), L"C:\\Диск\\p.bmp");

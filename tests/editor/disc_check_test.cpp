@@ -28,14 +28,16 @@ using R = PictureRead;
 const std::wstring kDisc = L"C:\\Мой диск";
 
 // A disc as a table: each path either a folder, a file with what the picture loader
-// makes of it, or missing; the background's outline has `rectangles` pieces; a program
-// is an x86 window program unless `programs` says otherwise.
+// makes of it, or missing; the background's outline has `rectangles` pieces; bitmaps
+// have the sizes of `sizes`; a program is an x86 window program unless `programs` says
+// otherwise.
 class TableDisc final : public FileProbe, public PictureProbe, public ProgramProbe {
  public:
   std::map<std::wstring, PictureRead> files;
   std::map<std::wstring, PathKind> folders;
   std::size_t rectangles = 1;
   std::map<std::wstring, std::optional<ProgramImage>> programs;
+  std::map<std::wstring, PictureSize> sizes;
 
   PathKind Probe(const std::wstring& path) const override {
     if (folders.count(path) != 0) return PathKind::kFolder;
@@ -53,6 +55,10 @@ class TableDisc final : public FileProbe, public PictureProbe, public ProgramPro
     EXPECT_EQ(Probe(path), PathKind::kFile) << "only a file that is there is read";
     const auto it = programs.find(path);
     return it == programs.end() ? ProgramImage{true, Machine::kX86, false, false} : it->second;
+  }
+  std::optional<PictureSize> BitmapSize(const std::wstring& path) const override {
+    const auto it = sizes.find(path);
+    return it == sizes.end() ? std::nullopt : std::optional(it->second);
   }
 };
 
@@ -225,6 +231,35 @@ TEST(DiscCheck, TellsWhatEachEntryStartsAndFindsProgramsThatWillNotStartOn32BitW
       L"Запись номер 3 «C»: «\\broken.exe» — не программа Windows.",
   };
   for (std::size_t i = 0; i < std::size(lines); ++i) EXPECT_EQ(StartedFileText(check.StartedFiles()[i], kDisc), lines[i]);
+}
+
+TEST(DiscCheck, FindsSkinSetsIncompleteOrNotOfTheirScale) {
+  const std::wstring base = kDisc + L"\\skin\\", set = kDisc + L"\\skin\\200\\";
+  const struct {
+    const char* what;
+    std::vector<std::wstring> setFiles;
+    int setBackWidth;
+    std::vector<Expected> found;
+  } cases[] = {
+      {"a whole set of twice the size", {L"back", L"button", L"buttonmove", L"buttondown"}, 1060, {}},
+      {"a set without its buttons' pressed and hovered looks", {L"back", L"button"}, 1060,
+       {{Kind::kSkinSetIncomplete, -1, set + L"buttonmove.bmp"},
+        {Kind::kSkinSetIncomplete, -1, set + L"buttondown.bmp"}}},
+      {"a background one pixel short", {L"back", L"button", L"buttonmove", L"buttondown"}, 1059,
+       {{Kind::kSkinSetWrongSize, -1, set + L"back.bmp"}}},
+      {"a background that is no bitmap", {L"back", L"button", L"buttonmove", L"buttondown"}, -1,
+       {{Kind::kSkinNotBitmap, -1, set + L"back.bmp"}}},
+  };
+  for (const auto& c : cases) {
+    TableDisc disc = CompleteDisc();
+    disc.sizes = {{base + L"back.bmp", {530, 349}}, {base + L"button.bmp", {169, 25}},
+                  {base + L"buttonmove.bmp", {169, 25}}, {base + L"buttondown.bmp", {169, 25}}};
+    for (const std::wstring& name : c.setFiles) {
+      disc.files[set + name + L".bmp"] = name == L"back" && c.setBackWidth < 0 ? R::kUnreadable : R::kBitmap;
+      disc.sizes[set + name + L".bmp"] = name == L"back" ? PictureSize{c.setBackWidth, 698} : PictureSize{338, 50};
+    }
+    EXPECT_EQ(Summary(CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc, disc)), c.found) << c.what;
+  }
 }
 
 // The value of `key` in the UTF-16 little-endian autorun.inf, or nothing when no line sets it.

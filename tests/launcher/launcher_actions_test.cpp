@@ -14,7 +14,7 @@
 
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
-#include "win32/region_builder.h"
+#include "win32/handles.h"
 
 namespace discfront {
 namespace {
@@ -179,20 +179,15 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
     EXPECT_EQ(uidriver::ListBoxSelection(launcher.list()), f.item);
   }
 
-  const std::wstring backFile = disc.Folder().wstring() + L"\\skin\\back.bmp";
-  auto back = static_cast<HBITMAP>(LoadImageW(nullptr, backFile.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  ASSERT_NE(back, nullptr);
-  win32::UniqueRegion expected = win32::BuildRegionFromBitmap(back, testing::kMagenta);
-  DeleteObject(back);
+  // (The outline itself is checked pixel by pixel at each resolution by the scale test.)
   win32::UniqueRegion shown(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(launcher.main(), shown.get()), ERROR);
-  EXPECT_TRUE(EqualRgn(expected.get(), shown.get())) << "the window is not cut to its skin";
 
   // The window follows the mouse from where the system's move loop took it over (a
   // move with the button down), so a left drag on the background moves it some way
   // down and to the right; a right drag leaves it where it is.
   POINT grip = {8, 160};
-  while (!PtInRegion(expected.get(), grip.x, grip.y)) ++grip.y;
+  while (!PtInRegion(shown.get(), grip.x, grip.y)) ++grip.y;
   for (const auto button : {uidriver::MouseButton::kLeft, uidriver::MouseButton::kRight}) {
     const bool left = button == uidriver::MouseButton::kLeft;
     SCOPED_TRACE(left ? "left drag" : "right drag");
