@@ -1,14 +1,4 @@
-# Cross-compiling for 32-bit x86 Windows with Debian's mingw-w64 (posix thread model).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit x86 Windows.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(MINGW_PREFIX i686-w64-mingw32)
-
-find_program(CMAKE_C_COMPILER NAMES ${MINGW_PREFIX}-gcc-posix ${MINGW_PREFIX}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${MINGW_PREFIX}-g++-posix ${MINGW_PREFIX}-g++ REQUIRED)
-find_program(CMAKE_RC_COMPILER NAMES ${MINGW_PREFIX}-windres REQUIRED)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -20,35 +20,6 @@
 
 namespace {
 
-// Milliseconds from CreateProcess until the program's window with this title is shown; -1 on failure.
-// The process starts suspended so that the watch is in place before it can show anything.
-double TimeToWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi{};
-  const double start = discfront::bench::NowMs();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                      &si, &pi)) {
-    return -1;
-  }
-  double elapsed = -1;
-  {
-    discfront::bench::ShownWindowWatch watch(pi.dwProcessId, className, title);
-    ResumeThread(pi.hThread);
-    double shownAt = 0;
-    if (HWND shown = watch.Wait(30000, &shownAt)) {
-      elapsed = shownAt - start;
-      PostMessageW(shown, WM_CLOSE, 0, 0);  // both programs end when their window is closed
-    }
-  }
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  discfront::bench::LetThePreviousProgramSettle();
-  return elapsed;
-}
-
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v[v.size() / 2];
@@ -79,7 +50,7 @@ int main() {
   constexpr int kFewestIdleRounds = kRounds / 3;
   constexpr DWORD kIdleWaitMs = 500;
   // Warms the file cache and Wine's own start-up for each.
-  for (Program* p : programs) TimeToWindow(folder + p->file, p->className, p->title);
+  for (Program* p : programs) discfront::bench::TimeToShownWindow(folder + p->file, p->className, p->title);
   Ratios all, quiet;
   int rounds = 0;
   int quietRounds = 0;
@@ -89,7 +60,7 @@ int main() {
     bool idle = true;
     for (Program* p : programs) {
       idle = discfront::bench::WaitForIdleProcessors(kIdleWaitMs) && idle;
-      const double ms = TimeToWindow(folder + p->file, p->className, p->title);
+      const double ms = discfront::bench::TimeToShownWindow(folder + p->file, p->className, p->title);
       if (ms < 0) {
         std::printf("launcher start-up: %ls did not show its window\n", p->file);
         std::printf("figure: launcher_vs_minimal_window = 0 (failed)\n");

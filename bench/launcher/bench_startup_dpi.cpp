@@ -23,6 +23,7 @@
 namespace {
 
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\Desktop";
+constexpr wchar_t kLauncherWindow[] = L"Korvel Discfront BETA";  // its class and title
 
 std::optional<DWORD> ReadLogPixels() {
   DWORD value = 0, size = sizeof value;
@@ -43,34 +44,6 @@ void WriteLogPixels(std::optional<DWORD> value) {
     RegDeleteValueW(key, L"LogPixels");
   }
   RegCloseKey(key);
-}
-
-// Milliseconds from CreateProcess until the launcher's window is shown; -1 on failure.
-double TimeToWindow(const std::wstring& exe) {
-  std::wstring commandLine = L"\"" + exe + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi{};
-  const double start = discfront::bench::NowMs();
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                      &si, &pi)) {
-    return -1;
-  }
-  double elapsed = -1;
-  {
-    discfront::bench::ShownWindowWatch watch(pi.dwProcessId, L"Korvel Discfront BETA", L"Korvel Discfront BETA");
-    ResumeThread(pi.hThread);
-    double shownAt = 0;
-    if (HWND shown = watch.Wait(30000, &shownAt)) {
-      elapsed = shownAt - start;
-      PostMessageW(shown, WM_CLOSE, 0, 0);
-    }
-  }
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  discfront::bench::LetThePreviousProgramSettle();
-  return elapsed;
 }
 
 double Median(std::vector<double> v) {
@@ -100,14 +73,14 @@ int main() {
   const std::wstring folder = win32::ApplicationFolder() + L"\\startup_disc";
   const std::optional<DWORD> original = ReadLogPixels();
   std::vector<double> ratios, at96, at192;
-  TimeToWindow(folder + L"\\discfront.exe");  // warms the file cache and Wine's start-up
+  discfront::bench::TimeToShownWindow(folder + L"\\discfront.exe", kLauncherWindow, kLauncherWindow);  // warms the file cache and Wine's start-up
   for (int round = 0; round < 15; ++round) {
     double ms[2] = {};
     for (int i = 0; i < 2; ++i) {
       const bool high = (i == 0) == (round % 2 == 0);  // each goes first every other round
       WriteLogPixels(high ? 192 : 96);
       discfront::bench::WaitForIdleProcessors(500);
-      ms[high ? 1 : 0] = TimeToWindow(folder + L"\\discfront.exe");
+      ms[high ? 1 : 0] = discfront::bench::TimeToShownWindow(folder + L"\\discfront.exe", kLauncherWindow, kLauncherWindow);
     }
     if (ms[0] <= 0 || ms[1] <= 0) continue;
     at96.push_back(ms[0]);

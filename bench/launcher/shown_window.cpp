@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "bench/launcher/settle.h"
+
 namespace discfront::bench {
 
 namespace {
@@ -61,6 +63,33 @@ HWND ShownWindowWatch::Wait(DWORD timeoutMs, double* shownAtMs) {
     const DWORD wait = candidates_.empty() ? static_cast<DWORD>(deadline - now) + 1 : 1;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
   }
+}
+
+double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title) {
+  std::wstring commandLine = L"\"" + exe + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi{};
+  const double start = NowMs();
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &si, &pi)) {
+    return -1;
+  }
+  double elapsed = -1;
+  {
+    ShownWindowWatch watch(pi.dwProcessId, className, title);
+    ResumeThread(pi.hThread);
+    double shownAt = 0;
+    if (HWND shown = watch.Wait(30000, &shownAt)) {
+      elapsed = shownAt - start;
+      PostMessageW(shown, WM_CLOSE, 0, 0);  // the programs timed end when their window is closed
+    }
+  }
+  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  LetThePreviousProgramSettle();
+  return elapsed;
 }
 
 }  // namespace discfront::bench

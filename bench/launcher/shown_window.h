@@ -18,6 +18,11 @@ namespace discfront::bench {
 // Milliseconds of the performance counter.
 double NowMs();
 
+// Milliseconds from CreateProcess of exe until its window of this class and title is
+// shown, -1 on failure; the window is then closed and the system left to settle. The
+// process starts suspended so that the watch is in place before it can show anything.
+double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title);
+
 class ShownWindowWatch {
  public:
   // Watches one process for a shown top-level window with this class and title.
