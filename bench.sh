@@ -41,6 +41,9 @@ fuzz catalogue_fuzz_utf8 4096 "$root/bench/fuzz/corpus/utf8"
 # Seeded with the small program files the fuzz build makes (the tests' table).
 fuzz pe_reader_fuzz 8192 "$root/build/fuzz/program-samples"
 
+# The programs speak Russian here, as in the tests (Wine takes a program's interface
+# language from the locale; tools/install-deps.sh makes it).
+export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 wine_dir="$root/build/windows/wine"
 "$root/tools/wine-session.sh" start "$wine_dir"
 trap '"$root/tools/wine-session.sh" stop "$wine_dir"' EXIT
