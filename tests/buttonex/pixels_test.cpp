@@ -57,16 +57,23 @@ TEST(ButtonPixels, FramedEdgesInEachStateWithAndWithoutCue) {
   }
 }
 
-// High contrast set on the button: no skin pixel, the raised frame of a system button, no
-// see-through pixels; a change of the system's settings then brings the system's mode back.
-TEST(ButtonPixels, HighContrastShowsNoSkinUntilTheSystemSaysOtherwise) {
-  Container c;
+// A skinned button whose 120 x 30 skin has the key colour in its left 10 columns.
+ButtonEx* SkinnedButton(Container& c) {
   ButtonEx* b = c.Add(1, 20, 20);
   auto& p = b->Props();
   p.SetCaption(L"");
   p.SetTransparentColor(kMagenta);
   p.SetSkinUp(MakeBitmapPicture(120, 30, [](int x, int) { return x < 10 ? kMagenta : RGB(200, 0, 0); }));
   p.SetAppearance(2);
+  return b;
+}
+
+// High contrast set on the button: no skin pixel, the raised frame of a system button, no
+// see-through pixels; a change of the system's settings then brings the system's mode back.
+TEST(ButtonPixels, HighContrastShowsNoSkinUntilTheSystemSaysOtherwise) {
+  Container c;
+  ButtonEx* b = SkinnedButton(c);
+  auto& p = b->Props();
   p.SetHighContrast(true);
   c.Pump();
   EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(Sys(COLOR_BTNFACE)));
@@ -84,13 +91,8 @@ TEST(ButtonPixels, HighContrastShowsNoSkinUntilTheSystemSaysOtherwise) {
 // it and takes its shape.
 TEST(ButtonPixels, SkinAndItsSeeThroughKeyPixels) {
   Container c;
-  ButtonEx* b = c.Add(1, 20, 20);
+  ButtonEx* b = SkinnedButton(c);
   auto& p = b->Props();
-  p.SetCaption(L"");
-  p.SetTransparentColor(kMagenta);
-  // A 120 x 30 skin whose left 10 columns are the key colour.
-  p.SetSkinUp(MakeBitmapPicture(120, 30, [](int x, int) { return x < 10 ? kMagenta : RGB(200, 0, 0); }));
-  p.SetAppearance(2);
   p.Redraw(1);
   EXPECT_EQ(Hex(GetPixel(b->SurfaceDc(), 60, 15)), Hex(RGB(200, 0, 0)));
   c.Pump();
