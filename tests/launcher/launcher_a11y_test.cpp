@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
+#include <vector>
 
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
@@ -31,6 +33,20 @@ void MakeDisc(const FixtureDisc& disc) {
 }
 
 HWND Control(const Launcher& launcher, int id) { return uidriver::FindChild(launcher.main(), {.id = id}); }
+
+// The windows whose state the launcher told clients had changed (EVENT_OBJECT_STATECHANGE),
+// as the out-of-context events reach this thread's messages.
+std::vector<HWND> g_stateChanged;
+void CALLBACK OnStateChange(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+  if (object == OBJID_CLIENT && child == CHILDID_SELF) g_stateChanged.push_back(hwnd);
+}
+bool StateChangeReported(HWND button) {
+  return uidriver::WaitUntil([&] {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+    return std::find(g_stateChanged.begin(), g_stateChanged.end(), button) != g_stateChanged.end();
+  });
+}
 
 TEST(LauncherAccessibility, EveryControlReadsAsWhatItIsAndDefaultActionsWork) {
   FixtureDisc disc(L"disc_a11y_client");
@@ -110,9 +126,15 @@ TEST(LauncherKeyboard, TabOrderSpaceEnterEscapeAndTheFocusRectangle) {
   uidriver::BringToFront(launcher.main());
   uidriver::Click(uidriver::CenterOf(launcher.list()));  // into the list
   ASSERT_TRUE(focused(kList));
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                                             OnStateChange, id, 0, WINEVENT_OUTOFCONTEXT);
   for (const int control : {kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit, kList}) {
     EXPECT_TRUE(tabTo(control)) << control;
   }
+  for (const int button : {kCmdInstal, kCmdPic, kCommand1, kCmdQuit}) {
+    EXPECT_TRUE(StateChangeReported(Control(launcher, button))) << "a screen reader hears the focus come and go";
+  }
+  UnhookWinEvent(hook);
   for (const int control : {kCmdQuit, kCommand1, kCmdPic}) EXPECT_TRUE(tabTo(control, uidriver::kShift)) << control;
 
   EXPECT_TRUE(ReadAccessible(launcher.Button(kCmdPic)).state & STATE_SYSTEM_FOCUSED);
