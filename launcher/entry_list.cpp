@@ -31,6 +31,10 @@ void EntryList::SetShields(std::vector<bool> shields, int itemHeight) {
                                           GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
+void EntryList::SetItemHeight(int itemHeight) {
+  if (shield_) shieldSize_ = std::max(itemHeight, 1);
+}
+
 void EntryList::Draw(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   const RECT& box = item.rcItem;

@@ -17,6 +17,8 @@ class EntryList {
   static void Measure(MEASUREITEMSTRUCT& item, HFONT font);
   // One flag per list item; the shield is loaded only when an item needs it.
   void SetShields(std::vector<bool> shields, int itemHeight);
+  // The shield follows the line's height when the resolution, and with it the font, changes.
+  void SetItemHeight(int itemHeight);
   void Draw(const DRAWITEMSTRUCT& item) const;
 
  private:

@@ -257,6 +257,11 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
   for (HWND control : {list_, aboutProg_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   }
+  // The list draws its own lines, whose height the system asked once, at the old resolution.
+  MEASUREITEMSTRUCT line{};
+  EntryList::Measure(line, font_.get());
+  SendMessageW(list_, LB_SETITEMHEIGHT, 0, line.itemHeight);
+  entryList_.SetItemHeight(static_cast<int>(line.itemHeight));
   PlaceControl(list_, kListPlace);
   PlaceControl(aboutProg_, kAboutProgPlace);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
