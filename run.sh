@@ -5,6 +5,8 @@
 # on a virtual display; once its window is shown a screenshot is saved to
 # build/screenshot.png and the launcher is closed. On a machine that cannot run 32-bit
 # x86 programs it says so and shows the 64-bit build's disc (build/windows/disc).
+# DISCFRONT_DPI=192 ./run.sh shows it on a virtual display of that resolution (a Wine
+# prefix of its own per value), where the launcher takes the disc's skin\200 set.
 set -eu
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/install-deps.sh"
@@ -22,7 +24,8 @@ if [ ! -f "$disc/discfront.exe" ]; then
   exit 1
 fi
 
-wine_dir="$root/build/$build/wine"
+dpi=${DISCFRONT_DPI:-}
+wine_dir="$root/build/$build/wine${dpi:+-$dpi}"
 if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
   # A prefix of its own, whose windows the desktop's window manager looks after; the
   # 64-bit loader starts both builds' programs (see tools/wine-session.sh).
@@ -32,7 +35,7 @@ if [ -n "${DISPLAY:-}" ] && xwininfo -root >/dev/null 2>&1; then
   exec "$WINELOADER" "$disc/discfront.exe"
 fi
 
-"$root/tools/wine-session.sh" start "$wine_dir"
+"$root/tools/wine-session.sh" start "$wine_dir" $dpi
 trap '"$root/tools/wine-session.sh" stop "$wine_dir"' EXIT
 eval "$("$root/tools/wine-session.sh" env "$wine_dir")"
 # The project's own snapshot tool starts the launcher, waits until its window is shown
