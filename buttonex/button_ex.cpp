@@ -94,7 +94,7 @@ bool ButtonEx::Register() {
   return RegisterClassExW(&wc) != 0;
 }
 
-ButtonEx* ButtonEx::Create(HWND parent, int id, int x, int y, const PropertyBag* saved) {
+ButtonEx* ButtonEx::CreateWindowOnly(HWND parent, int id, int x, int y) {
   if (!Register()) return nullptr;
   auto* self = new ButtonEx(parent);
   const int width = TwipsToPixels(kInitialWidthTwips, self->twipsPerPixelX_);
@@ -107,16 +107,17 @@ ButtonEx* ButtonEx::Create(HWND parent, int id, int x, int y, const PropertyBag*
     if (!gNcCreateSeen) delete self;  // else the window's end has deleted it
     return nullptr;
   }
-  const FontRef ambient = AmbientFont(parent);
   self->model_.SetHighContrast(win32::HighContrastOn());
+  return self;
+}
+
+ButtonEx* ButtonEx::Create(HWND parent, int id, int x, int y) {
+  ButtonEx* self = CreateWindowOnly(parent, id, x, y);
+  if (self == nullptr) return nullptr;
   try {
-    if (saved != nullptr) {
-      self->model_.ReadProperties(*saved, ambient);
-    } else {
-      self->model_.InitProperties(ambient);
-    }
+    self->model_.InitProperties(AmbientFont(parent));
   } catch (...) {
-    DestroyWindow(hwnd);
+    DestroyWindow(self->hwnd_);
     throw;
   }
   return self;
@@ -127,8 +128,6 @@ ButtonEx* ButtonEx::FromWindow(HWND hwnd) {
   if (hwnd == nullptr || GetClassNameW(hwnd, name, 64) == 0 || lstrcmpW(name, kButtonExClass) != 0) return nullptr;
   return reinterpret_cast<ButtonEx*>(GetWindowLongPtrW(hwnd, 0));
 }
-
-void ButtonEx::WriteProperties(PropertyBag& bag) const { model_.WriteProperties(bag, AmbientFont(parent_)); }
 
 void ButtonEx::SetDisplayAsDefault(bool isDefault) {
   if (isDefault == isDefault_) return;

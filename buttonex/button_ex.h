@@ -40,9 +40,12 @@ enum class ExitWatch { kLeaveNotification, kPoll };
 class ButtonEx final : private ButtonHost {
  public:
   // Creates the control at (x, y) in the parent's client area with the design size
-  // of a new control, then sets its properties: those of a new instance, or the
-  // ones of a saved form (which may throw ButtonExError; nothing is created then).
-  static ButtonEx* Create(HWND parent, int id, int x, int y, const PropertyBag* saved = nullptr);
+  // of a new control and the properties of a new instance.
+  static ButtonEx* Create(HWND parent, int id, int x, int y);
+  // The same with the properties of a saved form (which may throw ButtonExError;
+  // nothing is created then). Kept apart so that a program which never reads saved
+  // forms does not link their text parser and the C library's number formatting.
+  static ButtonEx* Create(HWND parent, int id, int x, int y, const PropertyBag& saved);
   // The control of a window of the class, else null.
   static ButtonEx* FromWindow(HWND hwnd);
 
@@ -84,6 +87,8 @@ class ButtonEx final : private ButtonHost {
   void UseDpi(int dpi);
   ~ButtonEx() override = default;
   static bool Register();
+  // The window with its model's surroundings set, before any property is.
+  static ButtonEx* CreateWindowOnly(HWND parent, int id, int x, int y);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   // Runs work on the object so that a container destroying the control meanwhile

@@ -52,18 +52,6 @@ void ButtonModel::InitProperties(const FontRef& ambientFont) {
   }
 }
 
-void ButtonModel::ReadProperties(const PropertyBag& bag, const FontRef& ambientFont) {
-  const RedrawBatch batch(*this);
-  for (int i = 0; i < kPropCount; ++i) {
-    const Prop p = static_cast<Prop>(i);
-    Set(p, bag.ReadProperty(NameOf(p), LoadedDefault(p, ambientFont)));
-  }
-}
-
-void ButtonModel::WriteProperties(PropertyBag& bag, const FontRef& ambientFont) const {
-  for (Prop p : WriteOrder()) bag.WriteProperty(NameOf(p), Get(p), LoadedDefault(p, ambientFont));
-}
-
 void ButtonModel::Set(Prop p, PropertyValue value) {
   values_[Index(p)] = Coerce(p, std::move(value));
   switch (p) {

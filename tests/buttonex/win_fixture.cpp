@@ -86,7 +86,7 @@ Container::Container() {
 Container::~Container() { DestroyWindow(hwnd_); }
 
 ButtonEx* Container::Add(int id, int x, int y, const PropertyBag* saved) {
-  ButtonEx* button = ButtonEx::Create(hwnd_, id, x, y, saved);
+  ButtonEx* button = saved != nullptr ? ButtonEx::Create(hwnd_, id, x, y, *saved) : ButtonEx::Create(hwnd_, id, x, y);
   events.clear();
   commandClicks = 0;
   return button;
