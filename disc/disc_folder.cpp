@@ -1,5 +1,7 @@
 #include "disc/disc_folder.h"
 
+#include "base/decimal_text.h"
+
 namespace discfront {
 
 std::wstring DiscFolder::File(std::wstring_view nameWithBackslash) const {
@@ -9,7 +11,7 @@ std::wstring DiscFolder::File(std::wstring_view nameWithBackslash) const {
 }
 
 std::wstring DiscFolder::SkinFile(Skin skin, int percent) const {
-  const std::wstring folder = percent == 100 ? L"\\skin\\" : L"\\skin\\" + std::to_wstring(percent) + L"\\";
+  const std::wstring folder = percent == 100 ? L"\\skin\\" : L"\\skin\\" + DecimalText(percent) + L"\\";
   switch (skin) {
     case Skin::kButton: return File(folder + L"button.bmp");
     case Skin::kButtonMove: return File(folder + L"buttonmove.bmp");

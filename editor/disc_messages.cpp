@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "base/decimal_text.h"
 #include "base/picture_limits.h"
 #include "base/texts.h"
 #include "messages.h"
@@ -21,7 +22,7 @@ std::wstring MachineName(Machine machine) {
 }
 
 std::wstring RecordName(const DiscProblem& p) {
-  return FormatText(kTextRecordName, {std::to_wstring(p.slot + 1), p.title});
+  return FormatText(kTextRecordName, {DecimalText(p.slot + 1), p.title});
 }
 
 // "None", "NONE" and the like are file names to the launcher; only "none" means no
@@ -46,8 +47,8 @@ std::wstring PathRuleText(const PathFinding& finding) {
     case Rule::kServer: return Text(kTextRuleServer);
     case Rule::kDeviceName: return FormatText(kTextRuleDevice, {finding.part});
     case Rule::kComponentTooLong:
-      return FormatText(kTextRuleLongName, {finding.part, std::to_wstring(kLongestPathComponent)});
-    case Rule::kPathTooLong: return FormatText(kTextRuleLongPath, {std::to_wstring(kLongestFullPath)});
+      return FormatText(kTextRuleLongName, {finding.part, DecimalText(kLongestPathComponent)});
+    case Rule::kPathTooLong: return FormatText(kTextRuleLongPath, {DecimalText(kLongestFullPath)});
   }
   return {};
 }
@@ -67,7 +68,7 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kSkinNotBitmap: return FormatText(kTextSkinNotBitmap, {p.file});
     case Kind::kOutlineEmpty: return FormatText(kTextOutlineEmpty, {p.file});
     case Kind::kOutlineTooComplex:
-      return FormatText(kTextOutlineComplex, {p.file, std::to_wstring(kMaxOutlineRectangles)});
+      return FormatText(kTextOutlineComplex, {p.file, DecimalText(kMaxOutlineRectangles)});
     case Kind::kPictureTooLarge:
       if (p.slot < 0) return FormatText(kTextSkinTooLarge, {p.file});
       return RecordName(p) + FormatText(kTextPictureTooLarge, {p.file});
@@ -112,15 +113,15 @@ std::wstring StartedFileText(const EntryFile& started, std::wstring_view discFol
 }
 
 std::wstring CheckProgressText(int done, int total) {
-  return FormatText(kTextCheckProgress, {std::to_wstring(done), std::to_wstring(total)});
+  return FormatText(kTextCheckProgress, {DecimalText(done), DecimalText(total)});
 }
 
 std::wstring CheckCancelledText(int done, int total) {
-  return FormatText(kTextCheckCancelled, {std::to_wstring(done), std::to_wstring(total)});
+  return FormatText(kTextCheckCancelled, {DecimalText(done), DecimalText(total)});
 }
 
 std::wstring CheckFinishedText(std::size_t problems) {
-  return FormatText(kTextCheckFinished, {std::to_wstring(problems)});
+  return FormatText(kTextCheckFinished, {DecimalText(problems)});
 }
 
 std::wstring NoLauncherMessage(std::wstring_view launcherFile) { return FormatText(kTextNoLauncher, {launcherFile}); }

@@ -1,6 +1,7 @@
 // Texts of the editor's messages that carry a file name, a record number or a field.
 #include "messages.h"
 
+#include "base/decimal_text.h"
 #include "base/texts.h"
 
 namespace discfront::editor {
@@ -18,7 +19,7 @@ std::wstring FieldName(Field field) {
 std::wstring OpenFailureMessage(std::wstring_view fileName, const OpenFailure& failure) {
   const unsigned text =
       failure.kind == OpenFailure::Kind::kTooManyRecords ? kTextOpenTooMany : kTextOpenMalformed;
-  return FormatText(text, {fileName, std::to_wstring(failure.slot + 1)});
+  return FormatText(text, {fileName, DecimalText(failure.slot + 1)});
 }
 
 std::wstring ReadFailureMessage(std::wstring_view fileName, std::wstring_view reason) {
@@ -26,7 +27,7 @@ std::wstring ReadFailureMessage(std::wstring_view fileName, std::wstring_view re
 }
 
 std::wstring EncodeFailureMessage(const EncodeFailure& failure) {
-  const std::wstring record = std::to_wstring(failure.slot + 1);
+  const std::wstring record = DecimalText(failure.slot + 1);
   if (failure.reason == EncodeFailure::Reason::kNoByte) {
     return FormatText(kTextNoByte, {record, FieldName(failure.field)});
   }

@@ -1,5 +1,6 @@
 // Record store commands: navigation, Insert, Delete and the store-before-save step.
 #include "record_store.h"
+#include "base/decimal_text.h"
 #include "base/texts.h"
 #include "editor_texts.h"
 
@@ -25,7 +26,7 @@ bool IsComplete(const CatalogueEntry& fields) {
   return !fields.title.empty() && !fields.path.empty() && !fields.picture.empty() && !fields.comment.empty();
 }
 
-std::wstring RecordLabel(int k) { return FormatText(kTextRecordItem, {std::to_wstring(k + 1)}); }
+std::wstring RecordLabel(int k) { return FormatText(kTextRecordItem, {DecimalText(k + 1)}); }
 
 RecordStore::RecordStore() : records_(1) {}
 
