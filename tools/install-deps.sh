@@ -34,6 +34,7 @@ needs xvfb Xvfb
 needs x11-utils xwininfo                       # run.sh: is there a desktop to show on
 needs fp-utils chmcmd                          # the editor's help
 needs libc-bin iconv
+[ -f /usr/include/zlib.h ] || need+=(zlib1g-dev)  # the artwork generator writes PNG images into the icon
 needs e2fsprogs chattr                         # the editor's read-only folder test
 needs util-linux setsid
 needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq sleep sort stat touch truncate

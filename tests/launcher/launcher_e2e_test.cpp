@@ -5,10 +5,13 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <unordered_set>
 #include <string>
 
 #include "tests/launcher/fixture_disc.h"
+#include "uidriver/pixel_surface.h"
 #include "uidriver/uidriver.h"
+#include "win32/handles.h"
 
 namespace discfront {
 namespace {
@@ -132,6 +135,39 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   L"Ошибка 7", L"Недостаточно памяти", L"skin\\back.bmp", {}}),
     [](const ::testing::TestParamInfo<FaultCase>& param) { return std::string(param.param.name); });
+
+// Each size the launcher's icon carries is drawn as the system reads it, the large
+// ones stored as PNG included: on magenta, part of it covers and part stays clear, in
+// many colours (an image the system cannot read loads as nothing or as a blank).
+TEST(LauncherIcon, EachSizeItCarriesIsReadAndDrawn) {
+  FixtureDisc disc(L"disc_icon");
+  const HMODULE program =
+      LoadLibraryExW(disc.Launcher().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr);
+  for (int size : {16, 24, 32, 48, 72, 96}) {
+    SCOPED_TRACE(size);
+    const win32::UniqueIcon icon(static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
+    ASSERT_TRUE(icon);
+    uidriver::PixelSurface surface(size, size);
+    ASSERT_TRUE(surface.valid());
+    const RECT all{0, 0, size, size};
+    const win32::UniqueBrush magenta(CreateSolidBrush(testing::kMagenta));
+    FillRect(surface.dc(), &all, magenta.get());
+    ASSERT_TRUE(DrawIconEx(surface.dc(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL));
+    GdiFlush();
+    std::size_t covered = 0;
+    std::unordered_set<std::uint32_t> colours;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(size * size); ++i) {
+      if (surface.Pixel(i) == 0xFF00FFu) continue;
+      ++covered;
+      colours.insert(surface.Pixel(i));
+    }
+    EXPECT_GT(covered, static_cast<std::size_t>(size * size) / 3);
+    EXPECT_LT(covered, static_cast<std::size_t>(size * size));
+    EXPECT_GE(colours.size(), 16U);
+  }
+  FreeLibrary(program);
+}
 
 }  // namespace
 }  // namespace discfront
