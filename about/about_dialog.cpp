@@ -360,7 +360,7 @@ class AboutDialog {
   const Variant& variant_;
   HICON icon_;  // not owned
   HWND hwnd_ = nullptr;
-  win32::ScreenResolution screen_;
+  win32::DpiResolution screen_;
   std::vector<win32::UniqueFont> fonts_;
   HFONT defaultFont_ = nullptr;  // owned by fonts_, as the three below
   HFONT linkFont_ = nullptr;

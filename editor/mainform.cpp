@@ -75,7 +75,7 @@ bool Mainform::Create(int showCommand) {
   if (!RegisterClassOnce(kClassName, icon)) return false;
   // At the resolution of the screen it opens on; a monitor of another one sends WM_DPICHANGED.
   const int dpi = win32::WindowDpi(nullptr);
-  const win32::ScreenResolution screen{dpi, dpi};
+  const win32::DpiResolution screen{dpi, dpi};
   const RECT frame = win32::OuterRectForDpi(
       {0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)}, kWindowStyle, true, 0, dpi);
   if (CreateWindowFor(kClassName, Text(kTextCaption).c_str(), kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -189,7 +189,7 @@ void Mainform::OnCreate() {
 
 void Mainform::LayOut(int dpi) {
   font_.reset(CreateMessageFont(dpi));
-  const win32::ScreenResolution screen{dpi, dpi};
+  const win32::DpiResolution screen{dpi, dpi};
   for (const ControlPlace& place : kControls) {
     HWND control = Control(place.id);
     if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);

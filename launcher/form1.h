@@ -79,7 +79,7 @@ class Form1 : public win32::Window<Form1> {
 
   DiscFolder disc_{L""};
   int dpi_ = 96;
-  win32::ScreenResolution screen_;  // at the window's resolution
+  win32::DpiResolution screen_;  // at the window's resolution
   int skinPercent_ = 100;           // the skin set shown, by its scale in percent
   win32::UniqueFont font_;
   // Slot k is item k of the list; read once at start-up and only read afterwards.

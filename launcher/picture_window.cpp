@@ -3,6 +3,7 @@
 #include "base/numbered_error.h"
 #include "catalogue/splitter.h"
 #include "launcher/skin_shape.h"
+#include "win32/display_dpi.h"
 #include "win32/accessible_name.h"
 #include "win32/handles.h"
 #include "win32/message_box.h"
@@ -35,7 +36,7 @@ bool PictureWindow::Open(HWND owner) {
                        CW_USEDEFAULT, owner)) {
     return false;
   }
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  const win32::DpiResolution screen = win32::DpiResolution::Of(win32::WindowDpi(hwnd()));
   SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP);
   SetWindowPos(hwnd(), nullptr, 0, 0, screen.XToPixels(kEmptyWidth), screen.YToPixels(kEmptyHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);

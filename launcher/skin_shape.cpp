@@ -5,6 +5,7 @@
 
 #include "base/picture_limits.h"
 #include "base/twips.h"
+#include "win32/display_dpi.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
 #include "win32/system_file_probe.h"
@@ -19,7 +20,7 @@ constexpr std::uint32_t kKeyPixel = (GetRValue(kSkinKey) << 16) | (GetGValue(kSk
 }  // namespace
 
 SIZE PicturePixels(const PictureObject& picture) {
-  const win32::ScreenResolution screen = win32::ScreenResolution::OfScreen();
+  const win32::DpiResolution screen = win32::DpiResolution::Of(win32::WindowDpi(nullptr));
   return {HimetricToPixels(picture.WidthHimetric(), screen.TwipsPerPixelX()),
           HimetricToPixels(picture.HeightHimetric(), screen.TwipsPerPixelY())};
 }

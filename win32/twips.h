@@ -1,5 +1,7 @@
-// Twips (1/1440 inch) and pixels at the screen's real resolution, converted as every
-// window and control of the programs converts them (halves to even).
+// Twips (1/1440 inch) and pixels at one window's resolution, converted as every
+// window and control of the programs converts them (halves to even). There is no
+// "resolution of the screen" here: each window is on a monitor with a scale of its own,
+// so a DpiResolution is always made from the dpi of the window it serves.
 #pragma once
 
 #include <windows.h>
@@ -8,16 +10,11 @@
 
 namespace win32 {
 
-struct ScreenResolution {
+struct DpiResolution {
   int dpiX = 96;
   int dpiY = 96;
 
-  static ScreenResolution OfScreen() {
-    HDC screen = GetDC(nullptr);
-    ScreenResolution r{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return r;
-  }
+  static DpiResolution Of(int dpi) { return {dpi, dpi}; }
   double TwipsPerPixelX() const { return discfront::TwipsPerPixel(dpiX); }
   double TwipsPerPixelY() const { return discfront::TwipsPerPixel(dpiY); }
   int XToPixels(int twips) const { return discfront::TwipsToPixels(twips, TwipsPerPixelX()); }
