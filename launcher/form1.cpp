@@ -1,9 +1,15 @@
 // Form1's layout and load sequence: the button skins, the notification icon, the
 // window's shape, then the description from info.txt and the catalogue from
-// content.lnc, both read with the shared item reader.
+// content.lnc, both read with the shared item reader. What the first look of the
+// window does not need (the icon, the accessible names, the hover and pressed skins)
+// is done just after it shows; the files are all read before, so that a failure is
+// found in the sequence's order.
 #include "form1.h"
 
 #include <windowsx.h>
+
+#include <stdexcept>
+#include <utility>
 
 #include "about/about_dialog.h"
 #include "about/mouse_records.h"
@@ -56,7 +62,7 @@ Form1::~Form1() {
   if (hwnd() != nullptr) DestroyWindow(hwnd());
 }
 
-bool Form1::Create() {
+void Form1::Create() {
   disc_ = DiscFolder(win32::ApplicationFolder());
   highContrast_ = win32::HighContrastOn();
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT));
@@ -66,10 +72,7 @@ bool Form1::Create() {
   // goes, then stripped of border and title bar before it is ever shown.
   CreateWindowFor(kClassName, kTitle, WS_OVERLAPPEDWINDOW, WS_EX_CONTROLPARENT | WS_EX_APPWINDOW, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
-  if (hwnd() == nullptr) {
-    exitCode_ = 1;
-    return false;
-  }
+  if (hwnd() == nullptr) throw std::runtime_error("the main window cannot be created");
   SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU);
   // One scale for the whole window, that of the monitor it opens on.
   dpi_ = win32::WindowDpi(hwnd());
@@ -78,25 +81,19 @@ bool Form1::Create() {
   SetWindowPos(hwnd(), nullptr, 0, 0, screen_.XToPixels(kDesignWidth), screen_.YToPixels(kDesignHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
+  CreateControls();
+  ButtonSkins skins = LoadButtonSkinFiles();
+  AssignButtonSkins({skins.up, nullptr, nullptr});
+  laterSkins_ = {nullptr, std::move(skins.over), std::move(skins.down)};
+  // The icon's step: a failure from here on is reported with the icon there.
   try {
-    CreateControls();
-    LoadButtonSkins();
-    // The notification area shows small icons: its own image of that size, not the large one shrunk.
-    const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
-                                                         IMAGE_ICON, win32::SystemMetricForDpi(SM_CXSMICON, dpi_),
-                                                         win32::SystemMetricForDpi(SM_CYSMICON, dpi_), LR_SHARED));
-    tray_.Add(hwnd(), smallIcon, kTrayTip);
     ShapeWindow();
     LoadDescription();
     LoadCatalogueFile();
-  } catch (const win32::ReportedError& failure) {
-    // Reported while the window and its icon are there, as the step that failed left them.
-    win32::ShowErrorReport(nullptr, failure.Report());
-    exitCode_ = ToInt(failure.Report().number);
-    DestroyWindow(hwnd());
-    return false;
+  } catch (...) {
+    AddTrayIcon();
+    throw;
   }
-  return true;
 }
 
 bool Form1::PreTranslateMessage(const MSG& msg) {
@@ -110,6 +107,32 @@ bool Form1::PreTranslateMessage(const MSG& msg) {
 void Form1::Show(int showCommand) {
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
+  // Before the first message is taken: no client can ask for a name or hover over a
+  // button before these are in place. The icon goes last, since adding it lets the
+  // notification area's messages in.
+  NameForAccessibility();
+  AssignButtonSkins(std::exchange(laterSkins_, {}));
+  // A notification area without a taskbar shows a window of its own when the first
+  // icon comes; the menu just shown keeps its place above it, as when the icon came first.
+  const HWND above = GetWindow(hwnd(), GW_HWNDPREV);
+  AddTrayIcon();
+  if (GetWindow(hwnd(), GW_HWNDPREV) != above) {
+    SetWindowPos(hwnd(), above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void Form1::NameForAccessibility() {
+  // A list and a text box show no name of their own; a screen reader says these.
+  win32::SetAccessibleName(list_, Text(kTextListName), ROLE_SYSTEM_LIST);
+  win32::SetAccessibleName(aboutProg_, Text(kTextDescriptionName), ROLE_SYSTEM_TEXT);
+}
+
+void Form1::AddTrayIcon() {
+  // The notification area shows small icons: its own image of that size, not the large one shrunk.
+  const auto smallIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_DISCFRONT),
+                                                       IMAGE_ICON, win32::SystemMetricForDpi(SM_CXSMICON, dpi_),
+                                                       win32::SystemMetricForDpi(SM_CYSMICON, dpi_), LR_SHARED));
+  tray_.Add(hwnd(), smallIcon, kTrayTip);
 }
 
 void Form1::EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber) {
@@ -170,43 +193,48 @@ void Form1::CreateControls() {
                              WS_EX_CLIENTEDGE, kAboutProg, kAboutProgPlace.left, kAboutProgPlace.top,
                              kAboutProgPlace.right - kAboutProgPlace.left,
                              kAboutProgPlace.bottom - kAboutProgPlace.top);
-  // A list and a text box show no name of their own; a screen reader says these.
-  win32::SetAccessibleName(list_, Text(kTextListName), ROLE_SYSTEM_LIST);
-  win32::SetAccessibleName(aboutProg_, Text(kTextDescriptionName), ROLE_SYSTEM_TEXT);
   buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0]),
               CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1]),
               CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2]),
               CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3])};
 }
 
-void Form1::LoadButtonSkins() {
+Form1::ButtonSkins Form1::LoadButtonSkinFiles() {
   // The three pictures, in the designed order, each read, decoded and scaled once:
   // the four buttons show the same files, and a button only ever draws from its skins.
-  PictureRef up, over, down;
+  ButtonSkins skins;
   std::wstring fileName;
   try {
     fileName = disc_.SkinFile(Skin::kButton, skinPercent_);
-    up = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
+    skins.up = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
     fileName = disc_.SkinFile(Skin::kButtonMove, skinPercent_);
-    over = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
+    skins.over = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
     fileName = disc_.SkinFile(Skin::kButtonDown, skinPercent_);
-    down = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
+    skins.down = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
   } catch (const NumberedError& error) {
     EndWithReport(error.Number(), fileName);
   }
+  return skins;
+}
+
+void Form1::AssignButtonSkins(const ButtonSkins& skins) {
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
     buttonex::ButtonModel& props = button->Props();
-    const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all three skins
+    const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all the skins given
     button->SetDpi(dpi_);
-    props.SetSkinUp(up);
-    props.SetSkinOver(over);
-    props.SetSkinDown(down);
-    // Focused, a button keeps its skin and shows the focus rectangle on it; a new
-    // button's empty focus skin would show no skin at all.
-    props.SetSkinFocus(up);
+    if (skins.up) {
+      props.SetSkinUp(skins.up);
+      // Focused, a button keeps its skin and shows the focus rectangle on it; a new
+      // button's empty focus skin would show no skin at all.
+      props.SetSkinFocus(skins.up);
+    }
+    if (skins.over) props.SetSkinOver(skins.over);
+    if (skins.down) props.SetSkinDown(skins.down);
   }
 }
+
+void Form1::LoadButtonSkins() { AssignButtonSkins(LoadButtonSkinFiles()); }
 
 void Form1::ShapeWindow() {
   const std::wstring fileName = disc_.SkinFile(Skin::kBack, skinPercent_);

@@ -35,11 +35,14 @@ class Form1 : public win32::Window<Form1> {
   Form1() = default;
   ~Form1();
 
-  // Creates the window and runs the whole load sequence; the window is not yet shown.
-  // A failure of the load sequence shows the default error report, destroys the
-  // window and returns false; ExitCode() is then the error's number.
-  bool Create();
-  int ExitCode() const { return exitCode_; }
+  // Creates the window and loads all that its first look needs: every file of the load
+  // sequence is read here, so each failure is found before the window shows, in the
+  // sequence's order. A failure throws win32::ReportedError and leaves the window hidden,
+  // with the notification icon added when the failed step comes after the icon's in the
+  // sequence, as the step that failed would have left them.
+  void Create();
+  // Shows the window, then does the load's work the first look does not need: the
+  // accessible names, the buttons' hover and pressed skins and the notification icon.
   void Show(int showCommand);
   // Keys the window takes before the dialog keys: true when the message was used.
   bool PreTranslateMessage(const MSG& msg);
@@ -56,11 +59,20 @@ class Form1 : public win32::Window<Form1> {
   HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
                      int top, int width, int height);
   buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top);
+  // The three button skins (up, hover, pressed) read, decoded and scaled.
+  struct ButtonSkins {
+    PictureRef up, over, down;
+  };
+  ButtonSkins LoadButtonSkinFiles();
+  // Gives the buttons the skins that are there (a null one leaves the button's as it is).
+  void AssignButtonSkins(const ButtonSkins& skins);
   void LoadButtonSkins();
+  void AddTrayIcon();
+  void NameForAccessibility();
   void ShapeWindow();
   void LoadDescription();
   void LoadCatalogueFile();
-  // Throws the failure with its report; Create shows it.
+  // Throws the failure with its report; the program's way out (win32::RunProgram) shows it.
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
   // The window moved to a monitor of another resolution: everything again at that scale.
@@ -94,7 +106,7 @@ class Form1 : public win32::Window<Form1> {
   bool highContrast_ = false;
   LauncherTray tray_;
   std::unique_ptr<PictureWindow> preview_;  // its window is owned by this one, so it never outlives it
-  int exitCode_ = 0;
+  ButtonSkins laterSkins_;  // the skins read at start-up that the buttons take once the window shows
 };
 
 }  // namespace discfront

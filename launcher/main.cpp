@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "buttonex/button_ex.h"
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
@@ -37,18 +39,28 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   InitCommonControlsEx(&controls);
 
   // Every way out ends here: the main window destroyed (Exit, closing it, the end of
-  // the session) or a failure. The form, its windows and its notification icon are
-  // gone before a failure's report shows.
-  return win32::RunProgram([showCommand] {
-    discfront::Form1 form;
-    if (!form.Create()) return form.ExitCode();
-    form.Show(showCommand);
+  // the session) or a failure, reported once. A failure of the load is reported while
+  // the hidden window is there as the load left it (the form outlives the body); once
+  // the window has shown, the form, its windows and its notification icon are gone
+  // before a failure's report shows.
+  std::optional<discfront::Form1> form;
+  return win32::RunProgram([&form, showCommand] {
+    form.emplace();
+    form->Create();
+    // A failure a window procedure kept during the load ends the program here, before
+    // the window shows and before a message loop would end at once.
+    win32::ThrowKeptFailure();
+    struct CloseOnTheWayOut {
+      std::optional<discfront::Form1>& form;
+      ~CloseOnTheWayOut() { form.reset(); }
+    } close{form};
+    form->Show(showCommand);
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
       if (discfront::buttonex::ButtonEx::TranslateAccessKey(msg)) continue;
-      if (form.PreTranslateMessage(msg)) continue;
-      if (IsDialogMessageW(form.hwnd(), &msg)) continue;
+      if (form->PreTranslateMessage(msg)) continue;
+      if (IsDialogMessageW(form->hwnd(), &msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

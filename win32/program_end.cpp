@@ -32,7 +32,10 @@ int RunProgram(const std::function<int()>& body) noexcept {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    const ErrorReport report = ReportOf(std::current_exception());
+    // A failure kept before this one reached here came first; this one may be its
+    // consequence. One report, of the first.
+    std::exception_ptr failure = std::exchange(g_kept, nullptr);
+    const ErrorReport report = ReportOf(failure ? failure : std::current_exception());
     ShowErrorReport(nullptr, report);
     return report.number == discfront::ErrorNumber::kNone ? 1 : discfront::ToInt(report.number);
   }

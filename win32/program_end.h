@@ -22,7 +22,8 @@ void ThrowKeptFailure();
 
 // Runs a program's body, which returns its exit code, then throws a kept failure. An
 // exception that reaches here (a kept one, std::bad_alloc, a numbered error, anything)
-// is shown as the default error report; the exit code is then its error number.
+// is shown as the default error report (that of a failure kept before it, if any: the
+// first one); the exit code is then its error number.
 int RunProgram(const std::function<int()>& body) noexcept;
 
 }  // namespace win32
