@@ -81,22 +81,32 @@ TEST(ProgramEnd, AFailureInAWindowProcedureLeavesTheLoopAndReachesMain) {
   EXPECT_NO_THROW(ThrowKeptFailure()) << "thrown once";
 }
 
-// As wWinMain runs it: the main window's end has asked the loop to end, then the
-// failure arrives; the report stays until it is answered, and the exit code is its number.
-TEST(ProgramEnd, RunProgramReportsWhatReachesIt) {
-  int exitCode = -1;
-  std::thread program([&] {
-    exitCode = RunProgram([]() -> int {
-      PostQuitMessage(0);
-      throw std::bad_alloc();
+// As wWinMain runs it: the main window's end (or a failure a window procedure kept)
+// has asked the loop to end, then a failure arrives; one report, of the first failure,
+// stays until it is answered, and the exit code is its number.
+TEST(ProgramEnd, RunProgramReportsTheFirstFailureOnce) {
+  const struct {
+    bool keptFirst;  // a window procedure kept an overflow before the body threw
+    const wchar_t* report;
+    int exitCode;
+  } cases[] = {{false, L"Ошибка 7: Недостаточно памяти.", 7}, {true, L"Ошибка 6: Переполнение.", 6}};
+  for (const auto& c : cases) {
+    int exitCode = -1;
+    std::thread program([&] {
+      exitCode = RunProgram([&]() -> int {
+        if (c.keptFirst) KeepFailure(std::make_exception_ptr(discfront::NumberedError(ErrorNumber::kOverflow, L"")));
+        PostQuitMessage(0);
+        throw std::bad_alloc();
+      });
     });
-  });
-  const HWND box = uidriver::WaitForMessageBox(GetCurrentProcessId());
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(uidriver::ReadMessageBox(box).text.rfind(L"Ошибка 7: Недостаточно памяти.", 0), 0U);
-  EXPECT_TRUE(uidriver::PressMessageBoxButton(box));
-  program.join();
-  EXPECT_EQ(exitCode, 7);
+    const HWND box = uidriver::WaitForMessageBox(GetCurrentProcessId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(uidriver::ReadMessageBox(box).text.rfind(c.report, 0), 0U);
+    EXPECT_TRUE(uidriver::PressMessageBoxButton(box));
+    program.join();
+    EXPECT_EQ(exitCode, c.exitCode);
+    EXPECT_NO_THROW(ThrowKeptFailure()) << "reported once";
+  }
 }
 
 }  // namespace
