@@ -81,9 +81,9 @@ void Form1::Create() {
   SetWindowPos(hwnd(), nullptr, 0, 0, screen_.XToPixels(kDesignWidth), screen_.YToPixels(kDesignHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
-  CreateControls();
+  // Each button is drawn once before it shows, with its look and up skin together.
   ButtonSkins skins = LoadButtonSkinFiles();
-  AssignButtonSkins({skins.up, nullptr, nullptr});
+  CreateControls({skins.up, nullptr, nullptr});
   laterSkins_ = {nullptr, std::move(skins.over), std::move(skins.down)};
   // The icon's step: a failure from here on is reported with the icon there.
   try {
@@ -154,7 +154,7 @@ void Form1::PlaceControl(HWND control, const RECT& place) const {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top) {
+buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top, const ButtonSkins& skins) {
   buttonex::ButtonEx* button =
       buttonex::ButtonEx::Create(hwnd(), id, screen_.XToPixels(kButtonLeft), screen_.YToPixels(top));
   // A skinned button takes its skin's size (the design's 2535 x 375 twips for the
@@ -169,6 +169,7 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top)
   props.SetFont(std::make_shared<const buttonex::FontDescription>());  // MS Sans Serif 8.25, Cyrillic
   props.SetTransparentColor(kSkinKey);
   props.SetCaption(caption);
+  GiveSkins(*button, skins);
   return button;
 }
 
@@ -182,7 +183,7 @@ void Form1::MakeFont() {
   font_.reset(CreateFontIndirectW(&lf));
 }
 
-void Form1::CreateControls() {
+void Form1::CreateControls(const ButtonSkins& skins) {
   MakeFont();
   // In tab order.
   list_ = CreateControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
@@ -193,10 +194,10 @@ void Form1::CreateControls() {
                              WS_EX_CLIENTEDGE, kAboutProg, kAboutProgPlace.left, kAboutProgPlace.top,
                              kAboutProgPlace.right - kAboutProgPlace.left,
                              kAboutProgPlace.bottom - kAboutProgPlace.top);
-  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0]),
-              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1]),
-              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2]),
-              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3])};
+  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0], skins),
+              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1], skins),
+              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2], skins),
+              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3], skins)};
 }
 
 Form1::ButtonSkins Form1::LoadButtonSkinFiles() {
@@ -220,18 +221,22 @@ Form1::ButtonSkins Form1::LoadButtonSkinFiles() {
 void Form1::AssignButtonSkins(const ButtonSkins& skins) {
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
-    buttonex::ButtonModel& props = button->Props();
-    const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all the skins given
-    button->SetDpi(dpi_);
-    if (skins.up) {
-      props.SetSkinUp(skins.up);
-      // Focused, a button keeps its skin and shows the focus rectangle on it; a new
-      // button's empty focus skin would show no skin at all.
-      props.SetSkinFocus(skins.up);
-    }
-    if (skins.over) props.SetSkinOver(skins.over);
-    if (skins.down) props.SetSkinDown(skins.down);
+    const buttonex::RedrawBatch batch(button->Props());  // drawn and sized once, with all the skins given
+    GiveSkins(*button, skins);
   }
+}
+
+void Form1::GiveSkins(buttonex::ButtonEx& button, const ButtonSkins& skins) const {
+  buttonex::ButtonModel& props = button.Props();
+  button.SetDpi(dpi_);
+  if (skins.up) {
+    props.SetSkinUp(skins.up);
+    // Focused, a button keeps its skin and shows the focus rectangle on it; a new
+    // button's empty focus skin would show no skin at all.
+    props.SetSkinFocus(skins.up);
+  }
+  if (skins.over) props.SetSkinOver(skins.over);
+  if (skins.down) props.SetSkinDown(skins.down);
 }
 
 void Form1::LoadButtonSkins() { AssignButtonSkins(LoadButtonSkinFiles()); }

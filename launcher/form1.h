@@ -52,20 +52,23 @@ class Form1 : public win32::Window<Form1> {
  private:
   enum ControlId : int { kList = 100, kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit };
 
-  void MakeFont();
-  void CreateControls();
-  // Moves and sizes a control to its designed place (in twips) at the window's resolution.
-  void PlaceControl(HWND control, const RECT& place) const;
-  HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
-                     int top, int width, int height);
-  buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top);
   // The three button skins (up, hover, pressed) read, decoded and scaled.
   struct ButtonSkins {
     PictureRef up, over, down;
   };
+
+  void MakeFont();
+  // The controls, the buttons with these skins.
+  void CreateControls(const ButtonSkins& skins);
+  // Moves and sizes a control to its designed place (in twips) at the window's resolution.
+  void PlaceControl(HWND control, const RECT& place) const;
+  HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
+                     int top, int width, int height);
+  buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top, const ButtonSkins& skins);
   ButtonSkins LoadButtonSkinFiles();
   // Gives the buttons the skins that are there (a null one leaves the button's as it is).
   void AssignButtonSkins(const ButtonSkins& skins);
+  void GiveSkins(buttonex::ButtonEx& button, const ButtonSkins& skins) const;
   void LoadButtonSkins();
   void AddTrayIcon();
   void NameForAccessibility();

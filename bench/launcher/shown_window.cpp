@@ -65,7 +65,8 @@ HWND ShownWindowWatch::Wait(DWORD timeoutMs, double* shownAtMs) {
   }
 }
 
-double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title) {
+double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title,
+                         double* afterShownMs) {
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW si{};
   si.cb = sizeof(si);
@@ -82,6 +83,9 @@ double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, cons
     double shownAt = 0;
     if (HWND shown = watch.Wait(30000, &shownAt)) {
       elapsed = shownAt - start;
+      if (afterShownMs != nullptr) {
+        *afterShownMs = WaitForInputIdle(pi.hProcess, 10000) == 0 ? NowMs() - shownAt : -1;
+      }
       PostMessageW(shown, WM_CLOSE, 0, 0);  // the programs timed end when their window is closed
     }
   }

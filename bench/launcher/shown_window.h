@@ -21,7 +21,10 @@ double NowMs();
 // Milliseconds from CreateProcess of exe until its window of this class and title is
 // shown, -1 on failure; the window is then closed and the system left to settle. The
 // process starts suspended so that the watch is in place before it can show anything.
-double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title);
+// With afterShownMs, the window is closed only once the program first waits for input
+// (its start-up work done), and afterShownMs is the time from shown to then.
+double TimeToShownWindow(const std::wstring& exe, const wchar_t* className, const wchar_t* title,
+                         double* afterShownMs = nullptr);
 
 class ShownWindowWatch {
  public:
