@@ -72,24 +72,28 @@ Outline OutlineOfRows(const unsigned char* firstRow, std::ptrdiff_t rowStep, int
   return outline;
 }
 
-// Whether a DIB section's bits begin with the top row. The header cannot tell (its
-// height may be given positive for either order), so a pixel where the first and
-// the last rows differ is read through a device context. nullopt: it cannot be read.
+// Whether a DIB section's bits begin with the top row. A negative height in its header
+// says so; a positive one is what the system reports for either order, so then the
+// bitmap's own copy of its first rows (GetBitmapBits hands them out top row first, rows
+// padded to two bytes, with no device context) is compared at a pixel where the first
+// and the last rows in memory differ. nullopt: it cannot be read.
 template <typename Format>
-std::optional<bool> BitsStartAtTop(HBITMAP bitmap, const unsigned char* bits, std::ptrdiff_t stride, int width,
-                                   int height) {
+std::optional<bool> BitsStartAtTop(HBITMAP bitmap, const DIBSECTION& section) {
+  if (section.dsBmih.biHeight < 0) return true;
+  const int width = section.dsBm.bmWidth;
+  const int height = section.dsBm.bmHeight;
+  const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
+  const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
+  const std::ptrdiff_t copyStride = (static_cast<std::ptrdiff_t>(width) * section.dsBm.bmBitsPixel + 15) / 16 * 2;
   for (int k = 0; k < height / 2; ++k) {
     const unsigned char* first = bits + k * stride;
     const unsigned char* last = bits + (height - 1 - k) * stride;
     for (int x = 0; x < width; ++x) {
-      const DWORD a = Format::At(first, x);
-      if (a == Format::At(last, x)) continue;
-      MemoryDc dc(nullptr);
-      const HGDIOBJ previous = SelectObject(dc.get(), bitmap);
-      if (previous == nullptr || previous == HGDI_ERROR) return std::nullopt;
-      const COLORREF seen = GetPixel(dc.get(), x, k);
-      SelectObject(dc.get(), previous);
-      return static_cast<DWORD>((GetRValue(seen) << 16) | (GetGValue(seen) << 8) | GetBValue(seen)) == a;
+      if (Format::At(first, x) == Format::At(last, x)) continue;
+      std::vector<unsigned char> copy(static_cast<std::size_t>((k + 1) * copyStride));
+      const LONG bytes = static_cast<LONG>(copy.size());
+      if (GetBitmapBits(bitmap, bytes, copy.data()) != bytes) return std::nullopt;
+      return Format::At(copy.data() + k * copyStride, x) == Format::At(first, x);
     }
   }
   return true;  // symmetric top to bottom: either order gives the same region
@@ -101,7 +105,7 @@ std::optional<Outline> OutlineOfSection(HBITMAP bitmap, const DIBSECTION& sectio
   const int height = section.dsBm.bmHeight;
   const auto* bits = static_cast<const unsigned char*>(section.dsBm.bmBits);
   const std::ptrdiff_t stride = section.dsBm.bmWidthBytes;
-  const std::optional<bool> topDown = BitsStartAtTop<Format>(bitmap, bits, stride, width, height);
+  const std::optional<bool> topDown = BitsStartAtTop<Format>(bitmap, section);
   if (!topDown) return std::nullopt;
   if (*topDown) return OutlineOfRows<Format>(bits, stride, width, height, key);
   return OutlineOfRows<Format>(bits + (height - 1) * stride, -stride, width, height, key);

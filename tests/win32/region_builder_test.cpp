@@ -44,21 +44,26 @@ TEST(RegionBuilder, HoldsExactlyThePixelsNotOfTheKeyColour) {
   const Shape allKey = [](int, int) { return kKey; };
   const Shape nearKey = [](int, int) { return RGB(255, 0, 254); };
   const Shape corner = [](int x, int y) { return x + y < 15 ? RGB(10, 20, 30) : kKey; };  // asymmetric
+  // Asymmetric only from the fourth row: the row order is told further in.
+  const Shape band = [](int x, int y) { return y >= 3 && y < 6 && x < 10 ? RGB(10 + x, 20, 30) : kKey; };
   WindowDc screen(nullptr);
   for (auto [w, h, shape] : {std::tuple{64, 48, disc}, {33, 17, scatter}, {10, 10, allKey}, {10, 10, nearKey}}) {
     SCOPED_TRACE(::testing::Message() << "device bitmap " << w << "x" << h);
     UniqueBitmap device(CreateCompatibleBitmap(screen.get(), w, h));
     ExpectRegionOfKeptPixels(device.get(), w, h, shape);
   }
-  // DIB sections of either row order and depth.
+  // DIB sections of either row order and depth (23 pixels: rows padded differently in
+  // the section and in the bitmap's copy of them).
   for (const int depth : {32, 24}) {
     for (const int sign : {1, -1}) {
-      SCOPED_TRACE(::testing::Message() << depth << " bits, height sign " << sign);
-      BITMAPINFO bmi{};
-      bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 23, sign * 17, 1, static_cast<WORD>(depth), BI_RGB, 0, 0, 0, 0, 0};
-      void* bits = nullptr;
-      UniqueBitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
-      ExpectRegionOfKeptPixels(section.get(), 23, 17, corner);
+      for (const Shape& shape : {corner, band}) {
+        SCOPED_TRACE(::testing::Message() << depth << " bits, height sign " << sign);
+        BITMAPINFO bmi{};
+        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 23, sign * 17, 1, static_cast<WORD>(depth), BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        UniqueBitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        ExpectRegionOfKeptPixels(section.get(), 23, 17, shape);
+      }
     }
   }
 }
