@@ -143,6 +143,7 @@ TEST_F(Scratch, EveryReaderGetsBackEveryFileWithItsNameBytesAndDate) {
     fs::create_directories(out);
     const Output result = Shell(reader + Quoted(out));
     EXPECT_EQ(result.exit, 0) << reader << result.text;
+    for (const char* complaint : {"WARNING", "SORRY", "rror"}) EXPECT_EQ(result.text.find(complaint), std::string::npos) << result.text;
     const auto got = Tree(out);
     EXPECT_EQ(got.size(), expected.size()) << reader;
     for (const auto& [name, content] : expected) {
