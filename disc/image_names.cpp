@@ -60,8 +60,9 @@ std::string PrimaryNamer::Assign(std::u16string_view name, bool folder) {
     }
   }
   std::string stem = PrimaryText(base, 8);
-  if (stem.empty()) stem = "_";
-  const std::string tail = extension.empty() ? std::string() : "." + PrimaryText(extension, 3);
+  if (stem.empty()) stem.push_back('_');
+  std::string tail;
+  if (!extension.empty()) tail.append(1, '.').append(PrimaryText(extension, 3));
   // A file and a folder of one name would show as one on readers that drop the
   // version, so both kinds share one set of taken names.
   std::string candidate = stem + tail;
@@ -70,8 +71,9 @@ std::string PrimaryNamer::Assign(std::u16string_view name, bool folder) {
   int& number = nextNumber_[candidate];
   while (!taken_.insert(candidate).second) {
     ++number;
-    const std::string suffix = "_" + std::to_string(number);
-    candidate = stem.substr(0, 8 - suffix.size()) + suffix + tail;
+    const std::string digits = std::to_string(number);
+    candidate = stem.substr(0, 7 - digits.size());
+    candidate.append(1, '_').append(digits).append(tail);
   }
   return candidate;
 }

@@ -90,7 +90,7 @@ void PutUnsetDate(Bytes& out, std::size_t at) {
 Bytes Record(const Bytes& id, std::uint32_t sector, std::uint32_t bytes, std::int64_t date, bool folder) {
   const std::size_t length = 33 + id.size() + (id.size() % 2 == 0 ? 1 : 0);
   Bytes out(length, 0);
-  out[0] = static_cast<std::uint8_t>(length);
+  out.at(0) = static_cast<std::uint8_t>(length);
   PutBoth32(out, 2, sector);
   PutBoth32(out, 10, bytes);
   const auto when = RecordDate(date);
@@ -171,7 +171,7 @@ Bytes PathTable(const ImagePlan& plan, bool primary, bool bigEndian) {
     const Bytes id = folder == 0 ? Bytes{0} : IdBytes(node, primary);
     const std::size_t parent = folder == 0 ? 0 : (primary ? node.primaryParent : node.parent);
     Bytes record(8 + id.size() + id.size() % 2, 0);
-    record[0] = static_cast<std::uint8_t>(id.size());
+    record.at(0) = static_cast<std::uint8_t>(id.size());
     Put32(record, 2, primary ? node.primarySector : node.jolietSector, bigEndian);
     const ImageNode& up = plan.nodes[parent];
     Put16(record, 6, primary ? up.primaryNumber : up.jolietNumber, bigEndian);
