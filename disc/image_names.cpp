@@ -38,6 +38,14 @@ std::optional<NameProblem> JolietNameProblem(std::u16string_view name) {
   return std::nullopt;
 }
 
+char16_t FoldCase(char16_t c) {
+  if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x430 && c < 0x450)) {
+    return static_cast<char16_t>(c - 0x20);
+  }
+  if (c >= 0x450 && c < 0x460) return static_cast<char16_t>(c - 0x50);
+  return c;
+}
+
 char PrimaryCharacter(char16_t c) {
   if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) return static_cast<char>(c);
   if (c >= u'a' && c <= u'z') return static_cast<char>(c - u'a' + 'A');

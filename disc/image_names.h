@@ -26,6 +26,11 @@ enum class NameProblem {
 // Why the Unicode tree cannot hold name, or nothing when it can.
 std::optional<NameProblem> JolietNameProblem(std::u16string_view name);
 
+// c in upper case, for the letters of Latin-1 and Cyrillic: the system that reads
+// the disc finds names without regard to their case, so names that differ only so
+// would hide one another there.
+char16_t FoldCase(char16_t c);
+
 // The letter, digit or underscore standing for c in a primary name: letters in
 // upper case, accented Latin letters without their accent, everything else "_".
 char PrimaryCharacter(char16_t c);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <set>
 #include <tuple>
 
 #include "disc/image_layout.h"
@@ -15,6 +16,21 @@
 namespace discfront {
 
 namespace {
+
+// The names of a folder that another of its names matches but for case.
+std::set<std::u16string> CaseTwins(const std::vector<SourceEntry>& entries) {
+  std::map<std::u16string, std::vector<std::u16string>> byFolded;
+  for (const SourceEntry& entry : entries) {
+    std::u16string folded = entry.name;
+    for (char16_t& c : folded) c = FoldCase(c);
+    byFolded[folded].push_back(entry.name);
+  }
+  std::set<std::u16string> out;
+  for (const auto& [folded, names] : byFolded) {
+    if (names.size() > 1) out.insert(names.begin(), names.end());
+  }
+  return out;
+}
 
 class Walk {
  public:
@@ -30,8 +46,10 @@ class Walk {
     // The disc's order is the names' order, whatever order the source lists them in.
     std::sort(entries->begin(), entries->end(),
               [](const SourceEntry& a, const SourceEntry& b) { return a.name < b.name; });
+    const std::set<std::u16string> twins = CaseTwins(*entries);
     for (SourceEntry& entry : *entries) {
       path.push_back(entry.name);
+      if (twins.count(entry.name) != 0) Refuse(ImageRefusal::Reason::kCaseTwin, path);
       const std::size_t child = Add(index, entry, path);
       if (entry.folder && entry.trouble == SourceEntry::Trouble::kNone) Folder(child, path);
       path.pop_back();

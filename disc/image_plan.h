@@ -27,6 +27,7 @@ struct ImageRefusal {
     kTooLarge,         // a file of 4 GiB or more
     kUnreadable,       // a file that cannot be opened or a folder that cannot be listed
     kFolderLoop,       // a link to a folder that holds it
+    kCaseTwin,         // another name in its folder differs from it only in case
     kTooManyFolders,   // more than a path table can number (65535)
   };
   Reason reason;

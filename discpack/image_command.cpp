@@ -48,6 +48,7 @@ const char* Why(ImageRefusal::Reason reason) {
     case Reason::kTooLarge: return "it is 4 GiB or larger";
     case Reason::kUnreadable: return "it cannot be read";
     case Reason::kFolderLoop: return "it is a link to a folder that holds it";
+    case Reason::kCaseTwin: return "another name in its folder differs only in case, which Windows cannot tell apart";
     case Reason::kTooManyFolders: return "it has more than 65535 folders";
   }
   return "";

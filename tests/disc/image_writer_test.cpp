@@ -119,7 +119,7 @@ TEST_F(Scratch, EveryReaderGetsBackEveryFileWithItsNameBytesAndDate) {
   std::vector<Case> cases = {
       {"Документы/Привет, мир.txt", 12},  {"日本語のファイル.dat", 2047},   {"Café crème façade.TXT", 2048},
       {"Long file name 1.txt", 2049},      {"Long file name 2.txt", 4097},  {"LONG_F~1.TXT", 1},
-      {"readme.txt", 5},                    {"README.TXT", 6},               {"пусто.txt", 0},
+      {"readme.txt", 5},                    {"README_.TXT", 6},               {"пусто.txt", 0},
       {longName + ".txt", 3},     {"a.b.c.tar.gz", (1 << 20) + 3}, {"no extension", 7},
   };
   for (int i = 0; i < 150; ++i) cases.push_back({"Many/файл номер " + std::to_string(i) + " с длинным именем.txt", 100});
@@ -200,13 +200,20 @@ TEST_F(Scratch, RefusalsNameEveryOffendingFileBeforeAnythingIsWritten) {
   WriteFile(Src(std::string(64, 'y')), 1, 0);  // just fits
   for (const char* bad : {"a;b", "a*b", "a?b", "a:b", "a\\b", "tab\there"}) WriteFile(Src(std::string("bad/") + bad), 1, 0);
   WriteFile(Src("unreadable.txt"), 1, 0);
+  WriteFile(Src("twins/Ёлка.txt"), 1, 0);
+  WriteFile(Src("twins/ёЛКА.TXT"), 1, 0);
+  WriteFile(Src("twins/ЁЛКИ.txt"), 1, 0);
+  fs::create_directory_symlink(Src(), Src("loop"));
+  std::ofstream((dir_ / "src").string() + "/n\xff").close();  // not UTF-8
   std::ofstream(Src("huge.bin")).close();
   fs::resize_file(Src("huge.bin"), std::uint64_t{4} << 30);  // sparse
   const std::vector<ImageRefusal> expected = {
       {Reason::kBadCharacter, {u"bad", u"a*b"}},  {Reason::kBadCharacter, {u"bad", u"a:b"}},
       {Reason::kBadCharacter, {u"bad", u"a;b"}},  {Reason::kBadCharacter, {u"bad", u"a?b"}},
       {Reason::kBadCharacter, {u"bad", u"a\\b"}}, {Reason::kBadCharacter, {u"bad", u"tab\there"}},
-      {Reason::kTooLarge, {u"huge.bin"}},         {Reason::kNameTooLong, {u"sub", std::u16string(65, u'x')}},
+      {Reason::kTooLarge, {u"huge.bin"}},         {Reason::kFolderLoop, {u"loop"}},
+      {Reason::kUndecodableName, {u"n\u00ff"}},   {Reason::kNameTooLong, {u"sub", std::u16string(65, u'x')}},
+      {Reason::kCaseTwin, {u"twins", u"Ёлка.txt"}}, {Reason::kCaseTwin, {u"twins", u"ёЛКА.TXT"}},
       {Reason::kUnreadable, {u"unreadable.txt"}},
   };
   TwistedSource source(Src(), u"unreadable.txt");
@@ -215,7 +222,7 @@ TEST_F(Scratch, RefusalsNameEveryOffendingFileBeforeAnythingIsWritten) {
   // The command line names each one and leaves no file behind.
   const Output out = Shell(std::string(DISCPACK) + " image " + Quoted(Src()) + " " + Quoted(dir_ / "x.iso"));
   EXPECT_EQ(out.exit, 1);
-  for (const char* name : {"bad/a;b", "bad/a*b", "bad/tab\there", "huge.bin", "sub/xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}) {
+  for (const char* name : {"bad/a;b", "bad/a*b", "bad/tab\there", "huge.bin", "loop", "twins/ёЛКА.TXT", "sub/xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}) {
     EXPECT_NE(out.text.find(Src(name).string() + ": "), std::string::npos) << name << "\n" << out.text;
   }
   EXPECT_EQ(Leftovers(), std::set<std::string>{"src"});
