@@ -239,7 +239,10 @@ void Form1::GiveSkins(buttonex::ButtonEx& button, const ButtonSkins& skins) cons
   if (skins.down) props.SetSkinDown(skins.down);
 }
 
-void Form1::LoadButtonSkins() { AssignButtonSkins(LoadButtonSkinFiles()); }
+void Form1::LoadButtonSkins() {
+  AssignButtonSkins(LoadButtonSkinFiles());
+  laterSkins_ = {};  // all three are given, at the window's scale now
+}
 
 void Form1::ShapeWindow() {
   const std::wstring fileName = disc_.SkinFile(Skin::kBack, skinPercent_);
