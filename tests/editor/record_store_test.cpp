@@ -286,7 +286,8 @@ TEST(History, TypingJoinsTheNextStepAndTheSavePointFollowsUndo) {
   store.Redo();
   EXPECT_FALSE(store.HasUnsavedChanges());
   store.Undo();
-  store.Delete();  // the saved state can no longer be reached
+  store.Delete();  // the saved state can no longer be reached, not even by as many steps
+  EXPECT_TRUE(store.HasUnsavedChanges());
   store.Undo();
   EXPECT_TRUE(store.HasUnsavedChanges());
   // Typing that cannot be stored stops a list command and Undo alike.
