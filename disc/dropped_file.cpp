@@ -24,6 +24,13 @@ std::wstring Folded(std::wstring_view text) {
   return folded;
 }
 
+bool HasReservedCharacter(const std::wstring& path) { return path.find_first_of(L"@#&$") != std::wstring::npos; }
+
+std::wstring WithSlash(std::wstring folder) {
+  if (folder.empty() || (folder.back() != L'\\' && folder.back() != L'/')) folder += L'\\';
+  return folder;
+}
+
 std::wstring NameOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
@@ -82,7 +89,7 @@ DroppedFile ClassifyFile(const std::wstring& discFolder, const std::wstring& pat
   }
   result.discPath = *discPath;
   result.findings = CheckEntryPath(*discPath);
-  if (discPath->find_first_of(L"@#&$") != std::wstring::npos) {
+  if (HasReservedCharacter(*discPath)) {
     result.kind = Kind::kReservedCharacter;
   } else if (!result.findings.empty()) {
     result.kind = Kind::kBreaksPathRules;
@@ -110,6 +117,7 @@ std::optional<std::wstring> DiscPathOf(const std::wstring& discFolder, const std
 std::vector<DroppedFile> ClassifyDrop(const std::wstring& discFolder, const std::vector<std::wstring>& dropped,
                                       bool onEntry, const DropFiles& files, std::uint16_t language) {
   std::vector<DroppedFile> results;
+  onEntry = onEntry && dropped.size() == 1;
   for (const std::wstring& path : dropped) {
     if (discFolder.empty()) {
       results.push_back({Kind::kNoDiscFolder, path, {}, {}, {}});
@@ -122,7 +130,7 @@ std::vector<DroppedFile> ClassifyDrop(const std::wstring& discFolder, const std:
     std::vector<std::wstring> names = files.List(path);
     std::sort(names.begin(), names.end(),
               [](const std::wstring& a, const std::wstring& b) { return Folded(a) < Folded(b); });
-    const std::wstring folder = path.back() == L'\\' ? path : path + L'\\';
+    const std::wstring folder = WithSlash(path);
     const std::size_t before = results.size();
     for (const std::wstring& name : names) {
       if (IsProgram(name) && files.IsFile(folder + name)) {
@@ -132,6 +140,21 @@ std::vector<DroppedFile> ClassifyDrop(const std::wstring& discFolder, const std:
     if (results.size() == before) results.push_back({Kind::kNoPrograms, path, {}, {}, {}});
   }
   return results;
+}
+
+std::vector<CopyIn> PlanCopyIn(const std::wstring& discFolder, const std::wstring& subfolder,
+                               const std::vector<std::wstring>& sources, const FileProbe& probe) {
+  std::vector<CopyIn> plan;
+  std::vector<std::wstring> targets;  // folded, to find two copies going to one place
+  for (const std::wstring& source : sources) {
+    const std::wstring discPath = WithSlash(L"\\" + subfolder) + NameOf(source);
+    const std::wstring target = WithSlash(discFolder) + discPath.substr(1);
+    const bool twice = std::find(targets.begin(), targets.end(), Folded(target)) != targets.end();
+    plan.push_back({source, target, discPath, twice || probe.Probe(target) != PathKind::kMissing,
+                    HasReservedCharacter(discPath), CheckEntryPath(discPath)});
+    targets.push_back(Folded(target));
+  }
+  return plan;
 }
 
 }  // namespace discfront

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/catalogue_entry.h"
@@ -51,8 +52,30 @@ std::optional<std::wstring> DiscPathOf(const std::wstring& discFolder, const std
 
 // What each dropped path becomes, in the order dropped; a folder adds its programs (.exe,
 // .msi, .bat, .cmd), one level deep, by name. `onEntry`: the drop is on an existing
-// entry, so a picture becomes its picture. `language` picks the version texts' table.
+// entry, so a picture dropped alone becomes its picture (with others it is an entry like
+// any document). `language` picks the version texts' table.
 std::vector<DroppedFile> ClassifyDrop(const std::wstring& discFolder, const std::vector<std::wstring>& dropped,
                                       bool onEntry, const DropFiles& files, std::uint16_t language);
+
+// Where a file from outside the disc folder goes when the author copies it in: into
+// `subfolder` of the disc folder, by its own name. `exists`: a file is there already
+// (or an earlier one of the same copy goes there), to be overwritten only when asked.
+// A file whose disc path would break the path rules (`findings`) or hold a catalogue
+// separator is not copied: its entry could not be made.
+struct CopyIn {
+  std::wstring source;
+  std::wstring target;
+  std::wstring discPath;
+  bool exists = false;
+  bool reservedCharacter = false;
+  std::vector<PathFinding> findings;
+
+  bool operator==(const CopyIn&) const = default;
+};
+
+inline constexpr std::wstring_view kDefaultCopyFolder = L"progs";
+
+std::vector<CopyIn> PlanCopyIn(const std::wstring& discFolder, const std::wstring& subfolder,
+                               const std::vector<std::wstring>& sources, const FileProbe& probe);
 
 }  // namespace discfront

@@ -119,5 +119,25 @@ TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
   }
 }
 
+// Copies go under the chosen folder by their own names; one that would land on a file
+// (or on an earlier copy) says so, one that the path rules refuse says why.
+TEST(PlanCopyIn, TargetsClashesAndRefusals) {
+  const TableFiles files({{L"C:\\Disc\\progs\\x.exe", ""}}, {});
+  const struct {
+    std::wstring subfolder;
+    std::vector<std::wstring> sources;
+    std::vector<CopyIn> expected;
+  } cases[] = {
+      {L"progs", {L"D:\\a\\Setup.exe", L"E:\\SETUP.exe", L"D:\\x.exe"},
+       {{L"D:\\a\\Setup.exe", L"C:\\Disc\\progs\\Setup.exe", L"\\progs\\Setup.exe", false, false, {}},
+        {L"E:\\SETUP.exe", L"C:\\Disc\\progs\\SETUP.exe", L"\\progs\\SETUP.exe", true, false, {}},
+        {L"D:\\x.exe", L"C:\\Disc\\progs\\x.exe", L"\\progs\\x.exe", true, false, {}}}},
+      {L"..", {L"D:\\A&B.exe"},
+       {{L"D:\\A&B.exe", L"C:\\Disc\\..\\A&B.exe", L"\\..\\A&B.exe", false, true,
+         {{PathFinding::Kind::kLeavesDiscFolder, L".."}}}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PlanCopyIn(L"C:\\Disc\\", c.subfolder, c.sources, files), c.expected) << c.subfolder;
+}
+
 }  // namespace
 }  // namespace discfront

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "editor/catalogue_file.h"
+#include "editor/drop_plan.h"
 #include "editor/messages.h"
 
 namespace discfront::editor {
@@ -334,6 +335,46 @@ TEST(History, UndoingEverythingRestoresTheOpenedRecordsAndRedoingEverythingTheLa
   EXPECT_FALSE(store.HasUnsavedChanges());
   while (store.CanRedo()) store.Redo();
   EXPECT_EQ(store.Records(), last);
+}
+
+// One bad file stops a drop; copying comes before adding; a picture dropped alone on
+// a row becomes its picture (over what is typed there). Carried out, a drop is one step.
+TEST(Drop, PlansAreWholeOrNothingAndCarriedOutAsOneStep) {
+  using K = DroppedFile::Kind;
+  using S = DropPlan::Step;
+  const DroppedFile x{K::kEntry, L"C:\\d\\x.exe", L"\\x.exe", Rec(L"x"), {}};
+  const DroppedFile y{K::kEntry, L"C:\\d\\y.exe", L"\\y.exe", Rec(L"y"), {}};
+  const DroppedFile picture{K::kPicture, L"C:\\d\\p.gif", L"\\p.gif", {}, {}};
+  const DroppedFile outside{K::kNeedsCopying, L"E:\\o.exe", L"", {}, {}};
+  const DroppedFile unreadable{K::kUnreadable, L"C:\\d\\u.exe", L"", {}, {}};
+  const DroppedFile unsaved{K::kNoDiscFolder, L"C:\\d\\x.exe", L"", {}, {}};
+  const struct {
+    std::vector<DroppedFile> dropped;
+    S step;
+    Names titles;  // after carrying the plan out on row 1 while "T" is typed there
+    std::wstring picture;
+  } cases[] = {
+      {{x, y}, S::kAdd, {L"a", L"T", L"x", L"y", L"c"}, L"\\T.bmp"},
+      {{picture}, S::kSetPicture, {L"a", L"T", L"c"}, L"\\p.gif"},
+      {{x, outside}, S::kAskToCopy, {L"a", L"b", L"c"}, L"\\b.bmp"},
+      {{x, unreadable, outside}, S::kRefuse, {L"a", L"b", L"c"}, L"\\b.bmp"},
+      {{unsaved, unreadable}, S::kSaveFirst, {L"a", L"b", L"c"}, L"\\b.bmp"},
+      {{}, S::kNothing, {L"a", L"b", L"c"}, L"\\b.bmp"},
+  };
+  for (const auto& c : cases) {
+    const DropPlan plan = PlanDrop(c.dropped);
+    EXPECT_EQ(plan.step, c.step) << c.dropped.size();
+    EXPECT_EQ(plan.toCopy.size(), c.step == S::kAskToCopy ? 1u : 0u);
+    EXPECT_EQ(plan.refused.size(), c.step == S::kRefuse ? 1u : 0u);
+    RecordStore store = StoreOf({L"a", L"b", L"c"});
+    ASSERT_EQ(store.Navigate(1), Notice::kNone);
+    store.SetFields(Rec(L"T"));
+    EXPECT_EQ(CarryOutDrop(store, plan, 1), Notice::kNone);
+    EXPECT_EQ(Titles(store), c.titles);
+    EXPECT_EQ(store.Record(1).picture, c.picture);
+    store.Undo();
+    EXPECT_EQ(store.Records(), StoreOf({L"a", L"b", L"c"}).Records());
+  }
 }
 
 TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
