@@ -29,12 +29,7 @@ TEST(VersionTitle, DescriptionElseProductOfTheLanguagesTableAndNothingFromBroken
   const std::size_t english = version.find(std::string("F\0i\0l\0e\0D", 9)) - 6;
   ASSERT_LT(english, version.size());
   const auto patched = [&](std::size_t at, std::string bytes) { return version.substr(0, at) + bytes + version.substr(at + bytes.size()); };
-  const struct {
-    const char* what;
-    std::string bytes;
-    std::uint16_t language;
-    std::optional<std::wstring> title;
-  } cases[] = {
+  const struct { const char* what; std::string bytes; std::uint16_t language; std::optional<std::wstring> title; } cases[] = {
       {"English", version, 0x0409, L"Sample Setup & Tools"},
       {"Russian", version, 0x0419, L"Установка примера"},
       {"no table of the language: the first", version, 0x0407, L"Sample Setup & Tools"},
@@ -49,23 +44,20 @@ TEST(VersionTitle, DescriptionElseProductOfTheLanguagesTableAndNothingFromBroken
 }
 
 // A file system of a table: a path with text is a file, one with names a folder.
-class TableFiles final : public DropFiles {
- public:
-  TableFiles(std::map<std::wstring, std::string> files, std::map<std::wstring, std::vector<std::wstring>> folders)
-      : files_(std::move(files)), folders_(std::move(folders)) {}
+struct TableFiles final : DropFiles {
+  std::map<std::wstring, std::string> files;
+  std::map<std::wstring, std::vector<std::wstring>> folders;
+
+  TableFiles(decltype(files) f, decltype(folders) d) : files(std::move(f)), folders(std::move(d)) {}
   PathKind Probe(const std::wstring& path) const override {
-    return files_.contains(path) ? PathKind::kFile : folders_.contains(path) ? PathKind::kFolder : PathKind::kMissing;
+    return files.contains(path) ? PathKind::kFile : folders.contains(path) ? PathKind::kFolder : PathKind::kMissing;
   }
-  std::vector<std::wstring> List(const std::wstring& folder) const override { return folders_.at(folder); }
+  std::vector<std::wstring> List(const std::wstring& folder) const override { return folders.at(folder); }
   std::unique_ptr<ByteSource> Open(const std::wstring& path) const override {
-    const auto it = files_.find(path);
-    if (it == files_.end()) return nullptr;
+    const auto it = files.find(path);
+    if (it == files.end()) return nullptr;
     return std::make_unique<MemoryBytes>(std::span(reinterpret_cast<const unsigned char*>(it->second.data()), it->second.size()));
   }
-
- private:
-  std::map<std::wstring, std::string> files_;
-  std::map<std::wstring, std::vector<std::wstring>> folders_;
 };
 
 TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
@@ -79,17 +71,8 @@ TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
                           {L"C:\\Disc\\tools\\notes.txt", ""}},
                          {{L"C:\\Disc\\tools", {L"c.msi", L"notes.txt", L"b.CMD", L"sub.exe", L"a.exe"}},
                           {L"C:\\Disc\\tools\\sub.exe", {}}, {L"C:\\Disc\\empty", {}}});
-  struct Expected {
-    K kind;
-    std::wstring discPath;
-    std::wstring title;
-  };
-  const struct {
-    std::wstring folder;
-    std::wstring dropped;
-    bool onEntry;
-    std::vector<Expected> expected;
-  } cases[] = {
+  struct Expected { K kind; std::wstring discPath, title; };
+  const struct { std::wstring folder, dropped; bool onEntry; std::vector<Expected> expected; } cases[] = {
       {L"C:\\DISC", L"C:\\Disc\\Progs\\Setup.exe", false, {{K::kEntry, L"\\Progs\\Setup.exe", L"Sample Setup Tools"}}},
       {L"c:\\disc\\", L"C:\\Disc/readme.txt", false, {{K::kEntry, L"\\readme.txt", L"readme"}}},
       {L"C:\\Disc", L"C:\\Disc\\skin\\logo.GIF", true, {{K::kPicture, L"\\skin\\logo.GIF", L""}}},
@@ -123,11 +106,7 @@ TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
 // (or on an earlier copy) says so, one that the path rules refuse says why.
 TEST(PlanCopyIn, TargetsClashesAndRefusals) {
   const TableFiles files({{L"C:\\Disc\\progs\\x.exe", ""}}, {});
-  const struct {
-    std::wstring subfolder;
-    std::vector<std::wstring> sources;
-    std::vector<CopyIn> expected;
-  } cases[] = {
+  const struct { std::wstring subfolder; std::vector<std::wstring> sources; std::vector<CopyIn> expected; } cases[] = {
       {L"progs", {L"D:\\a\\Setup.exe", L"E:\\SETUP.exe", L"D:\\x.exe"},
        {{L"D:\\a\\Setup.exe", L"C:\\Disc\\progs\\Setup.exe", L"\\progs\\Setup.exe", false, false, {}},
         {L"E:\\SETUP.exe", L"C:\\Disc\\progs\\SETUP.exe", L"\\progs\\SETUP.exe", true, false, {}},

@@ -222,12 +222,7 @@ TEST(ListCommands, SelectTheRowsTheyTouchAndUndoAndRedoExactly) {
   using Command = std::function<Notice(RecordStore&)>;
   CatalogueEntry pictured = Rec(L"d");
   pictured.picture = L"\\skin\\d.gif";
-  struct Case {
-    const char* what;
-    Command command;
-    Names titles;
-    std::vector<int> selected;
-  } cases[] = {
+  const struct { const char* what; Command command; Names titles; std::vector<int> selected; } cases[] = {
       {"up", [](RecordStore& s) { return s.MoveRows({2}, -1); }, {L"a", L"c", L"b", L"d", L"e"}, {1}},
       {"up, the top rows held", [](RecordStore& s) { return s.MoveRows({3, 0, 1}, -1); },
        {L"a", L"b", L"d", L"c", L"e"}, {0, 1, 2}},
@@ -247,7 +242,7 @@ TEST(ListCommands, SelectTheRowsTheyTouchAndUndoAndRedoExactly) {
        {L"a", L"x", L"y", L"b", L"c", L"d", L"e"}, {1, 2}},
       {"a picture set", [&](RecordStore& s) { return s.SetRecord(3, pictured); }, {L"a", L"b", L"c", L"d", L"e"}, {3}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     RecordStore store = StoreOf({L"a", L"b", L"c", L"d", L"e"});
     const std::vector<CatalogueEntry> original = store.Records();
     ASSERT_EQ(c.command(store), Notice::kNone) << c.what;
@@ -348,12 +343,8 @@ TEST(Drop, PlansAreWholeOrNothingAndCarriedOutAsOneStep) {
   const DroppedFile outside{K::kNeedsCopying, L"E:\\o.exe", L"", {}, {}};
   const DroppedFile unreadable{K::kUnreadable, L"C:\\d\\u.exe", L"", {}, {}};
   const DroppedFile unsaved{K::kNoDiscFolder, L"C:\\d\\x.exe", L"", {}, {}};
-  const struct {
-    std::vector<DroppedFile> dropped;
-    S step;
-    Names titles;  // after carrying the plan out on row 1 while "T" is typed there
-    std::wstring picture;
-  } cases[] = {
+  // Titles and row 1's picture after carrying the plan out on row 1 while "T" is typed there.
+  const struct { std::vector<DroppedFile> dropped; S step; Names titles; std::wstring picture; } cases[] = {
       {{x, y}, S::kAdd, {L"a", L"T", L"x", L"y", L"c"}, L"\\T.bmp"},
       {{picture}, S::kSetPicture, {L"a", L"T", L"c"}, L"\\p.gif"},
       {{x, outside}, S::kAskToCopy, {L"a", L"b", L"c"}, L"\\b.bmp"},
