@@ -53,6 +53,8 @@ class RecordStore {
 
   // Steps to record j. A forbidden character or an empty field keeps the record
   // being edited (only the former is reported); j == CurrentIndex() does nothing.
+  // Storing changed text is a step of the history; Insert's storing and inserting
+  // are one step, Delete is one.
   Notice Navigate(int j);
 
   // Stores the record being edited (after the validation of navigation), then inserts an empty record in its place
@@ -80,6 +82,8 @@ class RecordStore {
   // its stored text, with the validation of navigation (an empty field is reported here);
   // a refusal changes nothing. Rows out of range are ignored.
   Notice InsertAfter(int row);  // an empty record after `row` (-1: before the first)
+  // Entries that would not fit the 1001 slots are refused whole (kStoreFull), and so is
+  // an entry holding a separator (kForbiddenCharacters).
   Notice AddEntries(int after, const std::vector<CatalogueEntry>& entries);
   Notice SetRecord(int row, const CatalogueEntry& entry);  // a record's stored edit, e.g. a dropped picture
   // The typed text of a deleted record goes with it, as with Delete.

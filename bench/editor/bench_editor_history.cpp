@@ -8,9 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
-#include <string>
-#include <vector>
 
+#include "bench/editor/long_records.h"
 #include "bench/figure_reporter.h"
 #include "editor/record_store.h"
 
@@ -42,15 +41,7 @@ void operator delete[](void* p, std::size_t) noexcept { Free(p); }
 
 int main() {
   using namespace discfront;
-  const std::wstring phrase = L"Установка программы, драйверы и утилиты для диска. ";
-  std::vector<CatalogueEntry> records;
-  for (int i = 0; i < kSlotCount; ++i) {
-    std::wstring comment;
-    while (comment.size() < 900) comment += phrase;
-    records.push_back({L"\\programs\\setup" + std::to_wstring(i) + L"\\setup.exe",
-                       L"Программа номер " + std::to_wstring(i), comment, L"none"});
-  }
-  editor::RecordStore store(std::move(records));
+  editor::RecordStore store(bench::LongRecords());
   constexpr int kMoves = 1000;
   const long long before = liveBytes;
   const std::size_t heldBefore = store.History().HeldBytes();

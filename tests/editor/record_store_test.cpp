@@ -260,6 +260,16 @@ TEST(ListCommands, SelectTheRowsTheyTouchAndUndoAndRedoExactly) {
   }
 }
 
+TEST(ListCommands, RefuseWholeWhatTheCatalogueCannotHold) {
+  RecordStore store(std::vector<CatalogueEntry>(kSlotCount - 1, Rec(L"x")));
+  EXPECT_EQ(store.AddEntries(0, {Rec(L"y"), Rec(L"z")}), Notice::kStoreFull);
+  EXPECT_EQ(store.AddEntries(0, {Rec(L"y#")}), Notice::kForbiddenCharacters);
+  EXPECT_EQ(store.SetRecord(1, Rec(L"y$")), Notice::kForbiddenCharacters);
+  EXPECT_FALSE(store.CanUndo());
+  EXPECT_EQ(store.AddEntries(store.LastIndex(), {Rec(L"y")}), Notice::kNone);
+  EXPECT_EQ(store.Count(), kSlotCount);
+}
+
 // Typing is stored into the step of the command that follows it, and undone with it;
 // typing alone is undone first and redone; a save point survives undo and redo.
 TEST(History, TypingJoinsTheNextStepAndTheSavePointFollowsUndo) {
