@@ -100,6 +100,9 @@ TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
       EXPECT_EQ(results[i].findings.empty(), e.kind != K::kBreaksPathRules) << c.dropped;
     }
   }
+  // A picture dropped with other files is an entry like any document.
+  EXPECT_EQ(ClassifyDrop(L"C:\\Disc", {L"C:\\Disc\\skin\\logo.GIF", L"C:\\Disc/readme.txt"}, true, files, 0)[0].kind,
+            K::kEntry);
 }
 
 // Copies go under the chosen folder by their own names; one that would land on a file
