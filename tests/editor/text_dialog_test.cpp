@@ -1,0 +1,34 @@
+// The text dialog's accept step may fail (it writes files): the failure ends the dialog
+// as cancelled and is kept for the program's report, not thrown across the system.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <thread>
+
+#include "editor/text_dialog.h"
+#include "uidriver/uidriver.h"
+#include "win32/program_end.h"
+
+namespace discfront::editor {
+namespace {
+
+TEST(TextDialog, AFailingAcceptEndsTheDialogAndIsKeptForTheReport) {
+  std::thread user([] {
+    HWND dialog = uidriver::WaitForWindow({.className = L"#32770", .title = L"Failing", .processId = GetCurrentProcessId()});
+    if (dialog != nullptr) uidriver::PressButton(uidriver::FindChild(dialog, {.className = L"Button", .id = IDOK}));
+  });
+  const TextDialogOptions options{L"Failing", L"", L"typed", false,
+                                  [](HWND, const std::wstring&) -> bool { throw std::bad_alloc(); }};
+  std::optional<std::wstring> answer;
+  EXPECT_NO_THROW(answer = AskText(nullptr, options));
+  user.join();
+  EXPECT_FALSE(answer.has_value());
+  EXPECT_THROW(win32::ThrowKeptFailure(), std::bad_alloc);
+  MSG quit{};
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program's loop is asked to end";
+}
+
+}  // namespace
+}  // namespace discfront::editor
