@@ -2,11 +2,13 @@
 // tests), and what each kind of drop becomes, over a table of files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
 
 #include "disc/dropped_file.h"
+#include "disc/filesystem_drop_files.h"
 #include "disc/version_text.h"
 
 namespace discfront {
@@ -103,6 +105,21 @@ TEST(ClassifyDrop, EntriesPicturesCopiesAndRefusalsWithTheirDiscPaths) {
   // A picture dropped with other files is an entry like any document.
   EXPECT_EQ(ClassifyDrop(L"C:\\Disc", {L"C:\\Disc\\skin\\logo.GIF", L"C:\\Disc/readme.txt"}, true, files, 0)[0].kind,
             K::kEntry);
+}
+
+// The same rules on real files: a dropped folder's program, its title read from the file.
+TEST(ClassifyDrop, ReadsRealFolders) {
+  const std::filesystem::path disc = std::filesystem::path(testing::TempDir()) / "drop-disc";
+  std::filesystem::remove_all(disc);
+  std::filesystem::create_directories(disc / "progs");
+  std::filesystem::copy_file(PROGRAM_SAMPLES "version.exe", disc / "progs" / "Setup.exe");
+  std::ofstream(disc / "progs" / "notes.txt") << "not a program";
+  // The folder as dropped ends in its separator, which here is "/".
+  const std::vector<DroppedFile> results =
+      ClassifyDrop(disc.wstring(), {(disc / "progs" / "").wstring()}, false, FilesystemDropFiles(), 0x0419);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].entry, (CatalogueEntry{L"\\progs\\Setup.exe", L"Установка примера", L"", L"none"}));
+  std::filesystem::remove_all(disc);
 }
 
 // Copies go under the chosen folder by their own names; one that would land on a file
