@@ -49,6 +49,8 @@ class RecordStore {
 
   // The record being edited, as the text boxes hold it.
   const CatalogueEntry& Fields() const { return fields_; }
+  // Record k as the entries list shows it: the one being edited as it is typed.
+  const CatalogueEntry& Shown(int k) const { return k == currentIndex_ ? fields_ : Record(k); }
   void SetFields(CatalogueEntry fields) { fields_ = std::move(fields); }
 
   // Steps to record j. A forbidden character or an empty field keeps the record

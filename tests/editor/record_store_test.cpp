@@ -281,6 +281,8 @@ TEST(History, TypingJoinsTheNextStepAndTheSavePointFollowsUndo) {
   EXPECT_EQ(Order(store), L"ab");
   EXPECT_FALSE(store.CanUndo());
   store.SetFields(Rec(L"T"));
+  EXPECT_EQ(store.Shown(0), Rec(L"T"));  // the list shows the typing before it is stored
+  EXPECT_EQ(store.Shown(1), Rec(L"b"));
   EXPECT_FALSE(store.CanRedo());  // a step that typing would overwrite
   store.Undo();                   // typing alone
   EXPECT_EQ(store.Fields(), Rec(L"a"));
