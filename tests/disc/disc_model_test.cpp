@@ -9,7 +9,6 @@
 #include "catalogue/catalogue_reader.h"
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
-#include "disc/edit_box_text.h"
 #include "disc/elevated_entries.h"
 #include "disc/install_plan.h"
 
@@ -79,6 +78,29 @@ TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
   }
   EXPECT_EQ(WithDiscLanguage("; mine\nLanguage=ru\r\n", kEn), "; mine\r\nLanguage=en\r\n");
   EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
+}
+
+// The file as the system's editors save it: read, and written back in its own encoding
+// (U+040A's low byte is a line feed's).
+TEST(DiscLanguage, ReadsAndWritesTheFileInItsOwnEncoding) {
+  const auto utf16 = [](std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t u : text) bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::string file, written;
+  } cases[] = {
+      {"Windows-1251", "; \xC4\xE8\r\nLanguage=ru\r\n", "; \xC4\xE8\r\nLanguage=en\r\n"},
+      {"UTF-8 with its mark", "\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
+      {"UTF-16 with its mark", utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DiscLanguage(c.file), UiLanguage::kRussian) << c.what;
+    EXPECT_EQ(WithDiscLanguage(c.file, UiLanguage::kEnglish), c.written) << c.what;
+    EXPECT_EQ(DiscLanguage(c.written), UiLanguage::kEnglish) << c.what;
+  }
 }
 
 using Kind = InstallPlan::Kind;
@@ -186,26 +208,6 @@ TEST(EntriesAskingAdministrator, MarksStartedProgramsWhoseManifestAsksForTheRigh
             (std::vector<bool>{true, false, false, false, false, false, true}));
   EXPECT_EQ(programs.reads[L"D:\\\\admin.exe"], 1);
   EXPECT_EQ(programs.reads.count(L"D:\\\\missing.exe"), 0u);
-}
-
-TEST(EditBoxText, EveryLineBreakBecomesCrLfOrTheGivenText) {
-  struct Case {
-    std::wstring_view text;
-    std::wstring_view editBox;
-    std::wstring_view oneLine;  // breaks replaced by blanks
-  };
-  const Case cases[] = {
-      {L"a\r\nb", L"a\r\nb", L"a b"},
-      {L"a\rb\nc", L"a\r\nb\r\nc", L"a b c"},
-      {L"a\n\rb", L"a\r\n\r\nb", L"a  b"},  // LF then CR: two breaks
-      {L"\r\n\r\n", L"\r\n\r\n", L"  "},
-      {L" a \r", L" a \r\n", L" a  "},
-      {L"", L"", L""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(EditBoxText(c.text), c.editBox);
-    EXPECT_EQ(ReplaceLineBreaks(c.text, L" "), c.oneLine);
-  }
 }
 
 }  // namespace
