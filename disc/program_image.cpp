@@ -70,14 +70,14 @@ class Image {
     return true;
   }
 
-  // The manifest named 1 (or else the first one) in the resource directory at `address`.
+  // The manifest numbered 1 in the resource directory at `address`: the only one the
+  // system's loader reads for a program (others are for the program's own use).
   std::optional<std::string> Manifest(std::uint32_t address) const {
     const std::optional<std::uint64_t> root = OffsetOf(address, 16);
     if (!root) return std::nullopt;
     std::optional<std::uint32_t> types = Entry(*root, kManifestType, true);
     if (!types) return std::nullopt;
-    std::optional<std::uint32_t> names = Entry(*root + *types, kProgramManifestId, true);
-    if (!names) names = Entry(*root + *types, std::nullopt, true);
+    const std::optional<std::uint32_t> names = Entry(*root + *types, kProgramManifestId, true);
     if (!names) return std::nullopt;
     const std::optional<std::uint32_t> language = Entry(*root + *names, std::nullopt, false);
     std::array<unsigned char, 16> data{};
@@ -116,6 +116,8 @@ class Image {
   std::vector<Section> sections_;
 };
 
+}  // namespace
+
 Machine MachineOf(std::uint16_t code) {
   switch (code) {
     case kMachineI386: return Machine::kX86;
@@ -124,8 +126,6 @@ Machine MachineOf(std::uint16_t code) {
     default: return Machine::kOther;
   }
 }
-
-}  // namespace
 
 bool MemoryBytes::ReadAt(std::uint64_t offset, std::size_t size, void* out) const {
   if (offset > bytes_.size() || size > bytes_.size() - offset) return false;

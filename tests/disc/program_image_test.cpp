@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "disc/machine_fit.h"
 #include "disc/manifest_level.h"
 #include "disc/program_image.h"
 
@@ -30,6 +31,7 @@ TEST(ProgramImage, ReadsMachineConsoleAndRightsOfRealFiles) {
       {"x86-console.exe", {true, Machine::kX86, true, true}},   // requireAdministrator
       {"x64-gui.exe", {true, Machine::kX64, false, true}},      // highestAvailable
       {"x64-console.exe", {true, Machine::kX64, true, false}},  // no manifest
+      {"x86-gui-manifest2.exe", {true, Machine::kX86, false, false}},  // the loader reads only manifest 1
       {"truncated.exe", {}},
       {"text.exe", {}},
   };
@@ -60,6 +62,28 @@ TEST(ProgramImage, TellsOtherMachinesAndRefusesBrokenHeaders) {
     std::vector<unsigned char> bytes = original;
     std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(c.at));
     EXPECT_EQ(Read(bytes), c.expected) << c.what;
+  }
+}
+
+// Which program each system starts, by the processor in the program's header (and the
+// system's, as IMAGE_FILE_MACHINE_ numbers); a file that is no program is the system's to judge.
+TEST(MachineFit, RefusesOnlyWhatTheSystemCannotStart) {
+  using F = MachineFit;
+  const Machine systems[] = {MachineOf(0x014C), MachineOf(0x8664), MachineOf(0xAA64)};  // x86, x64, ARM64
+  const struct {
+    ProgramImage program;
+    F on[3];
+  } cases[] = {
+      {{true, Machine::kX86}, {F::kStarts, F::kStarts, F::kStarts}},
+      {{true, Machine::kX64}, {F::kNeeds64BitWindows, F::kStarts, F::kStarts}},
+      {{true, Machine::kArm64}, {F::kNeeds64BitWindows, F::kNeedsArmWindows, F::kStarts}},
+      {{true, Machine::kOther}, {F::kStarts, F::kStarts, F::kStarts}},
+      {{false, Machine::kX64}, {F::kStarts, F::kStarts, F::kStarts}},
+  };
+  for (const auto& c : cases) {
+    for (int s = 0; s < 3; ++s) {
+      EXPECT_EQ(FitOnSystem(c.program, systems[s]), c.on[s]) << static_cast<int>(c.program.machine) << " on " << s;
+    }
   }
 }
 
