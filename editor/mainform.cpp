@@ -19,6 +19,7 @@
 #include "win32/message_box.h"
 #include "win32/twips.h"
 #include "win32/win32_texts.h"
+#include "win32/window_text.h"
 #include "base/texts.h"
 
 namespace discfront::editor {
@@ -27,11 +28,7 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kDropDownListPixels = 200;  // the open list below zap
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+using win32::WindowText;
 
 void SetText(HWND hwnd, const std::wstring& text) {
   if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());

@@ -3,6 +3,7 @@
 #include "text_dialog.h"
 #include "base/texts.h"
 #include "editor_texts.h"
+#include "win32/window_text.h"
 
 #include <vector>
 
@@ -66,10 +67,7 @@ struct DialogState {
 };
 
 std::wstring ItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return win32::WindowText(GetDlgItem(dialog, id));
 }
 
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
