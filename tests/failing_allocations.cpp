@@ -2,15 +2,11 @@
 
 namespace discfront::testing {
 namespace {
-thread_local bool g_failing = false;
-thread_local int g_granted = 0;
+thread_local int g_granted = -1;  // -1: not failing
 }  // namespace
 
-FailingAllocations::FailingAllocations(int granted) {
-  g_failing = true;
-  g_granted = granted;
-}
-FailingAllocations::~FailingAllocations() { g_failing = false; }
-bool AllocationsFail() { return g_failing && g_granted-- <= 0; }
+FailingAllocations::FailingAllocations(int granted) { g_granted = granted; }
+FailingAllocations::~FailingAllocations() { g_granted = -1; }
+bool AllocationsFail() { return g_granted > 0 ? (--g_granted, false) : g_granted == 0; }
 
 }  // namespace discfront::testing

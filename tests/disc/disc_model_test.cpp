@@ -60,7 +60,7 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
 
 // The launcher's language: the disc's discfront.ini when it fixes one, else the user's
 // interface language (Russian for Russian, English for any other); the editor rewrites
-// only the Language line.
+// only the Language line, in the file's encoding.
 TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
   constexpr auto kRu = UiLanguage::kRussian, kEn = UiLanguage::kEnglish;
   const struct {
@@ -76,31 +76,24 @@ TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseLanguage(DiscLanguage(c.settings), c.ui), c.chosen) << c.settings << " ui " << c.ui;
   }
-  EXPECT_EQ(WithDiscLanguage("; mine\nLanguage=ru\r\n", kEn), "; mine\r\nLanguage=en\r\n");
-  EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
-}
-
-// The file as the system's editors save it: read, and written back in its own encoding
-// (U+040A's low byte is a line feed's).
-TEST(DiscLanguage, ReadsAndWritesTheFileInItsOwnEncoding) {
+  // Written back in the file's own encoding, as the system's editors save it (U+040A's
+  // low byte is a line feed's).
   const auto utf16 = [](std::u16string_view text) {
     std::string bytes = "\xFF\xFE";
     for (char16_t u : text) bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
     return bytes;
   };
-  const struct {
-    const char* what;
-    std::string file, written;
-  } cases[] = {
-      {"Windows-1251", "; \xC4\xE8\r\nLanguage=ru\r\n", "; \xC4\xE8\r\nLanguage=en\r\n"},
-      {"UTF-8 with its mark", "\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
-      {"UTF-16 with its mark", utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
+  const std::pair<std::string, std::string> rewrites[] = {
+      {"; mine\nLanguage=ru\r\n", "; mine\r\nLanguage=en\r\n"},
+      {"\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
+      {utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(DiscLanguage(c.file), UiLanguage::kRussian) << c.what;
-    EXPECT_EQ(WithDiscLanguage(c.file, UiLanguage::kEnglish), c.written) << c.what;
-    EXPECT_EQ(DiscLanguage(c.written), UiLanguage::kEnglish) << c.what;
+  for (const auto& [file, written] : rewrites) {
+    EXPECT_EQ(DiscLanguage(file), kRu) << file;
+    EXPECT_EQ(WithDiscLanguage(file, kEn), written);
+    EXPECT_EQ(DiscLanguage(written), kEn) << written;
   }
+  EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
 }
 
 using Kind = InstallPlan::Kind;

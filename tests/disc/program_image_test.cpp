@@ -2,6 +2,7 @@
 // and on manifests' texts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -65,24 +66,18 @@ TEST(ProgramImage, TellsOtherMachinesAndRefusesBrokenHeaders) {
   }
 }
 
-// Which program each system starts, by the processor in the program's header (and the
-// system's, as IMAGE_FILE_MACHINE_ numbers); a file that is no program is the system's to judge.
+// Which program each system starts (x86, x64, ARM64, by their IMAGE_FILE_MACHINE_
+// numbers): only 64-bit programs on 32-bit Windows and ARM64 ones on x64 are refused.
 TEST(MachineFit, RefusesOnlyWhatTheSystemCannotStart) {
-  using F = MachineFit;
-  const Machine systems[] = {MachineOf(0x014C), MachineOf(0x8664), MachineOf(0xAA64)};  // x86, x64, ARM64
-  const struct {
-    ProgramImage program;
-    F on[3];
-  } cases[] = {
-      {{true, Machine::kX86}, {F::kStarts, F::kStarts, F::kStarts}},
-      {{true, Machine::kX64}, {F::kNeeds64BitWindows, F::kStarts, F::kStarts}},
-      {{true, Machine::kArm64}, {F::kNeeds64BitWindows, F::kNeedsArmWindows, F::kStarts}},
-      {{true, Machine::kOther}, {F::kStarts, F::kStarts, F::kStarts}},
-      {{false, Machine::kX64}, {F::kStarts, F::kStarts, F::kStarts}},
+  constexpr auto kGo = MachineFit::kStarts, k64 = MachineFit::kNeeds64BitWindows, kArm = MachineFit::kNeedsArmWindows;
+  const std::pair<ProgramImage, std::array<MachineFit, 3>> cases[] = {
+      {{true, Machine::kX86}, {kGo, kGo, kGo}},   {{true, Machine::kX64}, {k64, kGo, kGo}},
+      {{true, Machine::kArm64}, {k64, kArm, kGo}}, {{true, Machine::kOther}, {kGo, kGo, kGo}},
+      {{false, Machine::kX64}, {kGo, kGo, kGo}},  // no program: the system's to judge
   };
-  for (const auto& c : cases) {
+  for (const auto& [program, fits] : cases) {
     for (int s = 0; s < 3; ++s) {
-      EXPECT_EQ(FitOnSystem(c.program, systems[s]), c.on[s]) << static_cast<int>(c.program.machine) << " on " << s;
+      EXPECT_EQ(FitOnSystem(program, MachineOf(std::array<std::uint16_t, 3>{0x014C, 0x8664, 0xAA64}[s])), fits[s]) << s;
     }
   }
 }
