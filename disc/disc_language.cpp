@@ -77,7 +77,8 @@ Text<Unit> WithLanguage(View<Unit> text, std::optional<UiLanguage> language) {
 std::u16string Utf16Units(std::string_view bytes) {
   std::u16string units;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    const auto low = static_cast<unsigned char>(bytes[i]), high = static_cast<unsigned char>(bytes[i + 1]);
+    units += static_cast<char16_t>(low | high << 8);
   }
   return units;
 }

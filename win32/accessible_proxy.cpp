@@ -13,13 +13,14 @@ HRESULT AccessibleProxy::QueryInterface(REFIID iid, void** out) {
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIidAccessible)) {
     *out = static_cast<IAccessible*>(this);
   } else if (IsEqualIID(iid, kIidEnumVariant) || IsEqualIID(iid, kIidServiceProvider) ||
-             IsEqualIID(iid, kIidOleWindow)) {
+             IsEqualIID(iid, kIidOleWindow) || IsEqualIID(iid, kIidAccIdentity)) {
     IUnknown* inner = Standard<IUnknown>(iid);
     if (inner == nullptr) return E_NOINTERFACE;
     inner->Release();
     if (IsEqualIID(iid, kIidEnumVariant)) *out = static_cast<IEnumVARIANT*>(this);
     if (IsEqualIID(iid, kIidServiceProvider)) *out = static_cast<IServiceProvider*>(this);
     if (IsEqualIID(iid, kIidOleWindow)) *out = static_cast<IOleWindow*>(this);
+    if (IsEqualIID(iid, kIidAccIdentity)) *out = static_cast<IAccIdentity*>(this);
   } else {
     // An interface handed out from the standard object would lead back to it, not here.
     return E_NOINTERFACE;
@@ -112,6 +113,10 @@ HRESULT AccessibleProxy::ContextSensitiveHelp(BOOL enter) {
   DISCFRONT_FORWARD(IOleWindow, kIidOleWindow, ContextSensitiveHelp(enter));
 }
 
+HRESULT AccessibleProxy::GetIdentityString(DWORD child, BYTE** identity, DWORD* length) {
+  DISCFRONT_FORWARD(IAccIdentity, kIidAccIdentity, GetIdentityString(child, identity, length));
+}
+
 HRESULT AccessibleProxy::QueryService(REFGUID service, REFIID iid, void** out) {
   if (out == nullptr) return E_POINTER;
   *out = nullptr;
@@ -119,18 +124,18 @@ HRESULT AccessibleProxy::QueryService(REFGUID service, REFIID iid, void** out) {
   if (inner == nullptr) return E_NOINTERFACE;
   HRESULT result = inner->QueryService(service, iid, out);
   inner->Release();
-  // A service that is the standard object itself is this object.
+  // The standard object itself as a service (the one that tells a client "this is the
+  // system's own object") would lead back to it, and this object is not it.
   IUnknown* standardIdentity = Standard<IUnknown>(IID_IUnknown);
-  if (SUCCEEDED(result) && *out != nullptr && standardIdentity != nullptr) {
-    IUnknown* answerIdentity = nullptr;
-    if (SUCCEEDED(static_cast<IUnknown*>(*out)->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&answerIdentity)))) {
-      if (answerIdentity == standardIdentity) {
-        static_cast<IUnknown*>(*out)->Release();
-        *out = nullptr;
-        result = QueryInterface(iid, out);
-      }
-      answerIdentity->Release();
+  IUnknown* answerIdentity = nullptr;
+  if (SUCCEEDED(result) && *out != nullptr &&
+      SUCCEEDED(static_cast<IUnknown*>(*out)->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&answerIdentity)))) {
+    if (answerIdentity == standardIdentity) {
+      static_cast<IUnknown*>(*out)->Release();
+      *out = nullptr;
+      result = E_NOINTERFACE;
     }
+    answerIdentity->Release();
   }
   if (standardIdentity != nullptr) standardIdentity->Release();
   return result;

@@ -130,7 +130,8 @@ TEST(ButtonAccessibleObject, EveryInterfaceLeadsBackToTheButton) {
   VARIANT self{};
   self.vt = VT_I4;  // lVal 0: CHILDID_SELF
   int offered = 0;
-  for (const IID& iid : {win32::kIidEnumVariant, win32::kIidServiceProvider, win32::kIidOleWindow}) {
+  using namespace win32;
+  for (const IID& iid : {kIidEnumVariant, kIidServiceProvider, kIidOleWindow, kIidAccIdentity}) {
     IUnknown* through = nullptr;
     if (object->QueryInterface(iid, reinterpret_cast<void**>(&through)) != S_OK) continue;
     ++offered;
@@ -146,6 +147,13 @@ TEST(ButtonAccessibleObject, EveryInterfaceLeadsBackToTheButton) {
     for (IUnknown* p : {back, static_cast<IUnknown*>(again), through}) p->Release();
   }
   EXPECT_GE(offered, 1) << "the standard object offers these; a test of none proves nothing";
+  IServiceProvider* services = nullptr;
+  IUnknown* served = nullptr;
+  ASSERT_EQ(object->QueryInterface(kIidServiceProvider, reinterpret_cast<void**>(&services)), S_OK);
+  const GUID isSystemProxy = {0x902697FA, 0x80E4, 0x4560, {0x80, 0x2A, 0xA1, 0x3F, 0x22, 0xA6, 0x47, 0x09}};
+  services->QueryService(isSystemProxy, IID_IUnknown, reinterpret_cast<void**>(&served));
+  EXPECT_EQ(served, nullptr) << "the system's own object as a service, or this one claiming to be it";
+  for (IUnknown* p : {served, static_cast<IUnknown*>(services)}) if (p) p->Release();
   HWND window = nullptr;
   EXPECT_EQ(WindowFromAccessibleObject(object, &window), S_OK);
   EXPECT_EQ(window, b->hwnd());
@@ -164,8 +172,8 @@ TEST(ButtonWindow, ItsTooltipGoesWithIt) {
   Container c;
   const auto windows = [] {
     int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM n) CALLBACK -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; },
-                      reinterpret_cast<LPARAM>(&count));
+    const auto countOne = [](HWND, LPARAM n) CALLBACK -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; };
+    EnumThreadWindows(GetCurrentThreadId(), countOne, reinterpret_cast<LPARAM>(&count));
     return std::pair(count, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
   };
   const auto before = windows();
