@@ -1,5 +1,5 @@
-// The disc model: entries read from a catalogue, a disc folder's file names, what
-// Install does for an entry, and an entry's text in an edit box.
+// The disc model: entries read from a catalogue, a disc folder's file names, the disc's
+// language, what Install does for an entry and which entries ask for administrator rights.
 #include <gtest/gtest.h>
 
 #include <map>
