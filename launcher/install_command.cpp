@@ -5,6 +5,7 @@
 #include "win32/app_folder.h"
 #include "win32/message_box.h"
 #include "win32/program_file.h"
+#include "win32/system_machine.h"
 #include "win32/shell_start.h"
 #include "base/texts.h"
 #include "disc/machine_fit.h"

@@ -1,5 +1,4 @@
-// The program reader on a file of the real file system, and the machine of the
-// system it runs on.
+// The program reader on a file of the real file system.
 #pragma once
 
 #include "disc/program_image.h"
@@ -10,9 +9,5 @@ class SystemProgramProbe final : public discfront::ProgramProbe {
  public:
   std::optional<discfront::ProgramImage> ReadProgram(const std::wstring& path) const override;
 };
-
-// The processor of the running Windows itself, not of this process: a 32-bit program
-// runs on x64 and ARM64 Windows too.
-discfront::Machine SystemMachine();
 
 }  // namespace win32
