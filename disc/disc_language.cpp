@@ -1,6 +1,6 @@
 #include "disc/disc_language.h"
 
-#include "base/ascii_case.h"
+#include "base/ascii_text.h"
 #include "base/utf8.h"
 
 namespace discfront {
@@ -43,18 +43,12 @@ std::string BytesOf(const SettingsUnits& file) {
   return bytes;
 }
 
-std::wstring_view Trim(std::wstring_view s) {
-  const auto blank = [](wchar_t u) { return u == L' ' || u == L'\t' || u == L'\r'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 // The value of a "Language=" line, or nothing for any other line.
 std::optional<std::wstring_view> LanguageValue(std::wstring_view line) {
   const std::size_t eq = line.find(L'=');
-  if (eq == std::wstring_view::npos || !EqualsIgnoringCase(Trim(line.substr(0, eq)), "Language")) return std::nullopt;
-  return Trim(line.substr(eq + 1));
+  if (eq == std::wstring_view::npos) return std::nullopt;
+  if (!EqualsIgnoringCase(TrimBlanks(line.substr(0, eq)), "Language")) return std::nullopt;
+  return TrimBlanks(line.substr(eq + 1));
 }
 
 // The next line of `text` (without its LF), taken off the front.

@@ -1,6 +1,6 @@
 #include "disc/entry_path_rules.h"
 
-#include "base/ascii_case.h"
+#include "base/ascii_text.h"
 
 namespace discfront {
 namespace {

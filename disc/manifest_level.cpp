@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "base/ascii_case.h"
+#include "base/ascii_text.h"
 
 namespace discfront {
 namespace {

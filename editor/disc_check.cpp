@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "base/ascii_case.h"
+#include "base/ascii_text.h"
 #include "base/display_scale.h"
 #include "base/picture_limits.h"
 #include "catalogue/catalogue_reader.h"

@@ -1,6 +1,6 @@
 #include "disc_messages.h"
 
-#include "base/ascii_case.h"
+#include "base/ascii_text.h"
 #include "base/decimal_text.h"
 #include "base/picture_limits.h"
 #include "base/texts.h"
