@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include <new>
+
 #include "about/about_dialog.h"
 #include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
@@ -15,6 +17,7 @@
 #include "base/numbered_error.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
+#include "launcher/skin_set.h"
 #include "launcher/skin_shape.h"
 #include "win32/accessible_name.h"
 #include "win32/app_folder.h"
@@ -180,45 +183,46 @@ void Form1::CreateControls() {
 }
 
 void Form1::LoadButtonSkins() {
-  // The three pictures, in the designed order, each read, decoded and scaled once:
-  // the four buttons show the same files, and a button only ever draws from its skins.
-  PictureRef up, over, down;
-  std::wstring fileName;
-  try {
-    fileName = disc_.SkinFile(Skin::kButton, skinPercent_);
-    up = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-    fileName = disc_.SkinFile(Skin::kButtonMove, skinPercent_);
-    over = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-    fileName = disc_.SkinFile(Skin::kButtonDown, skinPercent_);
-    down = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-  } catch (const NumberedError& error) {
-    EndWithReport(error.Number(), fileName);
-  }
+  // The three pictures, in the designed order, each read and decoded once: the four
+  // buttons show the same files, and a button only ever draws from its skins.
+  skinFiles_ = SkinFiles{};
+  skinFiles_.percent = skinPercent_;
+  skinFiles_.up = ReadSkin(disc_, Skin::kButton, skinPercent_);
+  skinFiles_.over = ReadSkin(disc_, Skin::kButtonMove, skinPercent_);
+  skinFiles_.down = ReadSkin(disc_, Skin::kButtonDown, skinPercent_);
+}
+
+void Form1::ShapeWindow() {
+  skinFiles_.back = ReadSkin(disc_, Skin::kBack, skinPercent_);
+  // Scaled for the window's resolution, or shown smaller where that would pass the caps.
+  ShowSkins(ScaleSkins(skinFiles_, dpi_));
+  skinFiles_ = {};  // the scaled ones are kept, the files as read are not
+}
+
+void Form1::ShowSkins(ShownSkins skins) {
+  if (skins.dpi != dpi_) UseResolution(skins.dpi);
+  skinPercent_ = skins.percent;
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
     buttonex::ButtonModel& props = button->Props();
     const buttonex::RedrawBatch batch(props);  // drawn and sized once, with all three skins
     button->SetDpi(dpi_);
-    props.SetSkinUp(up);
-    props.SetSkinOver(over);
-    props.SetSkinDown(down);
+    props.SetSkinUp(skins.up);
+    props.SetSkinOver(skins.over);
+    props.SetSkinDown(skins.down);
     // Focused, a button keeps its skin and shows the focus rectangle on it; a new
     // button's empty focus skin would show no skin at all.
-    props.SetSkinFocus(up);
+    props.SetSkinFocus(skins.up);
   }
+  skins_ = std::move(skins);
+  CutWindow();
+  // Cut: the end of high contrast cuts the window again from the bitmap.
+  skins_.back.pixels.reset();
 }
 
-void Form1::ShapeWindow() {
-  const std::wstring fileName = disc_.SkinFile(Skin::kBack, skinPercent_);
-  try {
-    const ScaledSkin back = LoadScaledSkin(fileName, skinPercent_, dpi_);
-    ApplySkinShape(hwnd(), back);
-    back_ = back.picture;
-    backSize_ = back.size;
-    if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
-  } catch (const NumberedError& error) {
-    EndWithReport(error.Number(), fileName);
-  }
+void Form1::CutWindow() {
+  ApplySkinShape(hwnd(), skins_.back);
+  if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
 }
 
 void Form1::LoadDescription() {
@@ -249,10 +253,9 @@ void Form1::LoadCatalogueFile() {
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
 
-void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+void Form1::UseResolution(int dpi) {
   dpi_ = dpi;
-  screen_ = {dpi, dpi};
-  skinPercent_ = SkinSetFor(disc_, dpi);
+  screen_ = win32::DpiResolution::Of(dpi);
   MakeFont();
   for (HWND control : {list_, aboutProg_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
@@ -264,19 +267,25 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
   entryList_.SetItemHeight(static_cast<int>(line.itemHeight));
   PlaceControl(list_, kListPlace);
   PlaceControl(aboutProg_, kAboutProgPlace);
+  // The designed size, which a skinned button then changes for its skins' and a button
+  // under high contrast keeps.
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     if (buttons_[i] == nullptr) continue;
-    SetWindowPos(buttons_[i]->hwnd(), nullptr, screen_.XToPixels(kButtonLeft), screen_.YToPixels(kButtonTops[i]), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceControl(buttons_[i]->hwnd(),
+                 {kButtonLeft, kButtonTops[i], kButtonLeft + kButtonWidth, kButtonTops[i] + kButtonHeight});
+  }
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The new scale's skins are read and made before anything changes: the files were
+  // read at start-up, and a failure now (a disc taken out, no memory for them) keeps
+  // the whole look of the old scale rather than ending the menu.
+  try {
+    ShowSkins(ScaleSkins(ReadSkinFiles(disc_, SkinSetFor(disc_, dpi)), dpi));
+  } catch (const win32::ReportedError&) {
+  } catch (const std::bad_alloc&) {
   }
   SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The skins of the new scale; the files were read at start-up, so a failure now
-  // (a disc taken out) keeps the last look rather than ending the menu.
-  try {
-    LoadButtonSkins();
-    ShapeWindow();
-  } catch (const win32::ReportedError&) {
-  }
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -356,7 +365,9 @@ void Form1::PaintBackground(HDC hdc) {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (back_ && !highContrast_) win32::DrawPicture(*back_, hdc, 0, 0, backSize_.cx, backSize_.cy);
+  if (skins_.back.picture && !highContrast_) {
+    win32::DrawPicture(*skins_.back.picture, hdc, 0, 0, skins_.back.size.cx, skins_.back.size.cy);
+  }
 }
 
 void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -369,12 +380,8 @@ void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool on = win32::HighContrastOn();
   if (on != highContrast_) {
     highContrast_ = on;
-    // Back from high contrast the window is cut to its skin again; the file was read at
-    // start-up, so a failure now (a disc taken out) keeps the window as it is.
-    try {
-      ShapeWindow();
-    } catch (const win32::ReportedError&) {
-    }
+    // Back from high contrast the window is cut to its skin again, as it is shown.
+    CutWindow();
   }
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
