@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <ostream>
 #include <string>
+#include <vector>
 
+#include "base/display_scale.h"
 #include "base/twips.h"
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
@@ -18,7 +23,7 @@
 namespace discfront {
 namespace {
 
-constexpr int kCommand1 = 104, kCmdQuit = 105;
+constexpr int kCmdPic = 103, kCommand1 = 104, kCmdQuit = 105;
 
 // The pixels of a skin file of the disc, top row first, as 0x00RRGGBB.
 PixelImage SkinPixels(const testing::FixtureDisc& disc, const std::wstring& name) {
@@ -88,6 +93,89 @@ TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
               uidriver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
   launcher.Click(kCmdQuit);
   EXPECT_TRUE(launcher.process().WaitForExit()) << "the Exit button took no click";
+}
+
+// Tells the launcher its monitor's resolution changed, as the system does: WM_DPICHANGED
+// with the rectangle it suggests, which the message carries in the launcher's memory.
+void SendDpiChanged(testing::Launcher& launcher, int dpi) {
+  const RECT suggested = uidriver::ScreenRect(launcher.main());
+  const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, launcher.process().Id());
+  ASSERT_NE(process, nullptr);
+  void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ASSERT_TRUE(remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
+  uidriver::Send(launcher.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+}
+
+// What a scale shows of the launcher: its window's size, its list's lines, each button's place.
+struct Look {
+  SIZE window{};
+  LRESULT line = 0;
+  std::vector<RECT> buttons;
+  bool operator==(const Look& o) const {
+    auto same = [](const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; };
+    return window.cx == o.window.cx && window.cy == o.window.cy && line == o.line &&
+           std::equal(buttons.begin(), buttons.end(), o.buttons.begin(), o.buttons.end(), same);
+  }
+  friend void PrintTo(const Look& look, std::ostream* out) {
+    *out << look.window.cx << "x" << look.window.cy << ", lines of " << look.line << ", buttons";
+    for (const RECT& r : look.buttons) *out << " " << r.left << "," << r.top << " " << r.right - r.left << "x" << r.bottom - r.top;
+  }
+};
+Look LookOf(const testing::Launcher& launcher) {
+  Look look;
+  const RECT window = uidriver::ScreenRect(launcher.main());
+  look.window = {window.right - window.left, window.bottom - window.top};
+  look.line = uidriver::Send(launcher.list(), LB_GETITEMHEIGHT, 0, 0);
+  for (int id = 102; id <= kCmdQuit; ++id) {
+    RECT r = uidriver::ScreenRect(launcher.Button(id));
+    OffsetRect(&r, -window.left, -window.top);
+    look.buttons.push_back(r);
+  }
+  return look;
+}
+
+// On a change of scale the launcher takes the new one whole, buttons at their designed
+// size (skinned, at their skin's, a twip's rounding off it; under high contrast, which
+// Wine does not take, exactly), or, when the new scale's skins cannot be read (the disc
+// taken out), keeps the old one whole; the preview shows its picture at the scale too.
+TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
+  const int dpi = uidriver::SessionDpi(), other = dpi == 144 ? 192 : 144;
+  testing::FixtureDisc disc(L"disc_scale_change");
+  disc.WriteData(L"&\\a.exe#Первая$К@\\pics\\hello.bmp\r\n");
+  disc.CopyFromSampleDisc(L"pics\\hello.bmp", L"pics\\hello.bmp");
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+
+  // The 200 x 150 picture times the scale.
+  uidriver::SelectListBoxItem(launcher.list(), 0);
+  launcher.Click(kCmdPic);
+  const HWND preview = uidriver::WaitForWindow({.title = L"Form2", .processId = launcher.process().Id()});
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(uidriver::WaitUntil([&] {
+    const RECT r = uidriver::ScreenRect(preview);
+    return r.right - r.left == ScaledPixels(200, 100, dpi) && r.bottom - r.top == ScaledPixels(150, 100, dpi);
+  })) << "the preview is not at the window's scale";
+  uidriver::ClickWindow(preview);
+  ASSERT_TRUE(uidriver::WaitForWindowGone(preview));
+
+  SendDpiChanged(launcher, other);
+  const Look taken = LookOf(launcher);
+  const double perPixel = TwipsPerPixel(other);
+  EXPECT_EQ(taken.window.cx, ScaledPixels(530, 100, other));
+  EXPECT_GE(taken.line, FontHeightPixels(8.25, other));
+  for (const RECT& r : taken.buttons) {
+    EXPECT_NEAR(r.right - r.left, TwipsToPixels(2535, perPixel), 1);
+    EXPECT_NEAR(r.bottom - r.top, TwipsToPixels(375, perPixel), 1);
+  }
+
+  for (const wchar_t* skin : {L"skin\\back.bmp", L"skin\\200\\back.bmp"}) {
+    std::filesystem::remove(disc.Folder() / skin);
+  }
+  SendDpiChanged(launcher, dpi);
+  EXPECT_EQ(LookOf(launcher), taken) << "a failed reload changed part of the window";
+  EXPECT_TRUE(launcher.process().IsRunning());
 }
 
 }  // namespace
