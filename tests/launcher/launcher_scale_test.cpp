@@ -178,5 +178,24 @@ TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
   EXPECT_TRUE(launcher.process().IsRunning());
 }
 
+// A skin within the caps at 1x but past them at the session's scale, or the scale it is
+// dragged to: the window is shown whole at the largest scale it fits (here 1x), its font
+// with it, rather than not at all.
+TEST(LauncherScale, ASkinPastTheCapsAtTheScaleIsShownAtTheLargestScaleItFits) {
+  testing::FixtureDisc disc(L"disc_scale_caps");
+  disc.WriteData(L"&\\a.exe#Первая$К@none\r\n");
+  std::filesystem::remove(disc.Folder() / L"skin\\200\\back.bmp");
+  disc.WriteBmp(L"skin\\back.bmp", 16384, 400, [](int, int) { return RGB(0, 0, 128); });
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+  const Look look = LookOf(launcher);
+  EXPECT_EQ(look.window.cx, 16384);
+  EXPECT_EQ(look.window.cy, 400);
+  EXPECT_LE(look.line, FontHeightPixels(8.25, 96) * 3 / 2);
+  SendDpiChanged(launcher, 240);  // dragged onto a monitor of 250 %
+  EXPECT_EQ(LookOf(launcher), look);
+  EXPECT_TRUE(launcher.process().IsRunning());
+}
+
 }  // namespace
 }  // namespace discfront
