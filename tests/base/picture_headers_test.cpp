@@ -47,48 +47,43 @@ std::string Png(std::uint32_t width, std::uint32_t height) {
   return std::string("\x89PNG\r\n\x1a\n", 8) + Be(13, 4) + "IHDR" + Be(width, 4) + Be(height, 4);
 }
 std::string Gif(int width, int height) { return "GIF89a" + Le(width, 2) + Le(height, 2); }
-// A GIF file of a small screen and frames {left, top, width, height}, each after a control
-// extension, with colour tables and a sub-block of data, as an animation has them.
-std::string GifFrames(std::initializer_list<std::array<int, 4>> frames) {
-  const std::string table(6, 'c'), data = std::string("\x02\x03" "abc", 5) + '\0';
-  std::string b = Gif(100, 80) + "\x80" + std::string(2, '\0') + table;
-  for (const auto& f : frames) {
-    b += "\x21\xF9\x04" + std::string(4, 'e') + '\0';
-    b += "\x2C" + Le(f[0], 2) + Le(f[1], 2) + Le(f[2], 2) + Le(f[3], 2) + "\x80" + table + data;
-  }
-  return b + ";";
-}
-// An icon file (type 1) or cursor (type 2) whose directory says 0 x 0 (256) for each image.
-std::string Ico(std::initializer_list<std::string> images, int type = 1) {
-  std::string b = Le(0, 2) + Le(type, 2) + Le(static_cast<std::uint32_t>(images.size()), 2), data;
-  std::size_t at = 6 + 16 * images.size();
-  for (const std::string& image : images) {
-    b += std::string(8, '\0') + Le(static_cast<std::uint32_t>(image.size()), 4) + Le(static_cast<std::uint32_t>(at), 4);
-    at += image.size();
-    data += image;
-  }
-  return b + data;
-}
-// An icon image's bitmap info header: its height counts the mask's rows too.
-std::string IconDib(std::int32_t width, std::int32_t height) {
-  return Le(40, 4) + Le(static_cast<std::uint32_t>(width), 4) + Le(static_cast<std::uint32_t>(height), 4) + Le(1, 2) +
-         Le(32, 2) + std::string(24, '\0');
-}
-// An enhanced metafile's header: bounds in pixels, frame in 0.01 mm, both from the origin.
-std::string Emf(std::int32_t boundsRight, std::int32_t boundsBottom, std::int32_t frameRight, std::int32_t frameBottom) {
-  auto v = [](std::int32_t x) { return Le(static_cast<std::uint32_t>(x), 4); };
-  return v(1) + v(88) + v(0) + v(0) + v(boundsRight) + v(boundsBottom) + v(0) + v(0) + v(frameRight) + v(frameBottom) +
-         " EMF" + std::string(44, '\0');
-}
-// A placeable metafile's header: its box from the origin, in units per inch.
-std::string PlaceableWmf(int right, int bottom, int unitsPerInch) {
-  return Le(0x9AC6CDD7u, 4) + Le(0, 2) + Le(0, 2) + Le(0, 2) + Le(right, 2) + Le(bottom, 2) + Le(unitsPerInch, 2) +
-         std::string(6, '\0');
-}
 // A JPEG file with an APP0 segment before its frame header.
 std::string Jpeg(int width, int height) {
   return "\xFF\xD8\xFF\xE0" + Be(16, 2) + std::string(14, 'j') + "\xFF\xC0" + Be(17, 2) + "\x08" + Be(height, 2) +
          Be(width, 2) + "\x03";
+}
+// A GIF file of a small screen and frames {left, top, width, height}, each after a control
+// extension, with colour tables and a sub-block of data, as an animation has them.
+std::string GifFrames(std::initializer_list<std::array<int, 4>> frames) {
+  std::string b = Gif(100, 80) + "\x80" + std::string(8, '\0');
+  for (const auto& f : frames) {
+    b += "\x21\xF9\x04" + std::string(5, '\0') + "\x2C" + Le(f[0], 2) + Le(f[1], 2) + Le(f[2], 2) + Le(f[3], 2) +
+         "\x80" + std::string(6, 'c') + std::string("\x02\x03" "abc", 5) + '\0';
+  }
+  return b + ";";
+}
+// An icon file (type 1) or cursor (type 2) whose directory says 0 x 0 (256) for each image;
+// a bitmap image's info header counts the mask's rows too.
+std::string Ico(std::initializer_list<std::string> images, int type = 1) {
+  std::string b = Le(0, 2) + Le(type, 2) + Le(static_cast<std::uint32_t>(images.size()), 2), data;
+  for (const std::string& image : images) {
+    b += std::string(8, '\0') + Le(static_cast<std::uint32_t>(image.size()), 4) +
+         Le(static_cast<std::uint32_t>(6 + 16 * images.size() + data.size()), 4);
+    data += image;
+  }
+  return b + data;
+}
+std::string IconDib(std::int32_t width, std::int32_t height) { return Bmp(width, height, 32).substr(14, 40); }
+// Metafile headers: an enhanced one's bounds in pixels and frame in 0.01 mm, a placeable
+// one's box in units per inch, all from the origin.
+std::string Emf(std::int32_t boundsRight, std::int32_t boundsBottom, std::int32_t frameRight, std::int32_t frameBottom) {
+  const std::string origin = Le(0, 4) + Le(0, 4);
+  return Le(1, 4) + Le(88, 4) + origin + Le(boundsRight, 4) + Le(boundsBottom, 4) + origin + Le(frameRight, 4) +
+         Le(frameBottom, 4) + " EMF" + std::string(44, '\0');
+}
+std::string PlaceableWmf(int right, int bottom, int unitsPerInch) {
+  return Le(0x9AC6CDD7u, 4) + std::string(6, '\0') + Le(right, 2) + Le(bottom, 2) + Le(unitsPerInch, 2) +
+         std::string(6, '\0');
 }
 
 TEST(PictureLimits, PicturesBeyondTheCapsAreRefusedByTheirSizeOrTheirHeader) {
@@ -115,12 +110,10 @@ TEST(PictureLimits, PicturesBeyondTheCapsAreRefusedByTheirSizeOrTheirHeader) {
       {"an animation inside its screen", 1000, GifFrames({{0, 0, 100, 80}, {10, 10, 50, 50}}), F::kFits},
       {"GIF, a huge frame on a small screen", 1000, GifFrames({{0, 0, 100, 80}, {0, 0, 65535, 65535}}), F::kTooManyPixels},
       {"GIF, a frame placed far out", 1000, GifFrames({{60000, 0, 10000, 1}}), F::kTooManyPixels},
-      {"GIF cut inside a frame's descriptor", 1000, GifFrames({{0, 0, 65535, 65535}}).substr(0, 34), F::kFits},
       {"an icon of 256 as PNG", 1000, Ico({IconDib(16, 32), Png(256, 256)}), F::kFits},
       {"an icon whose PNG is huge", 1000, Ico({IconDib(16, 32), Png(100000, 10)}), F::kTooManyPixels},
       {"a cursor whose PNG is huge", 1000, Ico({Png(20000, 20000)}, 2), F::kTooManyPixels},
       {"an icon whose bitmap is huge", 1000, Ico({IconDib(-20000, 64)}), F::kTooManyPixels},
-      {"an icon image past the file's end", 1000, Ico({Png(100000, 10)}).substr(0, 30), F::kFits},
       {"a page-sized enhanced metafile", 1000, Emf(793, 1122, 21000, 29700), F::kFits},
       {"EMF, a frame of 10 m", 1000, Emf(100, 100, 1'000'000, 100), F::kTooManyPixels},
       {"EMF, bounds from the origin to -2^31", 1000, Emf(100, INT32_MIN, 100, 100), F::kTooManyPixels},

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/display_scale.h"
@@ -108,30 +108,15 @@ void SendDpiChanged(testing::Launcher& launcher, int dpi) {
   CloseHandle(process);
 }
 
-// What a scale shows of the launcher: its window's size, its list's lines, each button's place.
-struct Look {
-  SIZE window{};
-  LRESULT line = 0;
-  std::vector<RECT> buttons;
-  bool operator==(const Look& o) const {
-    auto same = [](const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; };
-    return window.cx == o.window.cx && window.cy == o.window.cy && line == o.line &&
-           std::equal(buttons.begin(), buttons.end(), o.buttons.begin(), o.buttons.end(), same);
-  }
-  friend void PrintTo(const Look& look, std::ostream* out) {
-    *out << look.window.cx << "x" << look.window.cy << ", lines of " << look.line << ", buttons";
-    for (const RECT& r : look.buttons) *out << " " << r.left << "," << r.top << " " << r.right - r.left << "x" << r.bottom - r.top;
-  }
-};
+// What a scale shows of the launcher: its window's size, its list's lines, each button's
+// rectangle in the window.
+using Look = std::tuple<LONG, LONG, LRESULT, std::vector<std::array<LONG, 4>>>;
 Look LookOf(const testing::Launcher& launcher) {
-  Look look;
-  const RECT window = uidriver::ScreenRect(launcher.main());
-  look.window = {window.right - window.left, window.bottom - window.top};
-  look.line = uidriver::Send(launcher.list(), LB_GETITEMHEIGHT, 0, 0);
+  const RECT w = uidriver::ScreenRect(launcher.main());
+  Look look{w.right - w.left, w.bottom - w.top, uidriver::Send(launcher.list(), LB_GETITEMHEIGHT, 0, 0), {}};
   for (int id = 102; id <= kCmdQuit; ++id) {
-    RECT r = uidriver::ScreenRect(launcher.Button(id));
-    OffsetRect(&r, -window.left, -window.top);
-    look.buttons.push_back(r);
+    const RECT r = uidriver::ScreenRect(launcher.Button(id));
+    std::get<3>(look).push_back({r.left - w.left, r.top - w.top, r.right - r.left, r.bottom - r.top});
   }
   return look;
 }
@@ -163,16 +148,14 @@ TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
   SendDpiChanged(launcher, other);
   const Look taken = LookOf(launcher);
   const double perPixel = TwipsPerPixel(other);
-  EXPECT_EQ(taken.window.cx, ScaledPixels(530, 100, other));
-  EXPECT_GE(taken.line, FontHeightPixels(8.25, other));
-  for (const RECT& r : taken.buttons) {
-    EXPECT_NEAR(r.right - r.left, TwipsToPixels(2535, perPixel), 1);
-    EXPECT_NEAR(r.bottom - r.top, TwipsToPixels(375, perPixel), 1);
+  EXPECT_EQ(std::get<0>(taken), ScaledPixels(530, 100, other));
+  EXPECT_GE(std::get<2>(taken), FontHeightPixels(8.25, other));
+  for (const auto& button : std::get<3>(taken)) {
+    EXPECT_NEAR(button[2], TwipsToPixels(2535, perPixel), 1);
+    EXPECT_NEAR(button[3], TwipsToPixels(375, perPixel), 1);
   }
 
-  for (const wchar_t* skin : {L"skin\\back.bmp", L"skin\\200\\back.bmp"}) {
-    std::filesystem::remove(disc.Folder() / skin);
-  }
+  for (const wchar_t* skin : {L"skin\\back.bmp", L"skin\\200\\back.bmp"}) std::filesystem::remove(disc.Folder() / skin);
   SendDpiChanged(launcher, dpi);
   EXPECT_EQ(LookOf(launcher), taken) << "a failed reload changed part of the window";
   EXPECT_TRUE(launcher.process().IsRunning());
@@ -189,9 +172,9 @@ TEST(LauncherScale, ASkinPastTheCapsAtTheScaleIsShownAtTheLargestScaleItFits) {
   testing::Launcher launcher(disc);
   ASSERT_TRUE(launcher.ok());
   const Look look = LookOf(launcher);
-  EXPECT_EQ(look.window.cx, 16384);
-  EXPECT_EQ(look.window.cy, 400);
-  EXPECT_LE(look.line, FontHeightPixels(8.25, 96) * 3 / 2);
+  EXPECT_EQ(std::get<0>(look), 16384);
+  EXPECT_EQ(std::get<1>(look), 400);
+  EXPECT_LE(std::get<2>(look), FontHeightPixels(8.25, 96) * 3 / 2);
   SendDpiChanged(launcher, 240);  // dragged onto a monitor of 250 %
   EXPECT_EQ(LookOf(launcher), look);
   EXPECT_TRUE(launcher.process().IsRunning());
