@@ -20,10 +20,10 @@ run() {  # a benchmark's own output goes to the log; its figures to the screen
 
 while IFS= read -r exe; do run "$exe"; done < <(find "$root/build/bench/bench" -type f -name 'bench_*' -perm -u+x | sort)
 
-# The catalogue's libFuzzer targets (clang), each for a fixed number of inputs from its
+# The libFuzzer targets (clang), each for a fixed number of inputs from its
 # seed corpus in bench/fuzz/corpus; new inputs go to build/fuzz/work, never to the
 # repository. A crash, a sanitizer report or a lossy round trip fails the whole run.
-"$root/tools/configure.sh" fuzz --target catalogue_fuzz_reader catalogue_fuzz_roundtrip catalogue_fuzz_utf8 pe_reader_fuzz >/dev/null
+"$root/tools/configure.sh" fuzz --target catalogue_fuzz_reader catalogue_fuzz_roundtrip catalogue_fuzz_utf8 pe_reader_fuzz image_names_fuzz >/dev/null
 fuzz_failed=0
 fuzz() {  # TARGET MAX_LEN SEEDS
   local work="$root/build/fuzz/work/$1"
@@ -40,6 +40,7 @@ fuzz catalogue_fuzz_roundtrip 512 "$root/bench/fuzz/corpus/roundtrip"
 fuzz catalogue_fuzz_utf8 4096 "$root/bench/fuzz/corpus/utf8"
 # Seeded with the small program files the fuzz build makes (the tests' table).
 fuzz pe_reader_fuzz 8192 "$root/build/fuzz/program-samples"
+fuzz image_names_fuzz 512 "$root/bench/fuzz/corpus/image_names"
 
 # The programs speak Russian here, as in the tests (Wine takes a program's interface
 # language from the locale; tools/install-deps.sh makes it).

@@ -41,6 +41,9 @@ needs coreutils basename cat cp dirname id ln mkdir mkfifo mktemp nproc rm seq s
 needs findutils find
 needs grep grep
 needs dash sh
+needs xorriso xorriso                          # the image tests read images back with these
+needs libarchive-tools bsdtar
+needs genisoimage isoinfo
 needs clang clang clang++                         # the fuzz targets
 # libFuzzer's runtime (-fsanitize=fuzzer) is only a recommendation of clang's, so it is named.
 { have clang && [ -f "$(clang --print-runtime-dir)/libclang_rt.fuzzer-x86_64.a" ]; } || need+=(libclang-rt-dev)

@@ -1,0 +1,16 @@
+// The label an image of a disc folder gets unless the author gives one: autorun.inf's
+// label=, else the folder's own name.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace discfront {
+
+// The label= of autorun.inf's [autorun] section, from the file's bytes (UTF-16 with
+// its mark, UTF-8 with its mark, else Windows-1251); empty when there is none.
+std::u16string AutorunLabel(std::string_view fileBytes);
+
+std::u16string DefaultImageLabel(std::string_view autorunBytes, std::u16string_view folderName);
+
+}  // namespace discfront
