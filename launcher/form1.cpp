@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <new>
+#include <optional>
 
 #include "about/about_dialog.h"
 #include "about/mouse_records.h"
@@ -280,11 +281,13 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
   // The new scale's skins are read and made before anything changes: the files were
   // read at start-up, and a failure now (a disc taken out, no memory for them) keeps
   // the whole look of the old scale rather than ending the menu.
+  std::optional<ShownSkins> skins;
   try {
-    ShowSkins(ScaleSkins(ReadSkinFiles(disc_, SkinSetFor(disc_, dpi)), dpi));
+    skins = ScaleSkins(ReadSkinFiles(disc_, SkinSetFor(disc_, dpi)), dpi);
   } catch (const win32::ReportedError&) {
   } catch (const std::bad_alloc&) {
   }
+  if (skins) ShowSkins(std::move(*skins));
   SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
