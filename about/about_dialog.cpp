@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,13 +16,13 @@
 #include "about/edge_snap.h"
 #include "about/link_label.h"
 #include "about/link_opening.h"
-#include "about/mouse_records.h"
 #include "about/sysinfo.h"
 #include "base/texts.h"
+#include "base/twips.h"
 #include "win32/display_dpi.h"
 #include "win32/handles.h"
-#include "win32/twips.h"
 #include "win32/window.h"
+#include "win32/window_text.h"
 
 namespace discfront::about {
 namespace {
@@ -120,7 +121,7 @@ RECT WorkArea(HWND window) {
   return info.rcWork;
 }
 
-// The launcher's edge flags live as long as the process, like its mouse records.
+// The launcher's edge flags live as long as the process.
 EdgeFlags& SharedEdgeFlags() {
   static EdgeFlags flags;
   return flags;
@@ -185,12 +186,12 @@ class AboutDialog {
     }
   }
 
-  int X(int pixels) const { return MulDiv(pixels, screen_.dpiX, 96); }
-  int Y(int pixels) const { return MulDiv(pixels, screen_.dpiY, 96); }
+  int X(int pixels) const { return DesignedPixelsAt(pixels, dpi_); }
+  int Y(int pixels) const { return DesignedPixelsAt(pixels, dpi_); }
 
   HFONT MakeFont(int hundredthsOfPoint, int weight) {
     LOGFONTW lf{};
-    lf.lfHeight = -discfront::FontHeightPixels(hundredthsOfPoint / 100.0, screen_.dpiY);
+    lf.lfHeight = -discfront::FontHeightPixels(hundredthsOfPoint / 100.0, dpi_);
     lf.lfWeight = weight;
     lf.lfCharSet = RUSSIAN_CHARSET;
     wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
@@ -199,8 +200,7 @@ class AboutDialog {
   }
 
   void OnInit() {
-    const int dpi = win32::WindowDpi(hwnd_);
-    screen_ = {dpi, dpi};
+    dpi_ = win32::WindowDpi(hwnd_);
     SetWindowTextW(hwnd_, Text(variant_.title).c_str());
     PlaceWindow();
 
@@ -238,7 +238,8 @@ class AboutDialog {
     RECT outer{X(kInsidePlace.x), Y(kInsidePlace.y), X(kInsidePlace.x + variant_.inside.cx),
                Y(kInsidePlace.y + variant_.inside.cy)};
     OffsetRect(&outer, area.left, area.top);
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    // The frame at the window's own resolution, which need not be the system's.
+    outer = win32::OuterRectForDpi(outer, style, false, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -295,9 +296,7 @@ class AboutDialog {
   }
 
   void OpenLink(int id) {
-    HWND link = GetDlgItem(hwnd_, id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(link)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(link, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = win32::WindowText(GetDlgItem(hwnd_, id));
     const ShellOpening opening = id == kIdMailLink ? MailLinkOpening(text) : WebLinkOpening(text);
     // A link the shell cannot open fails silently.
     ShellExecuteW(nullptr, L"Open", opening.target.c_str(), L"", opening.workingFolder.c_str(), SW_SHOWNORMAL);
@@ -305,7 +304,7 @@ class AboutDialog {
 
   void OnBackgroundPress(LPARAM lParam) {
     if (!variant_.launcher) return;
-    SharedMouseRecords().pressPoint = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    press_ = PressPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     SetCapture(hwnd_);  // the drag goes on wherever the pointer goes
   }
 
@@ -313,19 +312,18 @@ class AboutDialog {
     for (const auto& link : links_) link->SetLook(linkAfterBackgroundFont_, kLinkRest);
     if (!variant_.launcher) return;
 
-    MouseRecords& records = SharedMouseRecords();
     POINT cursor{};
     GetCursorPos(&cursor);
-    records.cursorPoint = {cursor.x, cursor.y};
     constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
-    if ((keys & kButtons) != MK_LBUTTON) return;
+    if ((keys & kButtons) != MK_LBUTTON) press_.reset();
+    if (!press_ || (keys & kButtons) != MK_LBUTTON) return;  // a drag begins with a press on the background
 
     RECT outer{};
     GetWindowRect(hwnd_, &outer);
     POINT inside{0, 0};
     ClientToScreen(hwnd_, &inside);
-    DragGeometry drag{records.pressPoint,
-                            records.cursorPoint,
+    DragGeometry drag{*press_,
+                            CursorPoint{cursor.x, cursor.y},
                             inside.x - outer.left,
                             inside.y - outer.top,
                             outer.right - outer.left,
@@ -360,18 +358,19 @@ class AboutDialog {
   const Variant& variant_;
   HICON icon_;  // not owned
   HWND hwnd_ = nullptr;
-  win32::DpiResolution screen_;
+  int dpi_ = 96;
   std::vector<win32::UniqueFont> fonts_;
   HFONT defaultFont_ = nullptr;  // owned by fonts_, as the three below
   HFONT linkFont_ = nullptr;
   HFONT linkHighlightedFont_ = nullptr;
   HFONT linkAfterBackgroundFont_ = nullptr;
   std::vector<std::unique_ptr<LinkLabel>> links_;
+  std::optional<PressPoint> press_;  // where the drag on the background began, while the button is held
 };
 
 void Show(const Variant& variant, HWND owner, const wchar_t* iconResource) {
   // The icon of the size it is shown at: its image drawn for that size, where the file has one.
-  const int size = MulDiv(variant.iconSize, win32::WindowDpi(owner), 96);
+  const int size = DesignedPixelsAt(variant.iconSize, win32::WindowDpi(owner));
   const win32::UniqueIcon icon(
       static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   AboutDialog dialog(variant, icon.get());
