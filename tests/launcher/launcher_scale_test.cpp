@@ -103,7 +103,10 @@ void SendDpiChanged(testing::Launcher& launcher, int dpi) {
   ASSERT_NE(process, nullptr);
   void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   ASSERT_TRUE(remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
-  uidriver::Send(launcher.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+  // Waited for however long it takes on a busy machine; a message still on its way keeps its memory.
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(launcher.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote),
+                                  SMTO_ABORTIFHUNG, 60000, &result));
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
 }
@@ -138,6 +141,7 @@ TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
   launcher.Click(kCmdPic);
   const HWND preview = uidriver::WaitForWindow({.title = L"Form2", .processId = launcher.process().Id()});
   ASSERT_NE(preview, nullptr);
+  uidriver::BringToFront(preview);  // it loads its picture once active
   EXPECT_TRUE(uidriver::WaitUntil([&] {
     const RECT r = uidriver::ScreenRect(preview);
     return r.right - r.left == ScaledPixels(200, 100, dpi) && r.bottom - r.top == ScaledPixels(150, 100, dpi);
