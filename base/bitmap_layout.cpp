@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "base/file_numbers.h"
+
 namespace discfront {
 namespace {
 
@@ -9,24 +11,18 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
 
-std::uint32_t Le(std::string_view b, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(b[at + i]);
-  return value;
-}
-
 }  // namespace
 
 std::optional<BitmapLayout> PlainBitmapLayout(std::string_view b) {
   if (b.size() < kFileHeaderSize + kInfoHeaderSize || b[0] != 'B' || b[1] != 'M') return std::nullopt;
-  const std::uint64_t bitsOffset = Le(b, 10, 4);
-  const std::uint64_t infoSize = Le(b, 14, 4);
-  const auto width = static_cast<std::int32_t>(Le(b, 18, 4));
-  const auto height = static_cast<std::int32_t>(Le(b, 22, 4));
-  const std::uint32_t planes = Le(b, 26, 2);
-  const std::uint32_t bitCount = Le(b, 28, 2);
-  const std::uint32_t compression = Le(b, 30, 4);
-  const std::uint64_t coloursUsed = Le(b, 46, 4);
+  const std::uint64_t bitsOffset = LittleEndianAt(b, 10, 4);
+  const std::uint64_t infoSize = LittleEndianAt(b, 14, 4);
+  const auto width = static_cast<std::int32_t>(LittleEndianAt(b, 18, 4));
+  const auto height = static_cast<std::int32_t>(LittleEndianAt(b, 22, 4));
+  const std::uint32_t planes = LittleEndianAt(b, 26, 2);
+  const std::uint32_t bitCount = LittleEndianAt(b, 28, 2);
+  const std::uint32_t compression = LittleEndianAt(b, 30, 4);
+  const std::uint64_t coloursUsed = LittleEndianAt(b, 46, 4);
   if (infoSize < kInfoHeaderSize || planes != 1 || compression != kUncompressed) return std::nullopt;
   if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) {
     return std::nullopt;

@@ -1,12 +1,10 @@
 // The launcher drawn as one picture at any display scale: one factor s = dpi / 96 for
 // the window's monitor, the skin set that suits it, every length of the 1x design
-// multiplied by s, and the skin's pixels resampled to the window's size so that the
-// outline cut from them and the picture shown agree to the pixel.
+// multiplied by s, within the caps of base/picture_limits.h. The skin's pixels are
+// resampled to the window's size by base/skin_resample.h.
 #pragma once
 
-#include <cstdint>
 #include <span>
-#include <vector>
 
 namespace discfront {
 
@@ -30,19 +28,18 @@ int ScaledPixels(int setPixels, int percent, int dpi);
 // (1.5x or 2x, less than one pixel off).
 bool SetSizeMatches(int setPixels, int percent, int basePixels);
 
-// Pixels 0x00RRGGBB, top row first.
-struct PixelImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  bool operator==(const PixelImage&) const = default;
+// A picture of a skin set as read: its pixels, drawn for the set's scale in percent.
+struct SetPicture {
+  int width = 0, height = 0, percent = 100;
 };
 
-// The image resampled to width x height with a bilinear filter that never mixes the
-// key colour into a kept pixel: a pixel is cut away exactly when the source pixel
-// nearest its centre is of the key colour, and a kept pixel blends only the kept
-// pixels around it (never becoming the key itself). At its own size the image comes
-// back unchanged.
-PixelImage ResampleSkin(const PixelImage& source, int width, int height, std::uint32_t keyPixel);
+// Whether the picture, scaled for `dpi`, stays within the picture caps.
+bool FitsAtDpi(const SetPicture& picture, int dpi);
+
+// The resolution a window on a monitor of `dpi` shows its skins (and so all of itself)
+// at: `dpi` when every picture, scaled for it, stays within the picture caps; else the
+// highest quarter step (a multiple of 24 dpi) below it at which all do, so that a skin
+// too large for a monitor is shown smaller rather than not at all. 0 when none does.
+int ShownDpi(int dpi, std::span<const SetPicture> pictures);
 
 }  // namespace discfront

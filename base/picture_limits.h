@@ -28,8 +28,10 @@ enum class PictureFit {
 };
 
 // Whether a picture file of `fileBytes` bytes beginning with `head` stays within the
-// caps. The size a header promises is read for BMP (either info header), PNG, GIF and
-// JPEG; other files are held by the byte cap alone.
+// caps. The sizes its headers promise are read for BMP (either info header), PNG, GIF
+// (the screen and every frame), JPEG, icons and cursors (every image, PNG ones too) and
+// metafiles (an enhanced one's bounds and frame, a placeable one's box, at 96 dpi);
+// other files are held by the byte cap alone.
 PictureFit FitOfPictureFile(std::uint64_t fileBytes, std::string_view head);
 
 // Whether a picture of width x height pixels is within the caps (so a 32-bit copy of

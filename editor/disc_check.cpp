@@ -1,5 +1,6 @@
 #include "disc_check.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -76,18 +77,36 @@ void DiscCheck::CheckDiscFiles() {
       case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge, file); break;
     }
   }
-  // The background's outline, as the launcher decides whether to cut its window to it.
-  const std::wstring back = disc_.SkinFile(Skin::kBack);
-  if (ReadPicture(back) == PictureRead::kBitmap) {
-    if (const std::optional<std::size_t> rectangles = pictures_.OutlineRectangles(back)) {
-      switch (FitOfOutline(*rectangles)) {
-        case OutlineFit::kUsable: break;
-        case OutlineFit::kEmpty: report(DiscProblem::Kind::kOutlineEmpty, back); break;
-        case OutlineFit::kTooComplex: report(DiscProblem::Kind::kOutlineTooComplex, back); break;
-      }
-    }
-  }
+  CheckOutlines();
   CheckSkinSets();
+}
+
+void DiscCheck::CheckOutlines() {
+  std::vector<int> present;
+  for (const int percent : kSkinSetPercents) {
+    bool whole = true;
+    for (const Skin skin : DiscFolder::kSkins) whole = whole && files_.IsFile(disc_.SkinFile(skin, percent));
+    if (whole || percent == 100) present.push_back(percent);
+  }
+  // The background's outline at each scale, as the launcher cuts it there: from the set
+  // that suits the scale, resampled to the window's size. A file is reported at the
+  // first scale its outline fails, which the finding names.
+  std::vector<std::wstring> reported;
+  for (const int scale : kSkinSetPercents) {
+    const int dpi = kBaseDpi * scale / 100;
+    const int set = ChooseSkinSet(present, dpi);
+    const std::wstring back = disc_.SkinFile(Skin::kBack, set);
+    if (ReadPicture(back) != PictureRead::kBitmap) continue;
+    const std::optional<std::size_t> rectangles = pictures_.OutlineRectangles(back, set, dpi);
+    if (!rectangles || FitOfOutline(*rectangles) == OutlineFit::kUsable) continue;
+    if (std::find(reported.begin(), reported.end(), back) != reported.end()) continue;
+    reported.push_back(back);
+    DiscProblem& problem = problems_.emplace_back();
+    problem.kind = FitOfOutline(*rectangles) == OutlineFit::kEmpty ? DiscProblem::Kind::kOutlineEmpty
+                                                                  : DiscProblem::Kind::kOutlineTooComplex;
+    problem.file = back;
+    problem.percent = scale;
+  }
 }
 
 void DiscCheck::CheckSkinSets() {

@@ -49,9 +49,10 @@ class PictureProbe {
  public:
   virtual ~PictureProbe() = default;
   virtual PictureRead Read(const std::wstring& path) const = 0;
-  // The number of rectangles of a bitmap's outline (its pixels other than the skin key),
-  // nothing if it is no bitmap that can be read.
-  virtual std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const = 0;
+  // The number of rectangles of a bitmap's outline (its pixels other than the skin key)
+  // as the launcher cuts it at `dpi` from a skin set drawn for `percent`: resampled to
+  // its size there. Nothing if it is no bitmap that can be read, or too large at `dpi`.
+  virtual std::optional<std::size_t> OutlineRectangles(const std::wstring& path, int percent, int dpi) const = 0;
   // A bitmap's size, nothing if it is no bitmap that can be read.
   virtual std::optional<PictureSize> BitmapSize(const std::wstring& path) const = 0;
 };
@@ -62,8 +63,8 @@ struct DiscProblem {
     kDescriptionMissing,  // no info.txt
     kSkinMissing,         // a skin file is not there
     kSkinNotBitmap,       // a skin file is no bitmap the loader reads
-    kOutlineEmpty,        // every pixel of the background is the key colour
-    kOutlineTooComplex,   // the background's outline has more rectangles than the display takes
+    kOutlineEmpty,        // every pixel of the background is the key colour (at a scale)
+    kOutlineTooComplex,   // at a scale, the background's outline has more rectangles than the display takes
     kSkinSetIncomplete,   // a set for another scale (skin\150, skin\200) lacks this file
     kSkinSetWrongSize,    // a set's picture is not 1.5 or 2 times its 1x picture
     kPictureTooLarge,     // a skin or picture above the caps (slot -1 for a skin)
@@ -85,6 +86,7 @@ struct DiscProblem {
   std::wstring readBack;       // kFieldChanges: what a reader gets back
   PathFinding pathFinding;     // kPathBreaksRule
   Machine machine = Machine::kX86;  // kProgramNot32Bit
+  int percent = 100;                // kOutlineEmpty, kOutlineTooComplex: the scale it is cut at
 
   bool operator==(const DiscProblem&) const = default;
 };
@@ -125,6 +127,8 @@ class DiscCheck {
 
  private:
   void CheckDiscFiles();
+  // The background's outline at each scale the launcher has a set for.
+  void CheckOutlines();
   // The sets of skins for other scales: all four files or none, each of its scale.
   void CheckSkinSets();
   void CheckRecord(int slot);

@@ -62,7 +62,7 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kSkinNotBitmap: return FormatText(kTextSkinNotBitmap, {p.file});
     case Kind::kOutlineEmpty: return FormatText(kTextOutlineEmpty, {p.file});
     case Kind::kOutlineTooComplex:
-      return FormatText(kTextOutlineComplex, {p.file, DecimalText(kMaxOutlineRectangles)});
+      return FormatText(kTextOutlineComplex, {p.file, DecimalText(kMaxOutlineRectangles), DecimalText(p.percent)});
     case Kind::kPictureTooLarge:
       if (p.slot < 0) return FormatText(kTextSkinTooLarge, {p.file});
       return RecordName(p) + FormatText(kTextPictureTooLarge, {p.file});

@@ -84,8 +84,8 @@
   X(kTextSkinMissing, 2122, "Нет рисунка оформления «%1»: discfront не запустится.", "The skin picture \x22%1\x22 is missing: discfront will not start.") \
   X(kTextSkinNotBitmap, 2123, "Рисунок оформления «%1» не читается как точечный рисунок (BMP).", "The skin picture \x22%1\x22 does not read as a bitmap (BMP).") \
   X(kTextOutlineEmpty, 2124, "В рисунке оформления «%1» все точки пурпурные (255, 0, 255): окно discfront останется прямоугольным.", "Every pixel of the skin picture \x22%1\x22 is magenta (255, 0, 255): the discfront window stays rectangular.") \
-  X(kTextOutlineComplex, 2125, "Контур рисунка оформления «%1» сложнее %2 прямоугольников: окно discfront останется прямоугольным. Сделайте края пурпурной области ровнее.", \
-    "The outline of the skin picture \x22%1\x22 takes more than %2 rectangles: the discfront window stays rectangular. Make the edges of the magenta area smoother.") \
+  X(kTextOutlineComplex, 2125, "Контур рисунка оформления «%1» в масштабе %3 % сложнее %2 прямоугольников: окно discfront в этом масштабе останется прямоугольным. Сделайте края пурпурной области ровнее.", \
+    "At a scale of %3 %, the outline of the skin picture \x22%1\x22 takes more than %2 rectangles: the discfront window stays rectangular at that scale. Make the edges of the magenta area smoother.") \
   X(kTextSkinTooLarge, 2126, "Рисунок оформления «%1» слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек): discfront не запустится.", \
     "The skin picture \x22%1\x22 is too large (over 64 MB, 16384 pixels a side or 64 million pixels): discfront will not start.") \
   X(kTextPictureTooLarge, 2127, "картинка «%1»: рисунок слишком велик (больше 64 МБ, 16384 точек по стороне или 64 миллионов точек), discfront его не покажет.", \

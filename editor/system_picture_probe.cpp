@@ -1,6 +1,8 @@
 #include "system_picture_probe.h"
 
+#include "base/display_scale.h"
 #include "base/numbered_error.h"
+#include "base/skin_resample.h"
 #include "win32/picture.h"
 #include "win32/region_builder.h"
 
@@ -32,12 +34,27 @@ PictureRead SystemPictureProbe::Read(const std::wstring& path) const {
   return read;
 }
 
-std::optional<std::size_t> SystemPictureProbe::OutlineRectangles(const std::wstring& path) const {
+std::optional<std::size_t> SystemPictureProbe::OutlineRectangles(const std::wstring& path, int percent,
+                                                                  int dpi) const {
   PictureRead read = PictureRead::kUnreadable;
   const win32::PictureRef picture = Load(path, read);
   const HBITMAP bitmap = picture ? win32::BitmapOf(*picture) : nullptr;
-  if (bitmap == nullptr) return std::nullopt;
-  const std::optional<win32::Outline> outline = win32::OutlineOfBitmap(bitmap, DiscFolder::kSkinKey);
+  BITMAP own{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof own, &own) == 0) return std::nullopt;
+  own.bmHeight = own.bmHeight < 0 ? -own.bmHeight : own.bmHeight;
+  const int width = ScaledPixels(own.bmWidth, percent, dpi), height = ScaledPixels(own.bmHeight, percent, dpi);
+  std::optional<win32::Outline> outline;
+  if (width == own.bmWidth && height == own.bmHeight) {
+    outline = win32::OutlineOfBitmap(bitmap, DiscFolder::kSkinKey);
+  } else if (FitsAtDpi({own.bmWidth, own.bmHeight, percent}, dpi)) {
+    // Resampled as the launcher resamples it, the key pixel written as the bits hold it.
+    constexpr std::uint32_t kKeyPixel = 0xFF00FF;
+    const std::optional<PixelImage> pixels = win32::PixelsOfPicture(*picture, DiscFolder::kSkinKey, dpi);
+    if (!pixels) return std::nullopt;
+    const PixelImage scaled = ResampleSkin(*pixels, width, height, kKeyPixel);
+    outline = win32::OutlineOfPixels(reinterpret_cast<const DWORD*>(scaled.pixels.data()), scaled.width,
+                                     scaled.height, DiscFolder::kSkinKey);
+  }
   if (!outline) return std::nullopt;
   return outline->rects.size();
 }

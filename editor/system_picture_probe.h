@@ -8,7 +8,7 @@ namespace discfront::editor {
 class SystemPictureProbe final : public PictureProbe {
  public:
   PictureRead Read(const std::wstring& path) const override;
-  std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const override;
+  std::optional<std::size_t> OutlineRectangles(const std::wstring& path, int percent, int dpi) const override;
   std::optional<PictureSize> BitmapSize(const std::wstring& path) const override;
 };
 

@@ -8,8 +8,9 @@
 
 #include <windowsx.h>
 
+#include <new>
+#include <optional>
 #include <stdexcept>
-#include <utility>
 
 #include "about/about_dialog.h"
 #include "buttonex/button_ex.h"
@@ -19,6 +20,7 @@
 #include "base/numbered_error.h"
 #include "launcher/install_command.h"
 #include "launcher/resource.h"
+#include "launcher/skin_set.h"
 #include "launcher/skin_shape.h"
 #include "win32/accessible_name.h"
 #include "win32/app_folder.h"
@@ -80,10 +82,8 @@ void Form1::Create() {
   SetWindowPos(hwnd(), nullptr, 0, 0, screen_.XToPixels(kDesignWidth), screen_.YToPixels(kDesignHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
-  // Each button is drawn once before it shows, with its look and up skin together.
-  ButtonSkins skins = LoadButtonSkinFiles();
-  CreateControls({skins.up, nullptr, nullptr});
-  laterSkins_ = {nullptr, std::move(skins.over), std::move(skins.down)};
+  CreateControls();
+  LoadButtonSkins();
   // The icon's step: a failure from here on is reported with the icon there.
   try {
     ShapeWindow();
@@ -110,14 +110,8 @@ void Form1::Show(int showCommand) {
   // button before these are in place. The icon goes last, since adding it lets the
   // notification area's messages in.
   NameForAccessibility();
-  AssignButtonSkins(std::exchange(laterSkins_, {}));
-  // A notification area without a taskbar shows a window of its own when the first
-  // icon comes; the menu just shown keeps its place above it, as when the icon came first.
-  const HWND above = GetWindow(hwnd(), GW_HWNDPREV);
+  GiveLaterSkins();
   AddTrayIcon();
-  if (GetWindow(hwnd(), GW_HWNDPREV) != above) {
-    SetWindowPos(hwnd(), above != nullptr ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
 }
 
 void Form1::NameForAccessibility() {
@@ -153,7 +147,7 @@ void Form1::PlaceControl(HWND control, const RECT& place) const {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top, const ButtonSkins& skins) {
+buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top) {
   buttonex::ButtonEx* button =
       buttonex::ButtonEx::Create(hwnd(), id, screen_.XToPixels(kButtonLeft), screen_.YToPixels(top));
   // A skinned button takes its skin's size (the design's 2535 x 375 twips for the
@@ -168,7 +162,6 @@ buttonex::ButtonEx* Form1::CreateButton(int id, const wchar_t* caption, int top,
   props.SetFont(std::make_shared<const buttonex::FontDescription>());  // MS Sans Serif 8.25, Cyrillic
   props.SetTransparentColor(kSkinKey);
   props.SetCaption(caption);
-  GiveSkins(*button, skins);
   return button;
 }
 
@@ -182,7 +175,7 @@ void Form1::MakeFont() {
   font_.reset(CreateFontIndirectW(&lf));
 }
 
-void Form1::CreateControls(const ButtonSkins& skins) {
+void Form1::CreateControls() {
   MakeFont();
   // In tab order.
   list_ = CreateControl(L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
@@ -193,67 +186,68 @@ void Form1::CreateControls(const ButtonSkins& skins) {
                              WS_EX_CLIENTEDGE, kAboutProg, kAboutProgPlace.left, kAboutProgPlace.top,
                              kAboutProgPlace.right - kAboutProgPlace.left,
                              kAboutProgPlace.bottom - kAboutProgPlace.top);
-  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0], skins),
-              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1], skins),
-              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2], skins),
-              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3], skins)};
+  buttons_ = {CreateButton(kCmdInstal, Text(kTextInstallCaption).c_str(), kButtonTops[0]),
+              CreateButton(kCmdPic, Text(kTextPictureCaption).c_str(), kButtonTops[1]),
+              CreateButton(kCommand1, Text(kTextAboutCaption).c_str(), kButtonTops[2]),
+              CreateButton(kCmdQuit, Text(kTextExitCaption).c_str(), kButtonTops[3])};
 }
 
-Form1::ButtonSkins Form1::LoadButtonSkinFiles() {
-  // The three pictures, in the designed order, each read, decoded and scaled once:
-  // the four buttons show the same files, and a button only ever draws from its skins.
-  ButtonSkins skins;
-  std::wstring fileName;
-  try {
-    fileName = disc_.SkinFile(Skin::kButton, skinPercent_);
-    skins.up = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-    fileName = disc_.SkinFile(Skin::kButtonMove, skinPercent_);
-    skins.over = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-    fileName = disc_.SkinFile(Skin::kButtonDown, skinPercent_);
-    skins.down = LoadScaledSkin(fileName, skinPercent_, dpi_).picture;
-  } catch (const NumberedError& error) {
-    EndWithReport(error.Number(), fileName);
-  }
-  return skins;
+void Form1::LoadButtonSkins() {
+  // The three pictures, in the designed order, each read and decoded once: the four
+  // buttons show the same files, and a button only ever draws from its skins.
+  skinFiles_ = SkinFiles{};
+  skinFiles_.percent = skinPercent_;
+  skinFiles_.up = ReadSkin(disc_, Skin::kButton, skinPercent_);
+  skinFiles_.over = ReadSkin(disc_, Skin::kButtonMove, skinPercent_);
+  skinFiles_.down = ReadSkin(disc_, Skin::kButtonDown, skinPercent_);
 }
 
-void Form1::AssignButtonSkins(const ButtonSkins& skins) {
+void Form1::ShapeWindow() {
+  skinFiles_.back = ReadSkin(disc_, Skin::kBack, skinPercent_);
+  // Scaled for the window's resolution, or shown smaller where that would pass the caps.
+  ShowSkins(ScaleSkins(skinFiles_, dpi_), ButtonStates::kUpOnly);
+  skinFiles_ = {};  // the scaled ones are kept, the files as read are not
+}
+
+void Form1::ShowSkins(ShownSkins skins, ButtonStates states) {
+  if (skins.dpi != dpi_) UseResolution(skins.dpi);
+  skinPercent_ = skins.percent;
+  // Skins given again at a new scale are never overwritten by the start-up's later ones.
+  laterSkinsPending_ = states == ButtonStates::kUpOnly;
   for (buttonex::ButtonEx* button : buttons_) {
     if (button == nullptr) continue;
-    const buttonex::RedrawBatch batch(button->Props());  // drawn and sized once, with all the skins given
-    GiveSkins(*button, skins);
-  }
-}
-
-void Form1::GiveSkins(buttonex::ButtonEx& button, const ButtonSkins& skins) const {
-  buttonex::ButtonModel& props = button.Props();
-  button.SetDpi(dpi_);
-  if (skins.up) {
+    buttonex::ButtonModel& props = button->Props();
+    const buttonex::RedrawBatch batch(props);  // drawn and sized once, with the skins given
+    button->SetDpi(dpi_);
     props.SetSkinUp(skins.up);
+    if (states == ButtonStates::kAll) {
+      props.SetSkinOver(skins.over);
+      props.SetSkinDown(skins.down);
+    }
     // Focused, a button keeps its skin and shows the focus rectangle on it; a new
     // button's empty focus skin would show no skin at all.
     props.SetSkinFocus(skins.up);
   }
-  if (skins.over) props.SetSkinOver(skins.over);
-  if (skins.down) props.SetSkinDown(skins.down);
+  skins_ = std::move(skins);
+  CutWindow();
+  // Cut: the end of high contrast cuts the window again from the bitmap.
+  skins_.back.pixels.reset();
 }
 
-void Form1::LoadButtonSkins() {
-  AssignButtonSkins(LoadButtonSkinFiles());
-  laterSkins_ = {};  // all three are given, at the window's scale now
-}
-
-void Form1::ShapeWindow() {
-  const std::wstring fileName = disc_.SkinFile(Skin::kBack, skinPercent_);
-  try {
-    const ScaledSkin back = LoadScaledSkin(fileName, skinPercent_, dpi_);
-    ApplySkinShape(hwnd(), back);
-    back_ = back.picture;
-    backSize_ = back.size;
-    if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
-  } catch (const NumberedError& error) {
-    EndWithReport(error.Number(), fileName);
+void Form1::GiveLaterSkins() {
+  if (!std::exchange(laterSkinsPending_, false)) return;
+  for (buttonex::ButtonEx* button : buttons_) {
+    if (button == nullptr) continue;
+    buttonex::ButtonModel& props = button->Props();
+    const buttonex::RedrawBatch batch(props);
+    props.SetSkinOver(skins_.over);
+    props.SetSkinDown(skins_.down);
   }
+}
+
+void Form1::CutWindow() {
+  ApplySkinShape(hwnd(), skins_.back);
+  if (highContrast_) SetWindowRgn(hwnd(), nullptr, TRUE);
 }
 
 void Form1::LoadDescription() {
@@ -284,10 +278,9 @@ void Form1::LoadCatalogueFile() {
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
 
-void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+void Form1::UseResolution(int dpi) {
   dpi_ = dpi;
-  screen_ = {dpi, dpi};
-  skinPercent_ = SkinSetFor(disc_, dpi);
+  screen_ = win32::DpiResolution::Of(dpi);
   MakeFont();
   for (HWND control : {list_, aboutProg_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
@@ -299,19 +292,27 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
   entryList_.SetItemHeight(static_cast<int>(line.itemHeight));
   PlaceControl(list_, kListPlace);
   PlaceControl(aboutProg_, kAboutProgPlace);
+  // The designed size, which a skinned button then changes for its skins' and a button
+  // under high contrast keeps.
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     if (buttons_[i] == nullptr) continue;
-    SetWindowPos(buttons_[i]->hwnd(), nullptr, screen_.XToPixels(kButtonLeft), screen_.YToPixels(kButtonTops[i]), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceControl(buttons_[i]->hwnd(),
+                 {kButtonLeft, kButtonTops[i], kButtonLeft + kButtonWidth, kButtonTops[i] + kButtonHeight});
   }
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // The skins of the new scale; the files were read at start-up, so a failure now
-  // (a disc taken out) keeps the last look rather than ending the menu.
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  // The new scale's skins are read and made before anything changes: the files were
+  // read at start-up, and a failure now (a disc taken out, no memory for them) keeps
+  // the whole look of the old scale rather than ending the menu.
+  std::optional<ShownSkins> skins;
   try {
-    LoadButtonSkins();
-    ShapeWindow();
+    skins = ScaleSkins(ReadSkinFiles(disc_, SkinSetFor(disc_, dpi)), dpi);
   } catch (const win32::ReportedError&) {
+  } catch (const std::bad_alloc&) {
   }
+  if (skins) ShowSkins(std::move(*skins), ButtonStates::kAll);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -385,7 +386,9 @@ void Form1::PaintBackground(HDC hdc) {
   RECT client;
   GetClientRect(hwnd(), &client);
   FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  if (back_ && !highContrast_) win32::DrawPicture(*back_, hdc, 0, 0, backSize_.cx, backSize_.cy);
+  if (skins_.back.picture && !highContrast_) {
+    win32::DrawPicture(*skins_.back.picture, hdc, 0, 0, skins_.back.size.cx, skins_.back.size.cy);
+  }
 }
 
 void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -398,12 +401,8 @@ void Form1::ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool on = win32::HighContrastOn();
   if (on != highContrast_) {
     highContrast_ = on;
-    // Back from high contrast the window is cut to its skin again; the file was read at
-    // start-up, so a failure now (a disc taken out) keeps the window as it is.
-    try {
-      ShapeWindow();
-    } catch (const win32::ReportedError&) {
-    }
+    // Back from high contrast the window is cut to its skin again, as it is shown.
+    CutWindow();
   }
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -14,6 +14,7 @@
 #include "disc/disc_folder.h"
 #include "base/error_number.h"
 #include "launcher/entry_list.h"
+#include "launcher/launcher_skins.h"
 #include "launcher/launcher_tray.h"
 #include "launcher/picture_window.h"
 #include "win32/handles.h"
@@ -52,33 +53,36 @@ class Form1 : public win32::Window<Form1> {
  private:
   enum ControlId : int { kList = 100, kAboutProg, kCmdInstal, kCmdPic, kCommand1, kCmdQuit };
 
-  // The three button skins (up, hover, pressed) read, decoded and scaled.
-  struct ButtonSkins {
-    PictureRef up, over, down;
-  };
-
   void MakeFont();
-  // The controls, the buttons with these skins.
-  void CreateControls(const ButtonSkins& skins);
+  void CreateControls();
   // Moves and sizes a control to its designed place (in twips) at the window's resolution.
   void PlaceControl(HWND control, const RECT& place) const;
   HWND CreateControl(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id, int left,
                      int top, int width, int height);
-  buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top, const ButtonSkins& skins);
-  ButtonSkins LoadButtonSkinFiles();
-  // Gives the buttons the skins that are there (a null one leaves the button's as it is).
-  void AssignButtonSkins(const ButtonSkins& skins);
-  void GiveSkins(buttonex::ButtonEx& button, const ButtonSkins& skins) const;
+  buttonex::ButtonEx* CreateButton(int id, const wchar_t* caption, int top);
+  // The load sequence's skin steps: the button skins are read, then the background,
+  // and the four are shown together at the resolution they fit (ShowSkins).
   void LoadButtonSkins();
   void AddTrayIcon();
   void NameForAccessibility();
   void ShapeWindow();
+  // Everything at the skins' resolution, then the skins on the buttons and the window
+  // cut to the background. At start-up the buttons take only their up skin before the
+  // window shows (GiveLaterSkins gives the others); on a change of scale all three.
+  enum class ButtonStates { kUpOnly, kAll };
+  void ShowSkins(ShownSkins skins, ButtonStates states);
+  void GiveLaterSkins();
+  // Fonts, the list's lines and every control's place and size at a resolution.
+  void UseResolution(int dpi);
+  // The window sized and cut to the background's outline; whole under high contrast.
+  void CutWindow();
   void LoadDescription();
   void LoadCatalogueFile();
   // Throws the failure with its report; the program's way out (win32::RunProgram) shows it.
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
-  // The window moved to a monitor of another resolution: everything again at that scale.
+  // The window moved to a monitor of another resolution: everything again at that scale
+  // once the skins for it are ready; if they cannot be, the window stays as it was.
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(int id, int code);
   // The selected entry's comment replaces the description.
@@ -93,8 +97,10 @@ class Form1 : public win32::Window<Form1> {
   void ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam);
 
   DiscFolder disc_{L""};
+  // The window's resolution: its monitor's, or lower where a skin would pass the
+  // picture caps there.
   int dpi_ = 96;
-  win32::DpiResolution screen_;  // at the window's resolution
+  win32::DpiResolution screen_;  // at dpi_
   int skinPercent_ = 100;           // the skin set shown, by its scale in percent
   win32::UniqueFont font_;
   // Slot k is item k of the list; read once at start-up and only read afterwards.
@@ -104,12 +110,12 @@ class Form1 : public win32::Window<Form1> {
   HWND aboutProg_ = nullptr;  // not owned: child window
   // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
   std::array<buttonex::ButtonEx*, 4> buttons_{};
-  PictureRef back_;  // the background skin
-  SIZE backSize_{};  // its size in pixels, which is the window's
+  SkinFiles skinFiles_;  // while the load sequence reads them
+  ShownSkins skins_;     // shown: the background's size in pixels is the window's
   bool highContrast_ = false;
   LauncherTray tray_;
   std::unique_ptr<PictureWindow> preview_;  // its window is owned by this one, so it never outlives it
-  ButtonSkins laterSkins_;  // the skins read at start-up that the buttons take once the window shows
+  bool laterSkinsPending_ = false;  // the hover and pressed skins of skins_ wait for the window to show
 };
 
 }  // namespace discfront

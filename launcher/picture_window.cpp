@@ -1,8 +1,9 @@
 #include "launcher/picture_window.h"
 
+#include "base/display_scale.h"
 #include "base/numbered_error.h"
 #include "catalogue/splitter.h"
-#include "launcher/skin_shape.h"
+#include "launcher/picture_pixels.h"
 #include "win32/display_dpi.h"
 #include "win32/accessible_name.h"
 #include "win32/handles.h"
@@ -36,9 +37,11 @@ bool PictureWindow::Open(HWND owner) {
                        CW_USEDEFAULT, owner)) {
     return false;
   }
-  const win32::DpiResolution screen = win32::DpiResolution::Of(win32::WindowDpi(hwnd()));
+  // The monitor the system put the window on gives its scale.
+  dpi_ = win32::WindowDpi(hwnd());
+  const win32::DpiResolution resolution = win32::DpiResolution::Of(dpi_);
   SetWindowLongPtrW(hwnd(), GWL_STYLE, WS_POPUP);
-  SetWindowPos(hwnd(), nullptr, 0, 0, screen.XToPixels(kEmptyWidth), screen.YToPixels(kEmptyHeight),
+  SetWindowPos(hwnd(), nullptr, 0, 0, resolution.XToPixels(kEmptyWidth), resolution.YToPixels(kEmptyHeight),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
@@ -76,9 +79,7 @@ void PictureWindow::Reload() {
   }
   try {
     picture_ = win32::LoadPictureFile(*file);
-    size_ = PicturePixels(*picture_);
-    SetWindowPos(hwnd(), nullptr, 0, 0, size_.cx, size_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    FitToPicture();
   } catch (const NumberedError& error) {
     // The window keeps what it showed; only a missing file is worth a word.
     if (error.Number() == ErrorNumber::kFileNotFound) {
@@ -86,6 +87,18 @@ void PictureWindow::Reload() {
     }
   }
   showingMessage_ = false;
+}
+
+void PictureWindow::FitToPicture() {
+  if (!picture_) return;
+  // At the window's scale, or the highest one below it at which the picture stays within
+  // the caps (its size at 1x does, as it was read within them).
+  const SIZE at1x = PicturePixels(*picture_, kBaseDpi);
+  const SetPicture asRead{at1x.cx, at1x.cy, 100};
+  const int dpi = ShownDpi(dpi_, std::span(&asRead, 1));
+  size_ = PicturePixels(*picture_, dpi != 0 ? dpi : kBaseDpi);
+  SetWindowPos(hwnd(), nullptr, 0, 0, size_.cx, size_.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void PictureWindow::Paint() {
@@ -104,6 +117,14 @@ LRESULT PictureWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kReload:
       Reload();
       return 0;
+    case WM_DPICHANGED: {
+      dpi_ = win32::NewDpi(wParam);
+      const RECT suggested = win32::SuggestedRect(lParam);
+      SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      FitToPicture();
+      return 0;
+    }
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT covers everything
     case WM_PAINT:

@@ -1,5 +1,5 @@
 // frmPic: the frameless preview of the selected entry's picture, exactly the size of
-// the picture, reloaded each time the user comes back to it from another launcher
+// the picture at the scale of the window's monitor, reloaded each time the user comes back to it from another launcher
 // window, closed by a click.
 #pragma once
 
@@ -35,6 +35,8 @@ class PictureWindow : public win32::Window<PictureWindow> {
  private:
   void OnActivated(HWND previous);
   void Reload();
+  // Sizes the window to the picture at the window's scale.
+  void FitToPicture();
   void Paint();
 
   HWND list_;  // not owned: Form1's list
@@ -42,6 +44,7 @@ class PictureWindow : public win32::Window<PictureWindow> {
   const DiscFolder& disc_;
   PictureRef picture_;
   SIZE size_{};  // the picture's size in pixels, which is the window's
+  int dpi_ = 96;  // the window's resolution, that of its monitor
   bool activatedBefore_ = false;
   bool showingMessage_ = false;  // coming back from our own message box is no return of the user
   std::wstring accessibleName_;  // the shown entry's title, for screen readers

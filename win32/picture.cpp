@@ -261,49 +261,73 @@ PictureRef ShownAtDpi(PictureRef picture, int dpi) {
   return std::make_shared<PictureAtDpi>(std::move(picture), MulDiv(info.bmWidth, 2540, dpi), MulDiv(height, 2540, dpi));
 }
 
-std::optional<discfront::PixelImage> PixelsOfPicture(const PictureObject& picture, COLORREF key, int dpi) {
-  discfront::PixelImage image;
-  HBITMAP bitmap = BitmapOf(picture);
-  BITMAP info{};
-  if (bitmap != nullptr && GetObjectW(bitmap, sizeof info, &info) != 0) {
-    image.width = info.bmWidth;
-    image.height = info.bmHeight;
-  } else {
-    const double perPixel = discfront::TwipsPerPixel(dpi);
-    image.width = discfront::HimetricToPixels(picture.WidthHimetric(), perPixel);
-    image.height = discfront::HimetricToPixels(picture.HeightHimetric(), perPixel);
-  }
-  if (image.width <= 0 || image.height <= 0 || !discfront::PixelsWithinCaps(image.width, image.height)) {
-    return std::nullopt;
-  }
-  image.pixels.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+namespace {
+
+BITMAPINFO TopDownPixels(int width, int height) {
   BITMAPINFO bmi{};
   bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bmi.bmiHeader.biWidth = image.width;
-  bmi.bmiHeader.biHeight = -image.height;
+  bmi.bmiHeader.biWidth = width;
+  bmi.bmiHeader.biHeight = -height;
   bmi.bmiHeader.biPlanes = 1;
   bmi.bmiHeader.biBitCount = 32;
   bmi.bmiHeader.biCompression = BI_RGB;
+  return bmi;
+}
+
+// Width x height pixels, allocated only within the picture caps.
+std::optional<discfront::PixelImage> EmptyImage(int width, int height) {
+  if (width <= 0 || height <= 0 || !discfront::PixelsWithinCaps(width, height)) return std::nullopt;
+  discfront::PixelImage image{width, height, {}};
+  image.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+  return image;
+}
+
+std::optional<discfront::PixelImage> KeptColours(std::optional<discfront::PixelImage> image) {
+  if (image) {
+    for (std::uint32_t& p : image->pixels) p &= 0x00FFFFFF;
+  }
+  return image;
+}
+
+}  // namespace
+
+std::optional<discfront::PixelImage> PixelsDrawnAt(const PictureObject& picture, COLORREF key, int width, int height) {
+  std::optional<discfront::PixelImage> image = EmptyImage(width, height);
+  if (!image) return std::nullopt;
+  WindowDc screen(nullptr);
   MemoryDc dc(nullptr);
-  if (bitmap == nullptr) {
-    // Icons and metafiles: drawn on the key colour, so their see-through parts stay so.
-    WindowDc screen(nullptr);
-    UniqueBitmap canvas(CreateCompatibleBitmap(screen.get(), image.width, image.height));
-    {
-      SelectGuard select(dc.get(), canvas.get());
-      const RECT all{0, 0, image.width, image.height};
-      SetBkColor(dc.get(), key);
-      ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-      DrawPicture(picture, dc.get(), 0, 0, image.width, image.height);
-    }
-    if (GetDIBits(dc.get(), canvas.get(), 0, image.height, image.pixels.data(), &bmi, DIB_RGB_COLORS) != image.height) {
-      return std::nullopt;
-    }
-  } else if (GetDIBits(dc.get(), bitmap, 0, image.height, image.pixels.data(), &bmi, DIB_RGB_COLORS) != image.height) {
+  UniqueBitmap canvas(CreateCompatibleBitmap(screen.get(), width, height));
+  {
+    SelectGuard select(dc.get(), canvas.get());
+    const RECT all{0, 0, width, height};
+    SetBkColor(dc.get(), key);
+    ExtTextOutW(dc.get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+    DrawPicture(picture, dc.get(), 0, 0, width, height);
+  }
+  BITMAPINFO bmi = TopDownPixels(width, height);
+  if (GetDIBits(dc.get(), canvas.get(), 0, height, image->pixels.data(), &bmi, DIB_RGB_COLORS) != height) {
     return std::nullopt;
   }
-  for (std::uint32_t& p : image.pixels) p &= 0x00FFFFFF;
-  return image;
+  return KeptColours(std::move(image));
+}
+
+std::optional<discfront::PixelImage> PixelsOfPicture(const PictureObject& picture, COLORREF key, int dpi) {
+  HBITMAP bitmap = BitmapOf(picture);
+  BITMAP info{};
+  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) {
+    // Icons and metafiles: drawn on the key colour, so their see-through parts stay so.
+    const double perPixel = discfront::TwipsPerPixel(dpi);
+    return PixelsDrawnAt(picture, key, discfront::HimetricToPixels(picture.WidthHimetric(), perPixel),
+                         discfront::HimetricToPixels(picture.HeightHimetric(), perPixel));
+  }
+  std::optional<discfront::PixelImage> image = EmptyImage(info.bmWidth, info.bmHeight);
+  if (!image) return std::nullopt;
+  BITMAPINFO bmi = TopDownPixels(image->width, image->height);
+  MemoryDc dc(nullptr);
+  if (GetDIBits(dc.get(), bitmap, 0, image->height, image->pixels.data(), &bmi, DIB_RGB_COLORS) != image->height) {
+    return std::nullopt;
+  }
+  return KeptColours(std::move(image));
 }
 
 }  // namespace win32

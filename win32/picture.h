@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "base/display_scale.h"
+#include "base/skin_resample.h"
 #include "base/picture_object.h"
 
 namespace win32 {
@@ -43,6 +43,11 @@ PictureRef ShownAtDpi(PictureRef picture, int dpi);
 // The picture's pixels at its own size (a bitmap's pixels; an icon or metafile drawn
 // at its size at `dpi` on the key colour). Nothing if they cannot be read.
 std::optional<discfront::PixelImage> PixelsOfPicture(const discfront::PictureObject& picture, COLORREF key, int dpi);
+
+// The picture drawn at width x height on the key colour (an icon's or metafile's
+// see-through parts stay the key). Nothing beyond the picture caps or if it cannot be drawn.
+std::optional<discfront::PixelImage> PixelsDrawnAt(const discfront::PictureObject& picture, COLORREF key, int width,
+                                                   int height);
 
 // The bitmap handle of a bitmap picture, else null.
 HBITMAP BitmapOf(const discfront::PictureObject& picture);

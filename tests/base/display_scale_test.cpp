@@ -1,6 +1,6 @@
 // The scale rule at the usual resolutions: skin set, window size, designed twips (halves
-// to even), font height (halves up, as the system rounds), and a skin resampled to the
-// scaled size, cut where its nearest source pixel is the key, never taking the key in.
+// to even) and font height (halves up, as the system rounds); and the resolution a
+// window shows skins at when the monitor's would take them past the picture caps.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,8 +10,6 @@
 
 namespace discfront {
 namespace {
-
-constexpr std::uint32_t kKey = 0xFF00FF;
 
 TEST(DisplayScale, AtEachResolution) {
   const struct {
@@ -26,14 +24,6 @@ TEST(DisplayScale, AtEachResolution) {
       {144, 200, 150, 795, 524, 36, 422, 17},  // 523.5, 421.5, 16.5
       {192, 200, 200, 1060, 698, 48, 562, 22},
   };
-  // A 1x skin of 13 x 7 pixels: a cut-away corner and notch, a dark blue gradient elsewhere.
-  PixelImage skin{13, 7, {}};
-  for (int y = 0; y < skin.height; ++y) {
-    for (int x = 0; x < skin.width; ++x) {
-      const bool cut = x + y < 2 || (y == 6 && x >= 5 && x <= 7);
-      skin.pixels.push_back(cut ? kKey : static_cast<std::uint32_t>(0x100000 + x * 8 + y * 0x1000));
-    }
-  }
   for (const auto& c : cases) {
     SCOPED_TRACE(c.dpi);
     EXPECT_EQ(ChooseSkinSet(std::vector{100, 200}, c.dpi), c.setOfBaseAndDouble);
@@ -48,21 +38,28 @@ TEST(DisplayScale, AtEachResolution) {
     EXPECT_EQ(TwipsToPixels(4215, perPixel), c.listWidth);
     EXPECT_EQ(TwipsToPixels(PixelsToTwips(c.listWidth, perPixel), perPixel), c.listWidth) << "and back";
     EXPECT_EQ(FontHeightPixels(8.25, c.dpi), c.fontPixels);
+  }
+}
 
-    const int width = ScaledPixels(skin.width, 100, c.dpi), height = ScaledPixels(skin.height, 100, c.dpi);
-    const PixelImage scaled = ResampleSkin(skin, width, height, kKey);
-    ASSERT_EQ(scaled.pixels.size(), static_cast<std::size_t>(width * height));
-    EXPECT_EQ(scaled == skin, c.dpi == 96);
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        const std::uint32_t nearest = skin.pixels[static_cast<std::size_t>((y * 2 + 1) * skin.height / (2 * height)) *
-                                                      skin.width + (x * 2 + 1) * skin.width / (2 * width)];
-        const std::uint32_t p = scaled.pixels[static_cast<std::size_t>(y * width + x)];
-        EXPECT_EQ(p == kKey, nearest == kKey) << x << "," << y;
-        // The source's kept pixels are all of red 0x10: more red came from the key.
-        EXPECT_TRUE(p == kKey || p >> 16 == 0x10u) << x << "," << y;
-      }
-    }
+TEST(DisplayScale, SkinsBeyondTheCapsAtAScaleAreShownAtTheHighestQuarterStepThatFits) {
+  const struct {
+    const char* what;
+    std::vector<SetPicture> skins;
+    int dpi, shown;
+  } cases[] = {
+      {"the sample skins at 250 %", {{530, 349, 100}, {169, 25, 100}}, 240, 240},
+      {"a back of 16384 x 4096 fits only at 1x", {{16384, 4096, 100}}, 240, 96},
+      {"the same from the 2x set", {{16384, 4096, 200}}, 240, 192},
+      {"8192 x 8192 is the area cap: 1.5x is past it", {{8192, 8192, 100}}, 192, 96},
+      {"4096 x 4096 reaches the area cap at 2x", {{4096, 4096, 100}}, 240, 192},
+      {"the largest of the four decides", {{100, 100, 100}, {10000, 10, 100}}, 192, 144},
+      {"a set's own scale always fits", {{16384, 16, 200}}, 200, 192},
+      {"an odd resolution steps down to a quarter", {{13000, 10, 100}}, 130, 120},
+      {"nothing fits", {{70000, 10, 100}}, 96, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ShownDpi(c.dpi, c.skins), c.shown) << c.what;
+    for (const SetPicture& skin : c.skins) EXPECT_TRUE(c.shown == 0 || FitsAtDpi(skin, c.shown)) << c.what;
   }
 }
 

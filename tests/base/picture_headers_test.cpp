@@ -3,9 +3,12 @@
 // accepts has every row inside the bytes and anything unusual is left to the general decoder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "base/bitmap_layout.h"
@@ -49,6 +52,39 @@ std::string Jpeg(int width, int height) {
   return "\xFF\xD8\xFF\xE0" + Be(16, 2) + std::string(14, 'j') + "\xFF\xC0" + Be(17, 2) + "\x08" + Be(height, 2) +
          Be(width, 2) + "\x03";
 }
+// A GIF file of a small screen and frames {left, top, width, height}, each after a control
+// extension, with colour tables and a sub-block of data, as an animation has them.
+std::string GifFrames(std::initializer_list<std::array<int, 4>> frames) {
+  std::string b = Gif(100, 80) + "\x80" + std::string(8, '\0');
+  for (const auto& f : frames) {
+    b += "\x21\xF9\x04" + std::string(5, '\0') + "\x2C" + Le(f[0], 2) + Le(f[1], 2) + Le(f[2], 2) + Le(f[3], 2) +
+         "\x80" + std::string(6, 'c') + std::string("\x02\x03" "abc", 5) + '\0';
+  }
+  return b + ";";
+}
+// An icon file (type 1) or cursor (type 2) whose directory says 0 x 0 (256) for each image;
+// a bitmap image's info header counts the mask's rows too.
+std::string Ico(std::initializer_list<std::string> images, int type = 1) {
+  std::string b = Le(0, 2) + Le(type, 2) + Le(static_cast<std::uint32_t>(images.size()), 2), data;
+  for (const std::string& image : images) {
+    b += std::string(8, '\0') + Le(static_cast<std::uint32_t>(image.size()), 4) +
+         Le(static_cast<std::uint32_t>(6 + 16 * images.size() + data.size()), 4);
+    data += image;
+  }
+  return b + data;
+}
+std::string IconDib(std::int32_t width, std::int32_t height) { return Bmp(width, height, 32).substr(14, 40); }
+// Metafile headers: an enhanced one's bounds in pixels and frame in 0.01 mm, a placeable
+// one's box in units per inch, all from the origin.
+std::string Emf(std::int32_t boundsRight, std::int32_t boundsBottom, std::int32_t frameRight, std::int32_t frameBottom) {
+  const std::string origin = Le(0, 4) + Le(0, 4);
+  return Le(1, 4) + Le(88, 4) + origin + Le(boundsRight, 4) + Le(boundsBottom, 4) + origin + Le(frameRight, 4) +
+         Le(frameBottom, 4) + " EMF" + std::string(44, '\0');
+}
+std::string PlaceableWmf(int right, int bottom, int unitsPerInch) {
+  return Le(0x9AC6CDD7u, 4) + std::string(6, '\0') + Le(right, 2) + Le(bottom, 2) + Le(unitsPerInch, 2) +
+         std::string(6, '\0');
+}
 
 TEST(PictureLimits, PicturesBeyondTheCapsAreRefusedByTheirSizeOrTheirHeader) {
   using F = PictureFit;
@@ -71,9 +107,32 @@ TEST(PictureLimits, PicturesBeyondTheCapsAreRefusedByTheirSizeOrTheirHeader) {
       {"GIF, huge screen", 1000, Gif(65535, 65535), F::kTooManyPixels},
       {"JPEG, huge", 1000, Jpeg(30000, 30000), F::kTooManyPixels},
       {"JPEG cut inside its frame header", 1000, Jpeg(30000, 30000).substr(0, 26), F::kFits},
+      {"an animation inside its screen", 1000, GifFrames({{0, 0, 100, 80}, {10, 10, 50, 50}}), F::kFits},
+      {"GIF, a huge frame on a small screen", 1000, GifFrames({{0, 0, 100, 80}, {0, 0, 65535, 65535}}), F::kTooManyPixels},
+      {"GIF, a frame placed far out", 1000, GifFrames({{60000, 0, 10000, 1}}), F::kTooManyPixels},
+      {"an icon of 256 as PNG", 1000, Ico({IconDib(16, 32), Png(256, 256)}), F::kFits},
+      {"an icon whose PNG is huge", 1000, Ico({IconDib(16, 32), Png(100000, 10)}), F::kTooManyPixels},
+      {"a cursor whose PNG is huge", 1000, Ico({Png(20000, 20000)}, 2), F::kTooManyPixels},
+      {"an icon whose bitmap is huge", 1000, Ico({IconDib(-20000, 64)}), F::kTooManyPixels},
+      {"a page-sized enhanced metafile", 1000, Emf(793, 1122, 21000, 29700), F::kFits},
+      {"EMF, a frame of 10 m", 1000, Emf(100, 100, 1'000'000, 100), F::kTooManyPixels},
+      {"EMF, bounds from the origin to -2^31", 1000, Emf(100, INT32_MIN, 100, 100), F::kTooManyPixels},
+      {"a placeable metafile of 1 inch", 1000, PlaceableWmf(1440, 1440, 1440), F::kFits},
+      {"WMF, a box of 30000 inches", 1000, PlaceableWmf(30000, 30000, 1), F::kTooManyPixels},
+      {"WMF, no units per inch", 1000, PlaceableWmf(30000, 30000, 0), F::kFits},
       {"no picture at all", 5, "hello", F::kFits},
   };
-  for (const auto& c : cases) EXPECT_EQ(FitOfPictureFile(c.bytes, c.head), c.fit) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(FitOfPictureFile(c.bytes, c.head), c.fit) << c.what;
+    // Cut short anywhere, a header only loses what it promised, and is read only where
+    // its bytes are (each cut in a buffer of exactly its length, for the sanitizers).
+    for (std::size_t n = 0; n < c.head.size(); ++n) {
+      const auto cut = std::make_unique<char[]>(n + 1);
+      std::copy_n(c.head.data(), n, cut.get());
+      const PictureFit fit = FitOfPictureFile(c.bytes, std::string_view(cut.get(), n));
+      EXPECT_TRUE(fit == c.fit || fit == F::kFits) << c.what << ", cut to " << n;
+    }
+  }
 }
 
 TEST(PictureLimits, AnOutlineCutsTheWindowOnlyWhenSomethingIsLeftAndTheDisplayTakesIt) {

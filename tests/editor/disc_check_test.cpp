@@ -27,7 +27,8 @@ using R = PictureRead;
 const std::wstring kDisc = L"C:\\Мой диск";
 
 // A disc as a table: each path either a folder, a file with what the picture loader
-// makes of it, or missing; the background's outline has `rectangles` pieces; bitmaps
+// makes of it, or missing; a background's outline has `rectangles` pieces at its set's
+// own scale, and more in proportion as it is resampled larger; bitmaps
 // have the sizes of `sizes`; a program is an x86 window program unless `programs` says
 // otherwise.
 class TableDisc final : public FileProbe, public PictureProbe, public ProgramProbe {
@@ -46,9 +47,10 @@ class TableDisc final : public FileProbe, public PictureProbe, public ProgramPro
     const auto it = files.find(path);
     return it == files.end() ? R::kMissing : it->second;
   }
-  std::optional<std::size_t> OutlineRectangles(const std::wstring& path) const override {
-    EXPECT_EQ(path, kDisc + L"\\skin\\back.bmp");
-    return rectangles;
+  std::optional<std::size_t> OutlineRectangles(const std::wstring& path, int percent, int dpi) const override {
+    EXPECT_TRUE(path == kDisc + L"\\skin\\back.bmp" || path == kDisc + L"\\skin\\200\\back.bmp") << path;
+    const auto setDpi = static_cast<std::size_t>(96 * percent);
+    return (rectangles * static_cast<std::size_t>(dpi * 100) + setDpi - 1) / setDpi;
   }
   std::optional<ProgramImage> ReadProgram(const std::wstring& path) const override {
     EXPECT_EQ(Probe(path), PathKind::kFile) << "only a file that is there is read";
@@ -169,10 +171,20 @@ TEST(DiscCheck, FindsEmptyAndTooComplexOutlinesAndPicturesAboveTheCaps) {
     std::wstring tooLarge;  // the picture read as above the caps, if any
     std::size_t rectangles;
     std::vector<Expected> found;
+    int scale = 100;  // that the first finding names
+    bool withDoubleSet = false;
   } cases[] = {
-      {"a sound disc", L"", kMaxOutlineRectangles, {}},
+      {"a sound disc", L"", kMaxOutlineRectangles / 2, {}},
       {"all magenta", L"", 0, {{Kind::kOutlineEmpty, -1, back}}},
-      {"too many pieces", L"", kMaxOutlineRectangles + 1, {{Kind::kOutlineTooComplex, -1, back}}},
+      {"too many pieces, once for every scale", L"", kMaxOutlineRectangles + 1, {{Kind::kOutlineTooComplex, -1, back}}},
+      {"too many once resampled for 150 %", L"", kMaxOutlineRectangles * 3 / 4, {{Kind::kOutlineTooComplex, -1, back}},
+       150},
+      {"too many once resampled for 200 %", L"", kMaxOutlineRectangles * 2 / 3, {{Kind::kOutlineTooComplex, -1, back}},
+       200},
+      {"a 2x set cuts its own outline there", L"", kMaxOutlineRectangles * 2 / 3, {}, 100, true},
+      {"the 2x set's own outline too many", L"", kMaxOutlineRectangles + 1,
+       {{Kind::kOutlineTooComplex, -1, back}, {Kind::kOutlineTooComplex, -1, kDisc + L"\\skin\\200\\back.bmp"}}, 100,
+       true},
       {"a background too large has no outline to judge", back, 0, {{Kind::kPictureTooLarge, -1, back}}},
       {"a button skin too large", button, 5, {{Kind::kPictureTooLarge, -1, button}}},
       {"an entry's picture too large", picture, 5, {{Kind::kPictureTooLarge, 1, picture}}},
@@ -181,7 +193,15 @@ TEST(DiscCheck, FindsEmptyAndTooComplexOutlinesAndPicturesAboveTheCaps) {
     TableDisc disc = CompleteDisc();
     if (!c.tooLarge.empty()) disc.files[c.tooLarge] = R::kTooLarge;
     disc.rectangles = c.rectangles;
-    EXPECT_EQ(Summary(CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc, disc)), c.found) << c.what;
+    for (const wchar_t* skin : {L"back", L"button", L"buttonmove", L"buttondown"}) {
+      if (c.withDoubleSet) disc.files[kDisc + L"\\skin\\200\\" + skin + L".bmp"] = R::kBitmap;
+    }
+    const std::vector<DiscProblem> problems = CheckDisc(kCleanEntries, DiscFolder(kDisc), disc, disc, disc);
+    EXPECT_EQ(Summary(problems), c.found) << c.what;
+    if (!problems.empty() && problems[0].kind == Kind::kOutlineTooComplex) {
+      EXPECT_EQ(problems[0].percent, c.scale) << c.what;
+      EXPECT_NE(ProblemText(problems[0], kDisc).find(L"в масштабе " + std::to_wstring(c.scale) + L" %"), std::wstring::npos);
+    }
   }
   const TableDisc sound = CompleteDisc();
   EXPECT_TRUE(CheckDisc({}, DiscFolder(kDisc), sound, sound, sound).empty());  // no records: nothing to find

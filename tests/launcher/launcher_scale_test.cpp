@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
+#include "base/display_scale.h"
 #include "base/twips.h"
 #include "tests/launcher/fixture_disc.h"
 #include "uidriver/uidriver.h"
@@ -18,7 +23,7 @@
 namespace discfront {
 namespace {
 
-constexpr int kCommand1 = 104, kCmdQuit = 105;
+constexpr int kCmdPic = 103, kCommand1 = 104, kCmdQuit = 105;
 
 // The pixels of a skin file of the disc, top row first, as 0x00RRGGBB.
 PixelImage SkinPixels(const testing::FixtureDisc& disc, const std::wstring& name) {
@@ -88,6 +93,95 @@ TEST(LauncherScale, WindowOutlineControlsFontAndClicksFollowTheResolution) {
               uidriver::WaitUntil([&] { return IsWindowEnabled(main) != FALSE; }));
   launcher.Click(kCmdQuit);
   EXPECT_TRUE(launcher.process().WaitForExit()) << "the Exit button took no click";
+}
+
+// Tells the launcher its monitor's resolution changed, as the system does: WM_DPICHANGED
+// with the rectangle it suggests, which the message carries in the launcher's memory.
+void SendDpiChanged(testing::Launcher& launcher, int dpi) {
+  const RECT suggested = uidriver::ScreenRect(launcher.main());
+  const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, launcher.process().Id());
+  ASSERT_NE(process, nullptr);
+  void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ASSERT_TRUE(remote && WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr));
+  // Waited for however long it takes on a busy machine; a message still on its way keeps its memory.
+  DWORD_PTR result = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(launcher.main(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote),
+                                  SMTO_ABORTIFHUNG, 60000, &result));
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+}
+
+// What a scale shows of the launcher: its window's size, its list's lines, each button's
+// rectangle in the window.
+using Look = std::tuple<LONG, LONG, LRESULT, std::vector<std::array<LONG, 4>>>;
+Look LookOf(const testing::Launcher& launcher) {
+  const RECT w = uidriver::ScreenRect(launcher.main());
+  Look look{w.right - w.left, w.bottom - w.top, uidriver::Send(launcher.list(), LB_GETITEMHEIGHT, 0, 0), {}};
+  for (int id = 102; id <= kCmdQuit; ++id) {
+    const RECT r = uidriver::ScreenRect(launcher.Button(id));
+    std::get<3>(look).push_back({r.left - w.left, r.top - w.top, r.right - r.left, r.bottom - r.top});
+  }
+  return look;
+}
+
+// On a change of scale the launcher takes the new one whole, buttons at their designed
+// size (skinned, at their skin's, a twip's rounding off it; under high contrast, which
+// Wine does not take, exactly), or, when the new scale's skins cannot be read (the disc
+// taken out), keeps the old one whole; the preview shows its picture at the scale too.
+TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
+  const int dpi = uidriver::SessionDpi(), other = dpi == 144 ? 192 : 144;
+  testing::FixtureDisc disc(L"disc_scale_change");
+  disc.WriteData(L"&\\a.exe#Первая$К@\\pics\\hello.bmp\r\n");
+  disc.CopyFromSampleDisc(L"pics\\hello.bmp", L"pics\\hello.bmp");
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+
+  // The 200 x 150 picture times the scale.
+  uidriver::SelectListBoxItem(launcher.list(), 0);
+  launcher.Click(kCmdPic);
+  const HWND preview = uidriver::WaitForWindow({.title = L"Form2", .processId = launcher.process().Id()});
+  ASSERT_NE(preview, nullptr);
+  uidriver::BringToFront(preview);  // it loads its picture once active
+  EXPECT_TRUE(uidriver::WaitUntil([&] {
+    const RECT r = uidriver::ScreenRect(preview);
+    return r.right - r.left == ScaledPixels(200, 100, dpi) && r.bottom - r.top == ScaledPixels(150, 100, dpi);
+  })) << "the preview is not at the window's scale";
+  uidriver::ClickWindow(preview);
+  ASSERT_TRUE(uidriver::WaitForWindowGone(preview));
+
+  SendDpiChanged(launcher, other);
+  const Look taken = LookOf(launcher);
+  const double perPixel = TwipsPerPixel(other);
+  EXPECT_EQ(std::get<0>(taken), ScaledPixels(530, 100, other));
+  EXPECT_GE(std::get<2>(taken), FontHeightPixels(8.25, other));
+  for (const auto& button : std::get<3>(taken)) {
+    EXPECT_NEAR(button[2], TwipsToPixels(2535, perPixel), 1);
+    EXPECT_NEAR(button[3], TwipsToPixels(375, perPixel), 1);
+  }
+
+  for (const wchar_t* skin : {L"skin\\back.bmp", L"skin\\200\\back.bmp"}) std::filesystem::remove(disc.Folder() / skin);
+  SendDpiChanged(launcher, dpi);
+  EXPECT_EQ(LookOf(launcher), taken) << "a failed reload changed part of the window";
+  EXPECT_TRUE(launcher.process().IsRunning());
+}
+
+// A skin within the caps at 1x but past them at the session's scale, or the scale it is
+// dragged to: the window is shown whole at the largest scale it fits (here 1x), its font
+// with it, rather than not at all.
+TEST(LauncherScale, ASkinPastTheCapsAtTheScaleIsShownAtTheLargestScaleItFits) {
+  testing::FixtureDisc disc(L"disc_scale_caps");
+  disc.WriteData(L"&\\a.exe#Первая$К@none\r\n");
+  std::filesystem::remove(disc.Folder() / L"skin\\200\\back.bmp");
+  disc.WriteBmp(L"skin\\back.bmp", 16384, 400, [](int, int) { return RGB(0, 0, 128); });
+  testing::Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+  const Look look = LookOf(launcher);
+  EXPECT_EQ(std::get<0>(look), 16384);
+  EXPECT_EQ(std::get<1>(look), 400);
+  EXPECT_LE(std::get<2>(look), FontHeightPixels(8.25, 96) * 3 / 2);
+  SendDpiChanged(launcher, 240);  // dragged onto a monitor of 250 %
+  EXPECT_EQ(LookOf(launcher), look);
+  EXPECT_TRUE(launcher.process().IsRunning());
 }
 
 }  // namespace
