@@ -106,20 +106,33 @@ TEST_F(DiscpackUnderWine, WritesAnImageOverAnOlderOne) {
   EXPECT_EQ(Names(At(Own())), (std::set<std::wstring>{L"Диск", L"Диск.iso"}));
 }
 
-TEST_F(DiscpackUnderWine, RefusesANameADiscCannotHoldNamingItAndLeavingNothing) {
+// Refusals named in Russian, as the session's user speaks, and in UTF-8 with Windows'
+// line ends, as the output is a file.
+TEST_F(DiscpackUnderWine, RefusesNamingTheCauseAndLeavingNothing) {
   const std::wstring src = At(Own() + L"/Плохой диск");
   WriteFile(fs::path(src) / L"хороший.txt", 10);
-  WriteFile(fs::path(src) / L"плохое;имя.txt", 10);
-  const Ran ran = RunProgram(DecodeUtf8(DISCPACK_EXE), {L"image", src, At(Own() + L"/out.iso")});
-  EXPECT_EQ(ran.exit, 1u);
-  // In Russian, as the session's user speaks; in UTF-8 with Windows' line ends, as its output is a file.
-  std::wstring expected = FillPlaceholders(testing::TableText(kTextDiscpackBadCharacter, UiLanguage::kRussian),
-                                           {src + L"\\плохое;имя.txt"});
-  expected.insert(expected.size() - 1, L"\r");
-  std::string bytes;
-  EncodeUtf8(expected, bytes);
-  EXPECT_NE(ran.output.find(bytes), std::string::npos) << ran.output;
-  EXPECT_EQ(Names(At(Own())), std::set<std::wstring>{L"Плохой диск"});
+  const struct {
+    const wchar_t* addedFile;
+    std::wstring image;
+    unsigned text;
+    std::wstring named;
+  } cases[] = {
+      // Windows finds names in any case: this is the folder itself.
+      {nullptr, At(Own() + L"/ПЛОХОЙ ДИСК/out.iso"), kTextDiscpackInsideFolder, At(Own() + L"/ПЛОХОЙ ДИСК/out.iso")},
+      {L"плохое;имя.txt", At(Own() + L"/out.iso"), kTextDiscpackBadCharacter, src + L"\\плохое;имя.txt"},
+  };
+  for (const auto& c : cases) {
+    if (c.addedFile != nullptr) WriteFile(fs::path(src) / c.addedFile, 10);
+    const Ran ran = RunProgram(DecodeUtf8(DISCPACK_EXE), {L"image", src, c.image});
+    EXPECT_EQ(ran.exit, 1u);
+    std::wstring expected = FillPlaceholders(testing::TableText(c.text, UiLanguage::kRussian), {c.named});
+    expected.insert(expected.size() - 1, L"\r");
+    std::string bytes;
+    EncodeUtf8(expected, bytes);
+    EXPECT_NE(ran.output.find(bytes), std::string::npos) << ran.output;
+    EXPECT_EQ(Names(At(Own())), std::set<std::wstring>{L"Плохой диск"});
+    EXPECT_FALSE(fs::exists(fs::path(src) / L"out.iso"));
+  }
 }
 
 }  // namespace
