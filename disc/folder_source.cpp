@@ -70,8 +70,8 @@ std::optional<std::vector<SourceEntry>> FilesystemSource::List(const SourcePath&
 #ifdef _WIN32
     // Taken as it is: a name there need not be valid UTF-16, and converting one that
     // is not would throw (the name check refuses its lone surrogate instead).
-    const std::wstring& native = item.path().filename().native();
-    entry.name.assign(native.begin(), native.end());
+    const fs::path name = item.path().filename();
+    entry.name.assign(name.native().begin(), name.native().end());
 #else
     try {
       entry.name = item.path().filename().u16string();
