@@ -18,9 +18,9 @@
 #include "about/mouse_records.h"
 #include "about/sysinfo.h"
 #include "base/texts.h"
+#include "base/twips.h"
 #include "win32/display_dpi.h"
 #include "win32/handles.h"
-#include "win32/twips.h"
 #include "win32/window.h"
 
 namespace discfront::about {
@@ -185,12 +185,12 @@ class AboutDialog {
     }
   }
 
-  int X(int pixels) const { return MulDiv(pixels, screen_.dpiX, 96); }
-  int Y(int pixels) const { return MulDiv(pixels, screen_.dpiY, 96); }
+  int X(int pixels) const { return DesignedPixelsAt(pixels, dpi_); }
+  int Y(int pixels) const { return DesignedPixelsAt(pixels, dpi_); }
 
   HFONT MakeFont(int hundredthsOfPoint, int weight) {
     LOGFONTW lf{};
-    lf.lfHeight = -discfront::FontHeightPixels(hundredthsOfPoint / 100.0, screen_.dpiY);
+    lf.lfHeight = -discfront::FontHeightPixels(hundredthsOfPoint / 100.0, dpi_);
     lf.lfWeight = weight;
     lf.lfCharSet = RUSSIAN_CHARSET;
     wcscpy_s(lf.lfFaceName, L"MS Sans Serif");
@@ -199,8 +199,7 @@ class AboutDialog {
   }
 
   void OnInit() {
-    const int dpi = win32::WindowDpi(hwnd_);
-    screen_ = {dpi, dpi};
+    dpi_ = win32::WindowDpi(hwnd_);
     SetWindowTextW(hwnd_, Text(variant_.title).c_str());
     PlaceWindow();
 
@@ -238,7 +237,8 @@ class AboutDialog {
     RECT outer{X(kInsidePlace.x), Y(kInsidePlace.y), X(kInsidePlace.x + variant_.inside.cx),
                Y(kInsidePlace.y + variant_.inside.cy)};
     OffsetRect(&outer, area.left, area.top);
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    // The frame at the window's own resolution, which need not be the system's.
+    outer = win32::OuterRectForDpi(outer, style, false, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -360,7 +360,7 @@ class AboutDialog {
   const Variant& variant_;
   HICON icon_;  // not owned
   HWND hwnd_ = nullptr;
-  win32::DpiResolution screen_;
+  int dpi_ = 96;
   std::vector<win32::UniqueFont> fonts_;
   HFONT defaultFont_ = nullptr;  // owned by fonts_, as the three below
   HFONT linkFont_ = nullptr;
@@ -371,7 +371,7 @@ class AboutDialog {
 
 void Show(const Variant& variant, HWND owner, const wchar_t* iconResource) {
   // The icon of the size it is shown at: its image drawn for that size, where the file has one.
-  const int size = MulDiv(variant.iconSize, win32::WindowDpi(owner), 96);
+  const int size = DesignedPixelsAt(variant.iconSize, win32::WindowDpi(owner));
   const win32::UniqueIcon icon(
       static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), iconResource, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
   AboutDialog dialog(variant, icon.get());

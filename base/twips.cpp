@@ -15,6 +15,8 @@ int Nearest(double v) {
 
 int TwipsToPixels(double twips, double twipsPerPixel) { return Nearest(twips / twipsPerPixel); }
 
+int DesignedPixelsAt(int pixels, int dpi) { return TwipsToPixels(pixels * TwipsPerPixel(96), TwipsPerPixel(dpi)); }
+
 double PixelsToTwips(double pixels, double twipsPerPixel) { return pixels * twipsPerPixel; }
 
 int HimetricToPixels(std::int32_t himetric, double twipsPerPixel) {

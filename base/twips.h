@@ -14,6 +14,9 @@ int Nearest(double v);
 constexpr double TwipsPerPixel(int dpi) { return 1440.0 / dpi; }
 
 int TwipsToPixels(double twips, double twipsPerPixel);
+// A length designed in pixels at 96 dpi (15 twips each), at a resolution: through the
+// twips conversion, so that it lands where the same length placed in twips lands.
+int DesignedPixelsAt(int pixels, int dpi);
 double PixelsToTwips(double pixels, double twipsPerPixel);
 // A picture's own size (HIMETRIC, 0.01 mm) in pixels at the screen's resolution.
 int HimetricToPixels(std::int32_t himetric, double twipsPerPixel);

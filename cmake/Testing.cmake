@@ -30,6 +30,13 @@ if(DISCFRONT_WINDOWS)
     set_tests_properties(wine_session_${dpi}_start PROPERTIES FIXTURES_SETUP wine_session_${dpi} TIMEOUT 180)
     set_tests_properties(wine_session_${dpi}_stop PROPERTIES FIXTURES_CLEANUP wine_session_${dpi})
   endforeach()
+  # And one at 96 dpi whose message font is 18 points (text made larger, the display not).
+  add_test(NAME wine_session_text18_start
+           COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" start "${DISCFRONT_WINE_DIR}-text18" 96 18)
+  add_test(NAME wine_session_text18_stop
+           COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" stop "${DISCFRONT_WINE_DIR}-text18")
+  set_tests_properties(wine_session_text18_start PROPERTIES FIXTURES_SETUP wine_session_text18 TIMEOUT 180)
+  set_tests_properties(wine_session_text18_stop PROPERTIES FIXTURES_CLEANUP wine_session_text18)
 else()
   find_package(GTest REQUIRED)
 endif()
@@ -60,14 +67,24 @@ function(discfront_test name)
   endif()
 endfunction()
 
-# discfront_scale_test(NAME): the GUI test program NAME (made by discfront_test, which
-# runs it at 96 dpi) run again as NAME_144 and NAME_192 in the sessions at those
-# resolutions; DISCFRONT_TEST_DPI tells it which one it is in.
+# discfront_scale_test(NAME [TEXT]): the GUI test program NAME (made by discfront_test,
+# which runs it at 96 dpi) run again as NAME_144 and NAME_192 in the sessions at those
+# resolutions; DISCFRONT_TEST_DPI tells it which one it is in. With TEXT, also as
+# NAME_text18 in the session of the larger message font.
 function(discfront_scale_test name)
-  foreach(dpi 144 192)
-    add_test(NAME ${name}_${dpi}
-             COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" run "${DISCFRONT_WINE_DIR}-${dpi}" $<TARGET_FILE:${name}>)
-    set_tests_properties(${name}_${dpi} PROPERTIES FIXTURES_REQUIRED wine_session_${dpi} TIMEOUT 300
+  cmake_parse_arguments(S "TEXT" "" "" ${ARGN})
+  set(sessions 144 192)
+  if(S_TEXT)
+    list(APPEND sessions text18)
+  endif()
+  foreach(session IN LISTS sessions)
+    set(dpi ${session})
+    if(session STREQUAL "text18")
+      set(dpi 96)
+    endif()
+    add_test(NAME ${name}_${session}
+             COMMAND "${PROJECT_SOURCE_DIR}/tools/wine-session.sh" run "${DISCFRONT_WINE_DIR}-${session}" $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}_${session} PROPERTIES FIXTURES_REQUIRED wine_session_${session} TIMEOUT 300
                          ENVIRONMENT "DISCFRONT_TEST_DPI=${dpi};LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")
   endforeach()
 endfunction()

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
+#include "disc_check_layout.h"
 #include "disc_messages.h"
 #include "editor_texts.h"
 #include "win32/display_dpi.h"
-#include "win32/handles.h"
+#include "win32/message_font.h"
 #include "base/texts.h"
+#include "base/twips.h"
 
 namespace discfront::editor {
 namespace {
@@ -24,6 +27,7 @@ constexpr UINT_PTR kStepTimer = 1;
 // record is the unit: one large picture alone can take tens of milliseconds to read.
 constexpr auto kSliceTime = std::chrono::milliseconds(30);
 constexpr int kNoRecord = -1;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 }  // namespace
 
@@ -37,15 +41,16 @@ bool DiscCheckWindow::Open(HWND owner, std::vector<CatalogueEntry> entries, cons
   GetWindowRect(owner, &ownerRect);
   const std::wstring caption = FormatText(kTextCheckCaption, {discFolder});
   // Its size and offset are designed at 96 dpi, scaled to the owner's resolution, and
-  // never wider than the owner's monitor.
+  // never wider than the owner's monitor. Once there, it takes its own monitor's
+  // resolution and font, and grows if that font needs more room (OnCreate).
   const int dpi = win32::WindowDpi(owner);
   MONITORINFO monitor{sizeof monitor, {}, {}, 0};
   GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
-  const int width = std::min<int>(MulDiv(860, dpi, 96), monitor.rcWork.right - monitor.rcWork.left);
-  const int left = std::clamp<int>(ownerRect.left + MulDiv(40, dpi, 96), monitor.rcWork.left,
+  const int width = std::min<int>(DesignedPixelsAt(860, dpi), monitor.rcWork.right - monitor.rcWork.left);
+  const int left = std::clamp<int>(ownerRect.left + DesignedPixelsAt(40, dpi), monitor.rcWork.left,
                                    std::max<int>(monitor.rcWork.left, monitor.rcWork.right - width));
-  if (CreateWindowFor(kClassName, caption.c_str(), WS_OVERLAPPEDWINDOW, 0, left, ownerRect.top + MulDiv(40, dpi, 96),
-                      width, MulDiv(380, dpi, 96), owner) == nullptr) {
+  if (CreateWindowFor(kClassName, caption.c_str(), kStyle, 0, left, ownerRect.top + DesignedPixelsAt(40, dpi), width,
+                      DesignedPixelsAt(380, dpi), owner) == nullptr) {
     return false;
   }
   ShowWindow(hwnd(), SW_SHOW);
@@ -58,6 +63,16 @@ LRESULT DiscCheckWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: OnCreate(); return 0;
     case WM_SIZE: Layout(); return 0;
+    case WM_GETMINMAXINFO:
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.y = MinWindowHeight();
+      return 0;
+    case WM_DPICHANGED: {
+      ShowAtDpi(win32::NewDpi(wParam));
+      const RECT r = win32::SuggestedRect(lParam);
+      SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, std::max<int>(r.bottom - r.top, MinWindowHeight()),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_SETFOCUS: SetFocus(Control(kIdList)); return 0;
     case WM_TIMER:
       if (wParam == kStepTimer) RunSome();
@@ -75,10 +90,8 @@ LRESULT DiscCheckWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void DiscCheckWindow::OnCreate() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   auto make = [&](DWORD exStyle, const wchar_t* className, DWORD style, int id) {
-    HWND control = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd(),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return control;
+    return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   };
   make(WS_EX_CLIENTEDGE, L"LISTBOX",
        WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT, kIdList);
@@ -86,20 +99,48 @@ void DiscCheckWindow::OnCreate() {
   SendMessageW(progress, PBM_SETRANGE32, 0, std::max(check_->Total(), 1));
   make(0, L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kIdStatus);
   SetWindowTextW(Control(kIdStatus), CheckProgressText(0, check_->Total()).c_str());
+  ShowAtDpi(win32::WindowDpi(hwnd()));
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  if (window.bottom - window.top < MinWindowHeight()) {
+    SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left, MinWindowHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void DiscCheckWindow::ShowAtDpi(int dpi) {
+  // The old font goes only once no control shows it any more.
+  win32::UniqueFont font = win32::CreateMessageFont(dpi);
+  for (int id : {kIdList, kIdProgress, kIdStatus}) {
+    SendMessageW(Control(id), WM_SETFONT, reinterpret_cast<WPARAM>(win32::FontOrDefault(font.get())), FALSE);
+  }
+  font_ = std::move(font);
+  dpi_ = dpi;
+  lineHeight_ = win32::TextExtent(font_.get(), L"").cy;
+  // The lines' widths in the new font.
+  HWND list = Control(kIdList);
+  ListBox_SetHorizontalExtent(list, 0);
+  for (int item = 0; item < ListBox_GetCount(list); ++item) {
+    std::wstring text(static_cast<std::size_t>(ListBox_GetTextLen(list, item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(ListBox_GetText(list, item, text.data())));
+    WidenList(text);
+  }
+  Layout();
+}
+
+int DiscCheckWindow::MinWindowHeight() const {
+  const DiscCheckPlaces places = PlaceDiscCheck(0, 0, dpi_, lineHeight_);
+  const RECT outer = win32::OuterRectForDpi({0, 0, 0, places.minClientHeight}, kStyle, false, 0, dpi_);
+  return outer.bottom - outer.top;
 }
 
 void DiscCheckWindow::Layout() {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const int dpi = win32::WindowDpi(hwnd());
-  const int margin = MulDiv(8, dpi, 96);
-  const int line = MulDiv(18, dpi, 96);
-  const int width = client.right - 2 * margin;
-  const int statusTop = client.bottom - margin - line;
-  const int progressTop = statusTop - MulDiv(4, dpi, 96) - line;
-  MoveWindow(Control(kIdList), margin, margin, width, progressTop - MulDiv(6, dpi, 96) - margin, TRUE);
-  MoveWindow(Control(kIdProgress), margin, progressTop, width, line, TRUE);
-  MoveWindow(Control(kIdStatus), margin, statusTop, width, line, TRUE);
+  const DiscCheckPlaces places = PlaceDiscCheck(client.right, client.bottom, dpi_, lineHeight_);
+  const std::pair<int, const PixelBox&> controls[] = {
+      {kIdList, places.list}, {kIdProgress, places.progress}, {kIdStatus, places.status}};
+  for (const auto& [id, box] : controls) MoveWindow(Control(id), box.left, box.top, box.width, box.height, TRUE);
 }
 
 void DiscCheckWindow::RunSome() {
@@ -134,12 +175,8 @@ void DiscCheckWindow::AddNewProblems() {
 void DiscCheckWindow::WidenList(const std::wstring& line) {
   // A long line scrolls sideways instead of being cut.
   HWND list = Control(kIdList);
-  win32::WindowDc dc(list);
-  win32::SelectGuard font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
-  constexpr int kPadding = 8;
-  if (size.cx + kPadding > ListBox_GetHorizontalExtent(list)) ListBox_SetHorizontalExtent(list, size.cx + kPadding);
+  const int width = win32::TextExtent(font_.get(), line).cx + DesignedPixelsAt(8, dpi_);
+  if (width > ListBox_GetHorizontalExtent(list)) ListBox_SetHorizontalExtent(list, width);
 }
 
 void DiscCheckWindow::Finish() {

@@ -12,6 +12,7 @@
 
 #include "disc_check.h"
 #include "system_picture_probe.h"
+#include "win32/handles.h"
 #include "win32/program_file.h"
 #include "win32/system_file_probe.h"
 #include "win32/window.h"
@@ -31,6 +32,10 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
 
  private:
   void OnCreate();
+  // Takes the message font at a resolution and lays the window out for it.
+  void ShowAtDpi(int dpi);
+  // The lowest the window may be made: its list keeps a line.
+  int MinWindowHeight() const;
   void Layout();
   void RunSome();
   void AddNewProblems();
@@ -53,6 +58,9 @@ class DiscCheckWindow : public win32::Window<DiscCheckWindow> {
   bool cancelled_ = false;
   ShowRecord showRecord_;
   std::wstring folder_;
+  win32::UniqueFont font_;
+  int dpi_ = 96;
+  int lineHeight_ = 0;
 };
 
 }  // namespace discfront::editor

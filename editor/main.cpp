@@ -24,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // once the windows are gone.
   return win32::RunProgram([showCommand] {
     discfront::editor::Mainform mainform;
-    if (!mainform.Create(showCommand)) return 1;
+    mainform.Create(showCommand);
     HACCEL accelerators = discfront::editor::CreateMainAccelerators();
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

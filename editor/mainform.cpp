@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <stdexcept>
+#include <vector>
 
 #include "catalogue_file.h"
 #include "help_viewer.h"
@@ -17,9 +19,11 @@
 #include "win32/file_dialog.h"
 #include "win32/file_io.h"
 #include "win32/message_box.h"
-#include "win32/twips.h"
+#include "win32/message_font.h"
+#include "win32/program_end.h"
 #include "win32/win32_texts.h"
 #include "base/texts.h"
+#include "base/twips.h"
 
 namespace discfront::editor {
 namespace {
@@ -35,22 +39,6 @@ std::wstring WindowText(HWND hwnd) {
 
 void SetText(HWND hwnd, const std::wstring& text) {
   if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());
-}
-
-// The message font of the system at a resolution, for every control.
-HFONT CreateMessageFont(int dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!win32::NonClientMetricsForDpi(metrics, dpi)) return nullptr;
-  return CreateFontIndirectW(&metrics.lfMessageFont);
-}
-
-int TextWidth(HFONT font, const std::wstring& text) {
-  win32::WindowDc screen(nullptr);
-  win32::SelectGuard select(screen.get(), font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
-  SIZE size{};
-  GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
-  return size.cx;
 }
 
 // Each field and the record-number box with the label that says what it holds: the
@@ -70,22 +58,20 @@ win32::FileDialogOptions CatalogueDialog(const std::wstring& fileName) {
 
 }  // namespace
 
-bool Mainform::Create(int showCommand) {
+void Mainform::Create(int showCommand) {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  if (!RegisterClassOnce(kClassName, icon)) return false;
-  // At the resolution of the screen it opens on; a monitor of another one sends WM_DPICHANGED.
-  const int dpi = win32::WindowDpi(nullptr);
-  const win32::DpiResolution screen{dpi, dpi};
-  const RECT frame = win32::OuterRectForDpi(
-      {0, 0, screen.XToPixels(kClientWidthTwips), screen.YToPixels(kClientHeightTwips)}, kWindowStyle, true, 0, dpi);
-  if (CreateWindowFor(kClassName, Text(kTextCaption).c_str(), kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                      frame.right - frame.left, frame.bottom - frame.top, nullptr, CreateMainMenu()) == nullptr) {
-    return false;
+  // Sized once it is there, at the resolution of the monitor it opens on (LayOut); a
+  // monitor of another one sends WM_DPICHANGED.
+  if (!RegisterClassOnce(kClassName, icon) ||
+      CreateWindowFor(kClassName, Text(kTextCaption).c_str(), kWindowStyle, 0, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                      nullptr, CreateMainMenu()) == nullptr) {
+    // What failed inside the window's creation, if that is what ended it; the report says so.
+    win32::ThrowKeptFailure();
+    throw std::runtime_error("the main window could not be created");
   }
   ShowWindow(hwnd(), showCommand);
   UpdateWindow(hwnd());
   SetFocus(Control(kIdTxtNameSoft));
-  return true;
 }
 
 bool Mainform::PreTranslateMessage(const MSG& msg) {
@@ -121,9 +107,10 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnCommand(kCmdHelp, 0);
       return TRUE;
     case WM_DPICHANGED: {
+      // Where the system suggests, at the size the layout needs at the new resolution.
       const RECT r = win32::SuggestedRect(lParam);
       LayOut(win32::NewDpi(wParam));
-      SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      SetWindowPos(hwnd(), nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_CLOSE:
@@ -188,22 +175,28 @@ void Mainform::OnCreate() {
 }
 
 void Mainform::LayOut(int dpi) {
-  font_.reset(CreateMessageFont(dpi));
-  const win32::DpiResolution screen{dpi, dpi};
+  // The old font goes only once no control shows it any more.
+  win32::UniqueFont newFont = win32::CreateMessageFont(dpi);
+  const HFONT font = win32::FontOrDefault(newFont.get());
+  std::vector<int> captionWidths;
   for (const ControlPlace& place : kControls) {
-    HWND control = Control(place.id);
-    if (font_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    int width = screen.XToPixels(place.width);
-    int height = screen.YToPixels(place.height);
-    // A label never cuts its caption short, whatever font the system gives it.
-    if (place.kind == ControlKind::kLabel) width = std::max(width, TextWidth(font_.get(), Text(place.caption)));
-    if (place.kind == ControlKind::kDropDownList) height += MulDiv(kDropDownListPixels, dpi, 96);
-    SetWindowPos(control, nullptr, screen.XToPixels(place.left), screen.YToPixels(place.top), width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    captionWidths.push_back(place.caption != 0 ? win32::TextExtent(font, Text(place.caption)).cx : 0);
   }
-  // The list's selection field is as tall as its place says (less its frame).
+  const FormLayout layout = LayOutForm(dpi, win32::TextExtent(font, L"").cy, captionWidths);
+  for (std::size_t i = 0; i < std::size(kControls); ++i) {
+    HWND control = Control(kControls[i].id);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const PixelBox& box = layout.boxes[i];
+    const int openList = kControls[i].kind == ControlKind::kDropDownList ? DesignedPixelsAt(kDropDownListPixels, dpi) : 0;
+    SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height + openList, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   SendMessageW(Control(kIdZap), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-               std::max(screen.YToPixels(kControls[std::size(kControls) - 1].height) - MulDiv(6, dpi, 96), 8));
+               DropDownFieldHeight(layout.boxes[std::size(kControls) - 1].height, dpi));
+  font_ = std::move(newFont);
+  const RECT frame =
+      win32::OuterRectForDpi({0, 0, layout.clientWidth, layout.clientHeight}, kWindowStyle, true, 0, dpi);
+  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 

@@ -22,7 +22,8 @@ class Mainform : public win32::Window<Mainform> {
  public:
   static constexpr wchar_t kClassName[] = L"FrontsmithMainform";
 
-  bool Create(int showCommand);
+  // Opens the window; a failure to is thrown, for the program's report.
+  void Create(int showCommand);
   // Keys the window handles before the message loop's dialog navigation; true when handled.
   bool PreTranslateMessage(const MSG& msg);
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -1,9 +1,12 @@
-// Where Mainform's controls sit, in twips, in tab order, with their ids and captions.
+// Where Mainform's controls sit: designed in twips, in tab order, with their ids and
+// captions; and where they go in pixels for a resolution and a font.
 #pragma once
 
-#include <windows.h>
+#include <span>
+#include <vector>
 
 #include "editor_texts.h"
+#include "pixel_box.h"
 
 namespace discfront::editor {
 
@@ -50,5 +53,21 @@ inline constexpr ControlPlace kControls[] = {
     {kIdCmdDel, ControlKind::kButton, kTextDeleteButton, 2280, 240, 1695, 375},
     {kIdZap, ControlKind::kDropDownList, 0, 120, 6120, 3855, 315},
 };
+
+struct FormLayout {
+  std::vector<PixelBox> boxes;  // one for each of kControls, in its order
+  int clientWidth, clientHeight;
+};
+
+// The designed places at a resolution, grown for the font the controls show: each control
+// at least one line of it tall (fields, buttons and the list a line and their frames),
+// labels and buttons as wide as their captions. What grows pushes the controls below it
+// (or, in its row, right of it) on by as much, keeping the designed gaps; the client area
+// grows to hold them. With a font that fits the design, it is the design exactly.
+// `captionWidths` holds each control's caption width in pixels, in kControls' order.
+FormLayout LayOutForm(int dpi, int lineHeight, std::span<const int> captionWidths);
+
+// The height of the list's selection field in a box of `boxHeight` pixels.
+int DropDownFieldHeight(int boxHeight, int dpi);
 
 }  // namespace discfront::editor

@@ -1,10 +1,15 @@
 // The dialog is built in memory (a dialog template) so that it needs no resource
-// script and takes the system's dialog font and keyboard handling.
+// script and takes the system's keyboard handling, and the message font at the size the
+// user chose for text: its sizes are in dialog units, which grow with that font.
 #include "text_dialog.h"
+
+#include <cmath>
+#include <vector>
+
 #include "base/texts.h"
 #include "editor_texts.h"
-
-#include <vector>
+#include "win32/display_dpi.h"
+#include "win32/program_end.h"
 
 namespace discfront::editor {
 namespace {
@@ -14,10 +19,26 @@ constexpr WORD kButtonAtom = 0x0080;
 constexpr WORD kEditAtom = 0x0081;
 constexpr WORD kStaticAtom = 0x0082;
 
+struct MessageFont {
+  WORD points;
+  std::wstring face;
+};
+
+// The system's message font as a dialog template names it: its face and whole points,
+// halves up, so that the dialog's text is not smaller than the editor's.
+MessageFont SystemMessageFont() {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof(metrics);
+  const int dpi = win32::WindowDpi(nullptr);
+  if (!win32::NonClientMetricsForDpi(metrics, dpi) || metrics.lfMessageFont.lfHeight == 0) return {8, L"MS Shell Dlg"};
+  const double points = std::abs(metrics.lfMessageFont.lfHeight) * 72.0 / dpi;
+  return {static_cast<WORD>(std::floor(points + 0.5)), metrics.lfMessageFont.lfFaceName};
+}
+
 // A dialog template, written word by word.
 class DialogTemplate {
  public:
-  DialogTemplate(const std::wstring& caption, short width, short height) {
+  DialogTemplate(const std::wstring& caption, short width, short height, const MessageFont& font) {
     AddDword(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU);
     AddDword(0);
     countAt_ = words_.size();
@@ -26,8 +47,8 @@ class DialogTemplate {
     words_.push_back(0);  // no menu
     words_.push_back(0);  // the standard dialog class
     AddString(caption);
-    words_.push_back(8);
-    AddString(L"MS Shell Dlg");
+    words_.push_back(font.points);
+    AddString(font.face);
   }
 
   void Add(WORD classAtom, DWORD style, short x, short y, short width, short height, int id,
@@ -72,7 +93,7 @@ std::wstring ItemText(HWND dialog, int id) {
   return text;
 }
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
@@ -103,6 +124,18 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
   }
 }
 
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+  // No failure crosses the system's frames: it is kept for the program's report, and the
+  // dialog ends as cancelled, so its caller goes on as after Cancel until the loop ends.
+  try {
+    return HandleDialogMessage(dialog, msg, wParam, lParam);
+  } catch (...) {
+    win32::KeepFailure(std::current_exception());
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+}
+
 }  // namespace
 
 std::optional<std::wstring> AskText(HWND owner, const TextDialogOptions& options) {
@@ -110,7 +143,7 @@ std::optional<std::wstring> AskText(HWND owner, const TextDialogOptions& options
   const short width = options.multiline ? 300 : 260;
   const short height = options.multiline ? 190 : 78;
   const short editHeight = options.multiline ? 132 : 14;
-  DialogTemplate dialog(options.caption, width, height);
+  DialogTemplate dialog(options.caption, width, height, SystemMessageFont());
   dialog.Add(kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, width - 14, 18, -1, options.prompt);
   const DWORD editStyle = options.multiline
                               ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL

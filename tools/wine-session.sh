@@ -2,8 +2,9 @@
 # A Wine session of the build tree: its own prefix, a virtual X display and one
 # persistent wineserver, so that test programs start quickly and leave nothing behind.
 #
-#   wine-session.sh start DIR [DPI]       make the prefix once, start display and wineserver;
-#                                         with DPI, the prefix's display has that resolution
+#   wine-session.sh start DIR [DPI [PT]]  make the prefix once, start display and wineserver;
+#                                         with DPI, the prefix's display has that resolution;
+#                                         with PT, its message font is that many points
 #   wine-session.sh stop DIR              stop wineserver (and every Wine process) and display
 #   wine-session.sh run DIR PROGRAM ARGS  run PROGRAM under Wine in the session; without a
 #                                         started session, one is started and stopped around it
@@ -66,6 +67,26 @@ start_session() {
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
          </dev/null >>"$dir/wineserver.log" 2>&1 && touch "$WINEPREFIX/.logpixels-$dpi"
   fi
+  # The size of text the user chose (the message font), apart from the display's scale.
+  if [ -n "$points" ] && [ ! -f "$WINEPREFIX/.messagefont-$points" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY /d "$(message_logfont "$points")" /f \
+         </dev/null >>"$dir/wineserver.log" 2>&1 && touch "$WINEPREFIX/.messagefont-$points"
+  fi
+}
+
+# A LOGFONTW (92 bytes, as hex) of the message font at a size in points at 96 dpi: the
+# default face, regular weight, the rest zero.
+message_logfont() {
+  local height=$(( -($1 * 96 + 36) / 72 )) hex="" b i face="Tahoma"
+  for shift in 0 8 16 24; do hex+=$(printf '%02x' $(( (height >> shift) & 255 ))); done
+  hex+=000000000000000000000000  # width, escapement, orientation
+  hex+=90010000                  # weight 400
+  hex+=0000000100000000          # italic, underline, strike-out, charset 1 (default), ...
+  for ((i = 0; i < 32; i++)); do
+    b=0; [ "$i" -lt "${#face}" ] && b=$(printf '%d' "'${face:$i:1}")
+    hex+=$(printf '%02x00' "$b")
+  done
+  echo "$hex"
 }
 
 stop_session() {
@@ -81,8 +102,9 @@ stop_session() {
 }
 
 dpi=
+points=
 case "$cmd" in
-  start) dpi=${1:-}; start_session ;;
+  start) dpi=${1:-}; points=${2:-}; start_session ;;
   stop) stop_session ;;
   env)
     session_alive || start_session || exit 1
