@@ -15,17 +15,7 @@ std::u16string Utf16(std::string_view bytes) {
     }
     return out;
   }
-  std::u16string out;
-  for (wchar_t c : DecodeFile(bytes)) {
-    const auto code = static_cast<char32_t>(c);
-    if (code > 0xFFFF) {
-      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(code);
-    }
-  }
-  return out;
+  return Utf16OfText(DecodeFile(bytes));
 }
 
 std::u16string_view Trim(std::u16string_view text) {
@@ -45,6 +35,20 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
 }
 
 }  // namespace
+
+std::u16string Utf16OfText(std::wstring_view text) {
+  std::u16string out;
+  for (wchar_t c : text) {
+    const auto code = static_cast<char32_t>(c);
+    if (code > 0xFFFF) {
+      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(code);
+    }
+  }
+  return out;
+}
 
 std::u16string AutorunLabel(std::string_view fileBytes) {
   const std::u16string text = Utf16(fileBytes);

@@ -54,20 +54,6 @@ std::wstring WideOf(std::u16string_view text) {
   return out;
 }
 
-std::u16string Utf16Of(std::wstring_view text) {
-  std::u16string out;
-  for (const wchar_t c : text) {
-    const auto code = static_cast<char32_t>(c);
-    if (code > 0xFFFF) {
-      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(code);
-    }
-  }
-  return out;
-}
-
 std::wstring Shown(const fs::path& folder, const SourcePath& path) {
   std::wstring out = PathText(folder);
   for (const std::u16string& name : path) {
@@ -100,7 +86,7 @@ std::u16string FolderName(const fs::path& folder) {
   std::error_code error;
   fs::path whole = fs::weakly_canonical(fs::absolute(folder, error), error);
   if (whole.filename().empty()) whole = whole.parent_path();
-  return Utf16Of(PathText(whole.filename()));
+  return Utf16OfText(PathText(whole.filename()));
 }
 
 std::string ReadSmallFile(const fs::path& path) {
@@ -145,7 +131,7 @@ int RunImage(const ImageArguments& arguments) {
     return 1;
   }
   ImageOptions options;
-  options.label = arguments.label ? Utf16Of(DecodeUtf8(*arguments.label))
+  options.label = arguments.label ? Utf16OfText(DecodeUtf8(*arguments.label))
                                   : DefaultImageLabel(ReadSmallFile(folder / "autorun.inf"), FolderName(folder));
   options.volumeTime = VolumeTime(std::getenv("SOURCE_DATE_EPOCH"), static_cast<std::int64_t>(std::time(nullptr)));
 
