@@ -34,6 +34,9 @@ class MemoryBytes final : public ByteSource {
 
 enum class Machine { kX86, kX64, kArm64, kOther };
 
+// The machine of a program header's (or the system's) IMAGE_FILE_MACHINE_ number.
+Machine MachineOf(std::uint16_t code);
+
 struct ProgramImage {
   bool valid = false;  // a Windows program at all: the MZ and PE headers are whole
   Machine machine = Machine::kOther;
@@ -44,6 +47,11 @@ struct ProgramImage {
 };
 
 ProgramImage ReadProgramImage(const ByteSource& file);
+
+// The bytes of a program's resource of `type` named `name` (or else its first of that
+// type), at most `largest` of them; nothing when the file holds none or is no program.
+std::optional<std::string> ReadProgramResource(const ByteSource& file, std::uint32_t type, std::uint32_t name,
+                                               std::uint32_t largest);
 
 // Reads a program file on the disc; nothing when the file cannot be opened or read.
 // An interface, so that what uses the reading is tested with a table.
