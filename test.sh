@@ -7,6 +7,7 @@
 set -eu
 root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/install-deps.sh"
+# The native tree first: the Windows tests compare discpack.exe with its discpack.
 "$root/tools/configure.sh" native
 "$root/tools/configure.sh" windows
 "$root/tools/configure.sh" windows32

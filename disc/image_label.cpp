@@ -16,8 +16,14 @@ std::u16string Utf16(std::string_view bytes) {
     }
     return out;
   }
+  return Utf16OfText(DecodeFile(bytes));
+}
+
+}  // namespace
+
+std::u16string Utf16OfText(std::wstring_view text) {
   std::u16string out;
-  for (wchar_t c : DecodeFile(bytes)) {
+  for (wchar_t c : text) {
     const auto code = static_cast<char32_t>(c);
     if (code > 0xFFFF) {
       out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
@@ -28,8 +34,6 @@ std::u16string Utf16(std::string_view bytes) {
   }
   return out;
 }
-
-}  // namespace
 
 std::u16string AutorunLabel(std::string_view fileBytes) {
   const std::u16string text = Utf16(fileBytes);

@@ -11,6 +11,9 @@ namespace discfront {
 // its mark, UTF-8 with its mark, else Windows-1251); empty when there is none.
 std::u16string AutorunLabel(std::string_view fileBytes);
 
+// Text as a label holds it: UTF-16, with surrogate pairs where wchar_t holds code points.
+std::u16string Utf16OfText(std::wstring_view text);
+
 std::u16string DefaultImageLabel(std::string_view autorunBytes, std::u16string_view folderName);
 
 }  // namespace discfront

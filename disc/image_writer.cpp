@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "disc/image_layout.h"
+#include "disc/image_names.h"
 #include "disc/image_records.h"
 
 namespace discfront {
@@ -156,6 +157,18 @@ ImageWriteResult WriteAll(const ImagePlan& plan, FolderSource& source, BlockWrit
   return {};
 }
 
+// Windows finds names without regard to their case, so there the image named in
+// other letters than the folder would still land inside it.
+fs::path AsCompared(const fs::path& path) {
+#ifdef _WIN32
+  std::wstring folded = path.native();
+  for (wchar_t& c : folded) c = static_cast<wchar_t>(FoldCase(static_cast<char16_t>(c)));
+  return folded;
+#else
+  return path;
+#endif
+}
+
 fs::path TemporaryBeside(const fs::path& target) {
   for (int n = 0;; ++n) {
     fs::path candidate = target;
@@ -208,8 +221,8 @@ ImageWriteResult WriteImage(const ImagePlan& plan, FolderSource& source, const f
 
 bool InsideFolder(const fs::path& target, const fs::path& folder) {
   std::error_code error;
-  const fs::path where = fs::weakly_canonical(fs::absolute(target, error), error);
-  const fs::path root = fs::weakly_canonical(fs::absolute(folder, error), error);
+  const fs::path where = AsCompared(fs::weakly_canonical(fs::absolute(target, error), error));
+  const fs::path root = AsCompared(fs::weakly_canonical(fs::absolute(folder, error), error));
   const fs::path relative = where.lexically_relative(root);
   return !relative.empty() && *relative.begin() != "..";
 }

@@ -7,6 +7,7 @@
 
 namespace discfront::discpack {
 
+// Arguments are UTF-8 text (on Linux, whatever bytes a name has).
 struct ImageArguments {
   std::string folder;
   std::string image;
@@ -20,12 +21,6 @@ struct Arguments {
 };
 
 Arguments ParseArguments(const std::vector<std::string>& arguments);
-
-inline constexpr char kUsage[] =
-    "usage: discpack image FOLDER IMAGE.iso [--label TEXT]\n"
-    "  Writes an ISO 9660 image with a Unicode (Joliet) tree of every file in FOLDER.\n"
-    "  The label is autorun.inf's label=, else the folder's name, unless --label gives one.\n"
-    "  With SOURCE_DATE_EPOCH set, the same folder always gives the same bytes.\n";
 
 // The exit code for arguments that make no sense.
 inline constexpr int kUsageExit = 64;

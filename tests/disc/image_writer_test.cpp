@@ -257,28 +257,33 @@ TEST_F(Scratch, AFailedOrCancelledWriteLeavesTheOldImageAndNoPartialFile) {
   EXPECT_EQ(Write(source, dir_ / "missing" / "disc.iso").outcome, Outcome::kCannotCreate);
 }
 
-TEST_F(Scratch, TheCommandLineAnswersBadArgumentsAndPlacesWithCodeAndWords) {
+TEST_F(Scratch, TheCommandLineAnswersBadArgumentsAndPlacesWithCodeAndWordsInTheLocalesLanguage) {
   WriteFile(Src("a.txt"), 1, 0);
-  const std::string discpack = DISCPACK;
+  const std::string english = "LC_ALL=C.UTF-8 ";
+  const std::string nowhere = "image " + Quoted(dir_ / "nowhere") + " " + Quoted(dir_ / "x.iso");
   struct Case {
+    std::string locale;
     std::string arguments;
     int exit;
-    const char* says;
+    std::string says;
   };
   const Case cases[] = {
-      {"", 64, "usage: discpack image FOLDER IMAGE.iso"},
-      {"image " + Quoted(Src()), 64, "usage:"},
-      {"image " + Quoted(Src()) + " x.iso --label", 64, "usage:"},
-      {"image " + Quoted(Src()) + " x.iso --bogus", 64, "usage:"},
-      {"check " + Quoted(Src()), 64, "usage:"},
-      {"image " + Quoted(dir_ / "nowhere") + " " + Quoted(dir_ / "x.iso"), 1, "there is no folder"},
-      {"image " + Quoted(Src()) + " " + Quoted(Src("in.iso")), 1, "inside the folder it images"},
-      {"image " + Quoted(Src()) + " " + Quoted(dir_ / "x.iso") + " --label 'Мой диск'", 0, ""},
+      {english, "", 64, "usage: discpack image FOLDER IMAGE.iso"},
+      {english, "image " + Quoted(Src()), 64, "usage:"},
+      {english, "image " + Quoted(Src()) + " x.iso --label", 64, "usage:"},
+      {english, "image " + Quoted(Src()) + " x.iso --bogus", 64, "usage:"},
+      {english, "check " + Quoted(Src()), 64, "usage:"},
+      {english, nowhere, 1, "there is no folder " + (dir_ / "nowhere").string() + "\n"},
+      {english, "image " + Quoted(Src()) + " " + Quoted(Src("in.iso")), 1, "inside the folder it images"},
+      {"LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 ", "", 64, "вызов: discpack image ПАПКА ОБРАЗ.iso"},
+      {"LC_ALL=ru_RU.UTF-8 LANG=C ", nowhere, 1, "папки " + (dir_ / "nowhere").string() + " нет\n"},
+      {"LC_ALL= LC_MESSAGES=C LANG=ru_RU.UTF-8 ", "", 64, "usage:"},
+      {"LC_ALL= LC_MESSAGES= LANG=C ", "image " + Quoted(Src()) + " " + Quoted(dir_ / "x.iso") + " --label 'Мой диск'", 0, ""},
   };
   for (const Case& c : cases) {
-    const Output out = Shell(discpack + " " + c.arguments);
-    EXPECT_EQ(out.exit, c.exit) << c.arguments << "\n" << out.text;
-    EXPECT_NE(out.text.find(c.says), std::string::npos) << c.arguments << "\n" << out.text;
+    const Output out = Shell(c.locale + DISCPACK + " " + c.arguments);
+    EXPECT_EQ(out.exit, c.exit) << c.locale << c.arguments << "\n" << out.text;
+    EXPECT_NE(out.text.find(c.says), std::string::npos) << c.locale << c.arguments << "\n" << out.text;
   }
   EXPECT_FALSE(fs::exists(Src("in.iso")));
   EXPECT_NE(Shell("isoinfo -d -i " + Quoted(dir_ / "x.iso")).text.find("Volume id: MOJ_DISK\n"), std::string::npos);
