@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -23,7 +24,8 @@ enum : int { kIdHeading = 100, kIdProgress, kIdFile };
 constexpr UINT kMsgProgress = WM_APP + 1;
 constexpr UINT kMsgFinished = WM_APP + 2;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr int kBarSteps = 1000;  // the bar's range: the image may be larger than an int counts
+constexpr int kBarSteps = 1000;
+constexpr auto kProgressPause = std::chrono::milliseconds(40);  // the bar's range: the image may be larger than an int counts
 
 // Where the controls go at a resolution, designed in pixels at 96 dpi; a row is at
 // least a line of the font.
@@ -68,12 +70,19 @@ ImageWriteResult ImageProgressWindow::Run(HWND owner, const ImagePlan& plan, con
   if (CreateWindowFor(kClassName, Text(kTextImageCaption).c_str(), kStyle, 0, 0, 0, 0, 0, owner) == nullptr) {
     throw std::runtime_error("the image window could not be created");
   }
+  // Over the middle of the owner, whole on the owner's monitor.
   RECT ownerRect{}, own{};
   GetWindowRect(owner, &ownerRect);
   GetWindowRect(hwnd(), &own);
+  MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+  GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
   const int width = own.right - own.left, height = own.bottom - own.top;
-  SetWindowPos(hwnd(), nullptr, (ownerRect.left + ownerRect.right - width) / 2,
-               (ownerRect.top + ownerRect.bottom - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const int left = std::clamp<int>((ownerRect.left + ownerRect.right - width) / 2, work.left,
+                                   std::max<int>(work.left, work.right - width));
+  const int top = std::clamp<int>((ownerRect.top + ownerRect.bottom - height) / 2, work.top,
+                                  std::max<int>(work.top, work.bottom - height));
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   EnableWindow(owner, FALSE);
   ShowWindow(hwnd(), SW_SHOW);
   SetFocus(Control(IDCANCEL));
@@ -116,14 +125,20 @@ ImageWriteResult ImageProgressWindow::Run(HWND owner, const ImagePlan& plan, con
 
 bool ImageProgressWindow::OnWriterProgress(std::uint64_t done, std::uint64_t total, const SourcePath& file) {
   bool post = false;
+  const auto now = std::chrono::steady_clock::now();
   {
     const std::lock_guard lock(mutex_);
     done_ = done;
     total_ = total;
     if (file_ != file) file_ = file;
-    post = !std::exchange(progressPosted_, true);
+    // One message at a time, and a pause between them: posted messages come before
+    // input and painting, so a steady stream of them would starve both.
+    if (!progressPosted_ && now - lastPosted_ >= kProgressPause) {
+      progressPosted_ = true;
+      lastPosted_ = now;
+      post = true;
+    }
   }
-  // One message at a time: the window reads the latest figures when it comes.
   if (post) PostMessageW(hwnd(), kMsgProgress, 0, 0);
   return !cancelled_;
 }

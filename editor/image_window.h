@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -55,6 +56,7 @@ class ImageProgressWindow : public win32::Window<ImageProgressWindow> {
   std::uint64_t done_ = 0, total_ = 0;  // guarded by mutex_
   SourcePath file_;                     // guarded by mutex_
   bool progressPosted_ = false;         // guarded by mutex_: a progress message is on its way
+  std::chrono::steady_clock::time_point lastPosted_;  // guarded by mutex_
   ImageWriteResult result_;
   std::exception_ptr failure_;
   std::thread worker_;

@@ -126,6 +126,7 @@ TEST(DiscImage, CheckErrorsCancelAndRefusalLeaveNoNewFile) {
     HWND progress = WaitForWindow({.className = kImageClass, .processId = editor.process().Id()});
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return GetText(FindChild(progress, {.id = kFileLine})) == L"\\big.bin"; }));
+    EXPECT_TRUE(SaveScreenshot(progress, OwnFolder() + L"\\disc_image.png"));
     ASSERT_TRUE(BringToFront(progress));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForWindowGone(progress, Milliseconds{60000}));
