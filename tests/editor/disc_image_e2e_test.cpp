@@ -1,6 +1,6 @@
 // The Disc Image command end to end under Wine: the image of the sample disc has the
 // bytes the native discpack writes of it; errors of the disc check stop it; a cancel
-// and a refusal leave no file, and an image that was there stays as it was.
+// and a refusal leave no new file, and the image that was there stays as it was.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -127,24 +127,32 @@ TEST(DiscImage, CheckErrorsCancelAndRefusalLeaveNoNewFile) {
     ASSERT_NE(progress, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return GetText(FindChild(progress, {.id = kFileLine})) == L"\\big.bin"; }));
     EXPECT_TRUE(SaveScreenshot(progress, OwnFolder() + L"\\disc_image.png"));
+    EXPECT_EQ(ReadAccessible(FindChild(progress, {.id = 101})).name, L"Запись образа «disc.iso»");
     ASSERT_TRUE(BringToFront(progress));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForWindowGone(progress, Milliseconds{60000}));
     EXPECT_TRUE(editor.NoMessageBox());
     EXPECT_EQ(ReadBytes(image), "the old image");
     EXPECT_EQ(out.Files(), std::vector<std::wstring>{L"disc.iso"});
-    DeleteFileW(image.c_str());
   }
+  // Written whole, an image takes the old one's place.
+  DeleteFileW(disc.File(L"big.bin").c_str());
+  StartImage(editor, image, /*warned=*/false, nullptr, /*replaces=*/true);
+  EXPECT_TRUE(editor.TakeMessageBox().text.starts_with(L"Образ «" + image + L"» записан: "));
+  const std::string written = ReadBytes(image);
+  EXPECT_EQ(written.size() % 2048, 0u);
+  EXPECT_GT(written.size(), 20u * 2048);
   {
     SCOPED_TRACE("a name a disc cannot hold is refused, named, before anything is written");
     WriteBytes(disc.File(L"a;b.txt"), "x");
-    StartImage(editor, image, /*warned=*/false);
+    StartImage(editor, image, /*warned=*/false, nullptr, /*replaces=*/true);
     const MessageBoxInfo refusal = editor.TakeMessageBox();
     EXPECT_TRUE(refusal.text.starts_with(L"Образ не записан")) << refusal.text;
     EXPECT_NE(refusal.text.find(L"«\\a;b.txt»: в имени знак"), std::wstring::npos) << refusal.text;
     EXPECT_EQ(refusal.icon, IconKind::kError);
     editor.Settle();
-    EXPECT_TRUE(out.Files().empty());
+    EXPECT_EQ(ReadBytes(image), written);
+    EXPECT_EQ(out.Files(), std::vector<std::wstring>{L"disc.iso"});
   }
 }
 
