@@ -4,7 +4,8 @@
 #   discfront_program_samples(TARGET DIR)  builds into DIR:
 #     x86-gui.exe (asInvoker manifest), x86-console.exe (requireAdministrator),
 #     x64-gui.exe (highestAvailable), x64-console.exe (no manifest),
-#     truncated.exe (x86-gui.exe cut short), text.exe (a text file)
+#     truncated.exe (x86-gui.exe cut short), text.exe (a text file),
+#     version.exe and product.exe (x86, with the version resources of version.rc and product.rc)
 function(discfront_program_samples target dir)
   set(src "${PROJECT_SOURCE_DIR}/tests/disc/programs")
   set(obj "${dir}-obj")  # resource scripts and objects, kept out of the fuzz seeds
@@ -40,6 +41,15 @@ function(discfront_program_samples target dir)
       COMMAND ${${cpu}_samples_cc} ${flags} "${src}/entry.c" ${resource} -o "${exe}"
       DEPENDS ${depends} VERBATIM)
     list(APPEND outputs "${exe}")
+  endforeach()
+  foreach(sample version product)
+    set(resource "${obj}/${sample}.res.o")
+    add_custom_command(OUTPUT "${dir}/${sample}.exe"
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}" "${obj}"
+      COMMAND ${i686_samples_rc} "${src}/${sample}.rc" -O coff -o "${resource}"
+      COMMAND ${i686_samples_cc} -Os -s -nostdlib -Wl,--entry=_entry "${src}/entry.c" "${resource}" -o "${dir}/${sample}.exe"
+      DEPENDS "${src}/entry.c" "${src}/${sample}.rc" VERBATIM)
+    list(APPEND outputs "${dir}/${sample}.exe")
   endforeach()
   add_custom_command(OUTPUT "${dir}/truncated.exe" "${dir}/text.exe"
     COMMAND ${CMAKE_COMMAND} -E copy "${dir}/x86-gui.exe" "${dir}/truncated.exe"

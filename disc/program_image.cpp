@@ -70,24 +70,26 @@ class Image {
     return true;
   }
 
-  // The manifest named 1 (or else the first one) in the resource directory at `address`.
-  std::optional<std::string> Manifest(std::uint32_t address) const {
+  // The resource of `type` named `name` (or else the first one) in the resource directory
+  // at `address`, cut to `largest` bytes.
+  std::optional<std::string> Resource(std::uint32_t address, std::uint32_t type, std::uint32_t name,
+                                      std::uint32_t largest) const {
     const std::optional<std::uint64_t> root = OffsetOf(address, 16);
     if (!root) return std::nullopt;
-    std::optional<std::uint32_t> types = Entry(*root, kManifestType, true);
+    std::optional<std::uint32_t> types = Entry(*root, type, true);
     if (!types) return std::nullopt;
-    std::optional<std::uint32_t> names = Entry(*root + *types, kProgramManifestId, true);
+    std::optional<std::uint32_t> names = Entry(*root + *types, name, true);
     if (!names) names = Entry(*root + *types, std::nullopt, true);
     if (!names) return std::nullopt;
     const std::optional<std::uint32_t> language = Entry(*root + *names, std::nullopt, false);
     std::array<unsigned char, 16> data{};
     if (!language || !Read(*root + *language, data)) return std::nullopt;
-    const std::uint32_t size = std::min(U32(&data[4]), kLargestManifest);
+    const std::uint32_t size = std::min(U32(&data[4]), largest);
     const std::optional<std::uint64_t> text = OffsetOf(U32(&data[0]), size);
     if (!text) return std::nullopt;
-    std::string manifest(size, '\0');
-    if (!file_.ReadAt(*text, size, manifest.data())) return std::nullopt;
-    return manifest;
+    std::string bytes(size, '\0');
+    if (!file_.ReadAt(*text, size, bytes.data())) return std::nullopt;
+    return bytes;
   }
 
  private:
@@ -125,16 +127,13 @@ Machine MachineOf(std::uint16_t code) {
   }
 }
 
-}  // namespace
+// The headers of a program file, and where its resource directory is (0: none).
+struct Headers {
+  ProgramImage program;
+  std::uint32_t resources = 0;
+};
 
-bool MemoryBytes::ReadAt(std::uint64_t offset, std::size_t size, void* out) const {
-  if (offset > bytes_.size() || size > bytes_.size() - offset) return false;
-  if (size != 0) std::memcpy(out, bytes_.data() + offset, size);
-  return true;
-}
-
-ProgramImage ReadProgramImage(const ByteSource& file) {
-  Image image(file);
+Headers ReadHeaders(Image& image, const ByteSource& file) {
   std::array<unsigned char, 64> dos{};
   if (!image.Read(0, dos) || dos[0] != 'M' || dos[1] != 'Z') return {};
   const std::uint64_t pe = U32(&dos[0x3C]);
@@ -151,7 +150,8 @@ ProgramImage ReadProgramImage(const ByteSource& file) {
   if (magic != kMagicPe32 && magic != kMagicPe32Plus) return {};
   if (!image.ReadSections(pe + 24 + optionalSize, sections)) return {};
 
-  ProgramImage program;
+  Headers headers;
+  ProgramImage& program = headers.program;
   program.valid = true;
   program.machine = MachineOf(U16(&header[4]));
   program.console = U16(&optional[kSubsystemOffset]) == kConsoleSubsystem;
@@ -159,11 +159,37 @@ ProgramImage ReadProgramImage(const ByteSource& file) {
   const std::size_t directories = magic == kMagicPe32 ? 96 : 112;  // where the data directories start
   const std::size_t resources = directories + 8 * kResourceDirectory;
   if (resources + 8 <= readable && U32(&optional[directories - 4]) > kResourceDirectory) {
-    if (const std::optional<std::string> manifest = image.Manifest(U32(&optional[resources]))) {
-      program.asksAdministrator = RequestedExecutionLevel(*manifest) != ExecutionLevel::kAsInvoker;
+    headers.resources = U32(&optional[resources]);
+  }
+  return headers;
+}
+
+}  // namespace
+
+bool MemoryBytes::ReadAt(std::uint64_t offset, std::size_t size, void* out) const {
+  if (offset > bytes_.size() || size > bytes_.size() - offset) return false;
+  if (size != 0) std::memcpy(out, bytes_.data() + offset, size);
+  return true;
+}
+
+ProgramImage ReadProgramImage(const ByteSource& file) {
+  Image image(file);
+  Headers headers = ReadHeaders(image, file);
+  if (headers.resources != 0) {
+    if (const std::optional<std::string> manifest =
+            image.Resource(headers.resources, kManifestType, kProgramManifestId, kLargestManifest)) {
+      headers.program.asksAdministrator = RequestedExecutionLevel(*manifest) != ExecutionLevel::kAsInvoker;
     }
   }
-  return program;
+  return headers.program;
+}
+
+std::optional<std::string> ReadProgramResource(const ByteSource& file, std::uint32_t type, std::uint32_t name,
+                                               std::uint32_t largest) {
+  Image image(file);
+  const Headers headers = ReadHeaders(image, file);
+  if (headers.resources == 0) return std::nullopt;
+  return image.Resource(headers.resources, type, name, largest);
 }
 
 }  // namespace discfront

@@ -45,6 +45,11 @@ struct ProgramImage {
 
 ProgramImage ReadProgramImage(const ByteSource& file);
 
+// The bytes of a program's resource of `type` named `name` (or else its first of that
+// type), at most `largest` of them; nothing when the file holds none or is no program.
+std::optional<std::string> ReadProgramResource(const ByteSource& file, std::uint32_t type, std::uint32_t name,
+                                               std::uint32_t largest);
+
 // Reads a program file on the disc; nothing when the file cannot be opened or read.
 // An interface, so that what uses the reading is tested with a table.
 class ProgramProbe {

@@ -1,9 +1,11 @@
-// Record store commands: navigation, Insert, Delete and the store-before-save step.
+// Record store commands: navigation, Insert, Delete, the store-before-save step, the
+// list's commands on sets of rows, and undo and redo through the history.
 #include "record_store.h"
 #include "base/decimal_text.h"
 #include "base/texts.h"
 #include "editor_texts.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace discfront::editor {
@@ -28,11 +30,14 @@ bool IsComplete(const CatalogueEntry& fields) {
 
 std::wstring RecordLabel(int k) { return FormatText(kTextRecordItem, {DecimalText(k + 1)}); }
 
-RecordStore::RecordStore() : records_(1) {}
+RecordStore::RecordStore() : records_(1), selection_{0} {}
 
 RecordStore::RecordStore(std::vector<CatalogueEntry> records)
     : records_(std::move(records)), currentIndex_(records_.empty() ? -1 : 0) {
-  if (!records_.empty()) fields_ = records_.front();
+  if (!records_.empty()) {
+    fields_ = records_.front();
+    selection_ = {0};
+  }
 }
 
 Notice RecordStore::Validate() const {
@@ -41,12 +46,44 @@ Notice RecordStore::Validate() const {
   return Notice::kNone;
 }
 
-void RecordStore::StoreFields() {
-  CatalogueEntry& slot = records_.at(static_cast<std::size_t>(currentIndex_));
-  if (slot != fields_) {
-    slot = fields_;
-    modified_ = true;
-  }
+bool RecordStore::Typed() const {
+  return currentIndex_ >= 0 && records_[static_cast<std::size_t>(currentIndex_)] != fields_;
+}
+
+// Stores the typed record as a change of its own; the selection stays.
+bool RecordStore::StoreFields() {
+  if (!Typed()) return false;
+  RecordChange change{RecordChange::Kind::kSet, false, {currentIndex_},
+                      {records_[static_cast<std::size_t>(currentIndex_)], fields_}};
+  ApplyChange(records_, change, true);
+  history_.Add(std::move(change));
+  return true;
+}
+
+Notice RecordStore::StoreTypingBefore(bool& stored) {
+  stored = false;
+  if (!Typed()) return Notice::kNone;
+  if (const Notice notice = Validate(); notice != Notice::kNone) return notice;
+  stored = StoreFields();
+  return Notice::kNone;
+}
+
+void RecordStore::Carry(RecordChange change) {
+  Show(ApplyChange(records_, change, true));
+  history_.Add(std::move(change));
+}
+
+void RecordStore::Show(std::vector<int> rows) {
+  selection_ = std::move(rows);
+  currentIndex_ = selection_.empty() ? -1 : selection_.front();
+  fields_ = currentIndex_ < 0 ? CatalogueEntry{} : records_[static_cast<std::size_t>(currentIndex_)];
+}
+
+std::vector<int> RecordStore::InRange(std::vector<int> rows) const {
+  std::erase_if(rows, [this](int k) { return k < 0 || k > LastIndex(); });
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
 }
 
 Notice RecordStore::Navigate(int j) {
@@ -57,8 +94,18 @@ Notice RecordStore::Navigate(int j) {
   if (notice == Notice::kIncomplete) return Notice::kNone;
   if (notice != Notice::kNone) return notice;
   StoreFields();
-  fields_ = records_[static_cast<std::size_t>(j)];
-  currentIndex_ = j;
+  Show({j});
+  return Notice::kNone;
+}
+
+Notice RecordStore::Select(std::vector<int> rows, int focus) {
+  rows = InRange(std::move(rows));
+  if (!std::binary_search(rows.begin(), rows.end(), focus)) return Notice::kNone;
+  if (focus != currentIndex_) {
+    const Notice notice = Navigate(focus);
+    if (currentIndex_ != focus) return notice;
+  }
+  selection_ = std::move(rows);
   return Notice::kNone;
 }
 
@@ -69,31 +116,17 @@ Notice RecordStore::Insert() {
   if (const Notice notice = Validate(); notice != Notice::kNone) return notice;
   if (Count() >= kSlotCount) return Notice::kStoreFull;
   // What was typed into the current record is kept whichever way the record goes.
-  StoreFields();
-  if (currentIndex_ < LastIndex()) {
-    records_.insert(records_.begin() + currentIndex_, CatalogueEntry{});
-  } else {
-    records_.emplace_back();
-    currentIndex_ = LastIndex();
-  }
-  fields_ = CatalogueEntry{};
-  modified_ = true;
+  const bool stored = StoreFields();
+  const int place = currentIndex_ < LastIndex() ? currentIndex_ : Count();
+  Carry({RecordChange::Kind::kInsert, stored, {place}, {CatalogueEntry{}}});
   return Notice::kNone;
 }
 
 void RecordStore::Delete() {
   if (records_.empty()) return;
-  records_.erase(records_.begin() + currentIndex_);
-  modified_ = true;
-  if (records_.empty()) {
-    currentIndex_ = -1;
-    fields_ = CatalogueEntry{};
-    return;
-  }
   // Deleting the last record selects the new last one: while records remain,
   // one of them is always being edited.
-  if (currentIndex_ > LastIndex()) currentIndex_ = LastIndex();
-  fields_ = records_[static_cast<std::size_t>(currentIndex_)];
+  Carry({RecordChange::Kind::kRemove, false, {currentIndex_}, {records_[static_cast<std::size_t>(currentIndex_)]}});
 }
 
 Notice RecordStore::StoreForSave() {
@@ -103,9 +136,99 @@ Notice RecordStore::StoreForSave() {
   return Notice::kNone;
 }
 
-bool RecordStore::HasUnsavedChanges() const {
-  if (modified_) return true;
-  return currentIndex_ >= 0 && records_[static_cast<std::size_t>(currentIndex_)] != fields_;
+Notice RecordStore::InsertAfter(int row) {
+  return AddEntries(row, {CatalogueEntry{}});
 }
+
+Notice RecordStore::AddEntries(int after, const std::vector<CatalogueEntry>& entries) {
+  if (after < -1 || after > LastIndex() || entries.empty()) return Notice::kNone;
+  if (std::any_of(entries.begin(), entries.end(), HasForbiddenCharacters)) return Notice::kForbiddenCharacters;
+  if (Count() + static_cast<int>(entries.size()) > kSlotCount) return Notice::kStoreFull;
+  bool stored = false;
+  if (const Notice notice = StoreTypingBefore(stored); notice != Notice::kNone) return notice;
+  RecordChange change{RecordChange::Kind::kInsert, stored, {}, entries};
+  for (int i = 0; i < static_cast<int>(entries.size()); ++i) change.rows.push_back(after + 1 + i);
+  Carry(std::move(change));
+  return Notice::kNone;
+}
+
+Notice RecordStore::SetRecord(int row, const CatalogueEntry& entry) {
+  if (row < 0 || row > LastIndex()) return Notice::kNone;
+  if (HasForbiddenCharacters(entry)) return Notice::kForbiddenCharacters;
+  bool stored = false;
+  if (const Notice notice = StoreTypingBefore(stored); notice != Notice::kNone) return notice;
+  const CatalogueEntry& before = records_[static_cast<std::size_t>(row)];
+  if (before == entry) return Notice::kNone;
+  Carry({RecordChange::Kind::kSet, stored, {row}, {before, entry}});
+  return Notice::kNone;
+}
+
+Notice RecordStore::DeleteRows(std::vector<int> rows) {
+  rows = InRange(std::move(rows));
+  if (rows.empty()) return Notice::kNone;
+  bool stored = false;
+  if (!std::binary_search(rows.begin(), rows.end(), currentIndex_)) {
+    if (const Notice notice = StoreTypingBefore(stored); notice != Notice::kNone) return notice;
+  }
+  RecordChange change{RecordChange::Kind::kRemove, stored, rows, {}};
+  for (int k : rows) change.entries.push_back(records_[static_cast<std::size_t>(k)]);
+  Carry(std::move(change));
+  return Notice::kNone;
+}
+
+Notice RecordStore::Move(const std::vector<int>& from, const std::vector<int>& to) {
+  if (from == to) return Notice::kNone;
+  bool stored = false;
+  if (const Notice notice = StoreTypingBefore(stored); notice != Notice::kNone) return notice;
+  RecordChange change{RecordChange::Kind::kMove, stored, from, {}};
+  change.rows.insert(change.rows.end(), to.begin(), to.end());
+  Carry(std::move(change));
+  return Notice::kNone;
+}
+
+Notice RecordStore::MoveRows(std::vector<int> rows, int step) {
+  const std::vector<int> from = InRange(std::move(rows));
+  std::vector<int> to = from;
+  const int n = static_cast<int>(from.size());
+  if (step < 0) {
+    for (int i = 0; i < n; ++i) to[i] = std::max(from[i] - 1, i == 0 ? 0 : to[i - 1] + 1);
+  } else if (step > 0) {
+    for (int i = n - 1; i >= 0; --i) to[i] = std::min(from[i] + 1, i == n - 1 ? LastIndex() : to[i + 1] - 1);
+  }
+  return Move(from, to);
+}
+
+Notice RecordStore::MoveRowsTo(std::vector<int> rows, int place) {
+  const std::vector<int> from = InRange(std::move(rows));
+  if (place < 0 || place > Count()) return Notice::kNone;
+  // The block starts where `place` is once the moved rows above it have left.
+  const int start = place - static_cast<int>(std::lower_bound(from.begin(), from.end(), place) - from.begin());
+  std::vector<int> to(from.size());
+  for (std::size_t i = 0; i < to.size(); ++i) to[i] = start + static_cast<int>(i);
+  return Move(from, to);
+}
+
+Notice RecordStore::Undo() {
+  if (Typed()) {
+    if (HasForbiddenCharacters(fields_)) return Notice::kForbiddenCharacters;
+    StoreFields();
+  }
+  Replay(history_.Undo(), false);
+  return Notice::kNone;
+}
+
+Notice RecordStore::Redo() {
+  if (!Typed()) Replay(history_.Redo(), true);
+  return Notice::kNone;
+}
+
+void RecordStore::Replay(const std::vector<const RecordChange*>& step, bool forward) {
+  if (step.empty()) return;
+  std::vector<int> rows;
+  for (const RecordChange* change : step) rows = ApplyChange(records_, *change, forward);
+  Show(std::move(rows));
+}
+
+bool RecordStore::HasUnsavedChanges() const { return !history_.AtSavePoint() || Typed(); }
 
 }  // namespace discfront::editor

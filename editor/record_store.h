@@ -1,8 +1,9 @@
 // The editor's record store: the catalogue's records, the record being edited in
-// the four text boxes, and the commands that move text between the two.
+// the four text boxes, the rows the entries list has selected, the commands that
+// change them and the history that takes every change back.
 //
 // The window copies its text boxes into the store (SetFields) before each command
-// and shows Fields(), Labels() and CurrentIndex() after it; nothing here knows of windows.
+// and shows Fields(), CurrentIndex() and Selection() after it; nothing here knows of windows.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "catalogue/line_format.h"
 #include "catalogue/splitter.h"
+#include "record_history.h"
 
 namespace discfront::editor {
 
@@ -47,10 +49,14 @@ class RecordStore {
 
   // The record being edited, as the text boxes hold it.
   const CatalogueEntry& Fields() const { return fields_; }
+  // Record k as the entries list shows it: the one being edited as it is typed.
+  const CatalogueEntry& Shown(int k) const { return k == currentIndex_ ? fields_ : Record(k); }
   void SetFields(CatalogueEntry fields) { fields_ = std::move(fields); }
 
   // Steps to record j. A forbidden character or an empty field keeps the record
   // being edited (only the former is reported); j == CurrentIndex() does nothing.
+  // Storing changed text is a step of the history; Insert's storing and inserting
+  // are one step, Delete is one.
   Notice Navigate(int j);
 
   // Stores the record being edited (after the validation of navigation), then inserts an empty record in its place
@@ -66,18 +72,60 @@ class RecordStore {
   // navigation; kNone means the records are ready to be written.
   Notice StoreForSave();
 
+  // The rows the entries list shows selected, ascending; CurrentIndex() is one of them
+  // (none only while there are no records).
+  const std::vector<int>& Selection() const { return selection_; }
+  // Selects `rows` in the list and shows `focus`, one of them, in the form; moving the
+  // form to another record validates and stores as Navigate does, and refuses as it does.
+  Notice Select(std::vector<int> rows, int focus);
+
+  // The list's commands. Each changes the catalogue in one undoable step and selects the
+  // rows it touched. The typed record is first stored into the step when it differs from
+  // its stored text, with the validation of navigation (an empty field is reported here);
+  // a refusal changes nothing. Rows out of range are ignored.
+  Notice InsertAfter(int row);  // an empty record after `row` (-1: before the first)
+  // Entries that would not fit the 1001 slots are refused whole (kStoreFull), and so is
+  // an entry holding a separator (kForbiddenCharacters).
+  Notice AddEntries(int after, const std::vector<CatalogueEntry>& entries);
+  Notice SetRecord(int row, const CatalogueEntry& entry);  // a record's stored edit, e.g. a dropped picture
+  // The typed text of a deleted record goes with it, as with Delete.
+  Notice DeleteRows(std::vector<int> rows);
+  // Each row one place up (step -1) or down (+1); rows at the edge, and those held by
+  // them, stay where they are.
+  Notice MoveRows(std::vector<int> rows, int step);
+  // The rows, in their order, go before the record now at `place` (Count(): to the end).
+  Notice MoveRowsTo(std::vector<int> rows, int place);
+
+  // Undo takes back the last step and Redo brings it back, selecting the rows it touched.
+  // Text typed but not stored is taken back first (stored and undone, so Redo brings it
+  // back), unless it holds a separator: then kForbiddenCharacters and nothing happens.
+  bool CanUndo() const { return history_.CanUndo() || Typed(); }
+  bool CanRedo() const { return history_.CanRedo() && !Typed(); }
+  Notice Undo();
+  Notice Redo();
+  const RecordHistory& History() const { return history_; }
+
   // Whether the records or the text boxes differ from what was last opened or saved.
+  // Undoing back to the saved records counts as no change.
   bool HasUnsavedChanges() const;
-  void MarkSaved() { modified_ = false; }
+  void MarkSaved() { history_.MarkSaved(); }
 
  private:
   Notice Validate() const;
-  void StoreFields();
+  bool Typed() const;
+  bool StoreFields();
+  Notice StoreTypingBefore(bool& stored);
+  void Carry(RecordChange change);
+  void Show(std::vector<int> rows);
+  void Replay(const std::vector<const RecordChange*>& step, bool forward);
+  std::vector<int> InRange(std::vector<int> rows) const;
+  Notice Move(const std::vector<int>& from, const std::vector<int>& to);
 
   std::vector<CatalogueEntry> records_;  // slots 0..lastIndex
   int currentIndex_ = 0;                 // -1 only while there are no records
   CatalogueEntry fields_;
-  bool modified_ = false;
+  std::vector<int> selection_;
+  RecordHistory history_;
 };
 
 }  // namespace discfront::editor

@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <vector>
 
+#include "bench/editor/long_records.h"
 #include "bench/figure_reporter.h"
 #include "editor/catalogue_file.h"
 #include "editor/record_store.h"
@@ -13,21 +13,8 @@
 namespace discfront::bench {
 namespace {
 
-editor::RecordStore MakeStore() {
-  const std::wstring phrase = L"Установка программы, драйверы и утилиты для диска. ";
-  std::vector<CatalogueEntry> records;
-  for (int i = 0; i < kSlotCount; ++i) {
-    std::wstring comment;
-    while (comment.size() < 900) comment += phrase;
-    records.push_back({L"\\programs\\setup" + std::to_wstring(i) + L"\\setup.exe",
-                       L"Программа номер " + std::to_wstring(i), comment,
-                       i % 5 == 0 ? L"none" : L"\\pics\\p" + std::to_wstring(i) + L".bmp"});
-  }
-  return editor::RecordStore(std::move(records));
-}
-
 void BM_Save1001(benchmark::State& state) {
-  editor::RecordStore store = MakeStore();
+  editor::RecordStore store(LongRecords());
   CatalogueEntry edited = store.Fields();
   std::size_t size = 0;
   for (auto _ : state) {

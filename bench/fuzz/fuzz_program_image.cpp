@@ -1,5 +1,5 @@
 // The program reader on raw bytes: whatever a file holds, reading its headers, resource
-// directory and manifest ends without a fault, and a file found not to be a program
+// directory, manifest and version texts ends without a fault, and a file found not to be a program
 // reports nothing else about itself. Seeded with the tests' program files.
 // At exit it prints "figure: pe_reader_fuzz_execs = N inputs": the inputs read without a fault.
 #include <cstdio>
@@ -9,6 +9,7 @@
 
 #include "disc/manifest_level.h"
 #include "disc/program_image.h"
+#include "disc/version_text.h"
 
 namespace {
 
@@ -31,8 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     std::fprintf(stderr, "program reader fault: a file that is no program reports a machine or rights\n");
     std::abort();
   }
-  // The same bytes as a manifest's text.
-  RequestedExecutionLevel(std::string_view(reinterpret_cast<const char*>(data), size));
+  ReadVersionTitle(MemoryBytes(std::span(data, size)), 0x0419);
+  // The same bytes as a manifest's text and as a version resource.
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  RequestedExecutionLevel(text);
+  VersionTitle(text, 0x0409);
   ++inputsRead;
   return 0;
 }

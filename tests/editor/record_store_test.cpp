@@ -1,12 +1,15 @@
 // The record store: validation, navigation, Insert, Delete, store-before-save and
-// unsaved-changes tracking; opening and saving catalogues through it.
+// unsaved-changes tracking; the list's commands, undo and redo; opening and saving
+// catalogues through it.
 #include "editor/record_store.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "editor/catalogue_file.h"
+#include "editor/drop_plan.h"
 #include "editor/messages.h"
 
 namespace discfront::editor {
@@ -210,6 +213,170 @@ TEST(RecordStore, InvariantsHoldAfterAnyMixOfCommands) {
       ASSERT_LT(store.CurrentIndex(), store.Count());
     }
     for (int k = 0; k < store.Count(); ++k) ASSERT_FALSE(HasForbiddenCharacters(store.Record(k))) << "record " << k;
+  }
+}
+
+// The titles in order as one text, a letter a record ("-" for an empty one).
+std::wstring Order(const RecordStore& store) {
+  std::wstring order;
+  for (const CatalogueEntry& e : store.Records()) order += e.title.empty() ? L"-" : e.title;
+  return order;
+}
+
+// Each list command selects the rows it touched, one undo gives back the records
+// exactly (and the saved state), one redo the result and its selection.
+TEST(ListCommands, SelectTheRowsTheyTouchAndUndoAndRedoExactly) {
+  using Command = std::function<Notice(RecordStore&)>;
+  const struct { const char* what; Command command; std::wstring order; std::vector<int> selected; } cases[] = {
+      {"up", [](RecordStore& s) { return s.MoveRows({2}, -1); }, L"acbde", {1}},
+      {"up, the top rows held", [](RecordStore& s) { return s.MoveRows({3, 0, 1}, -1); }, L"abdce", {0, 1, 2}},
+      {"down, apart", [](RecordStore& s) { return s.MoveRows({1, 4}, 1); }, L"acbde", {2, 4}},
+      {"down at the edge", [](RecordStore& s) { return s.MoveRows({3, 4}, 1); }, L"abcde", {0}},
+      {"dragged to the top", [](RecordStore& s) { return s.MoveRowsTo({2, 4}, 0); }, L"ceabd", {0, 1}},
+      {"dragged to the end", [](RecordStore& s) { return s.MoveRowsTo({0, 2}, 5); }, L"bdeac", {3, 4}},
+      {"dragged below itself", [](RecordStore& s) { return s.MoveRowsTo({1}, 3); }, L"acbde", {2}},
+      {"several deleted", [](RecordStore& s) { return s.DeleteRows({4, 1, 1, 9}); }, L"acd", {1}},
+      {"the last rows deleted", [](RecordStore& s) { return s.DeleteRows({3, 4}); }, L"abc", {2}},
+      {"inserted after the last", [](RecordStore& s) { return s.InsertAfter(4); }, L"abcde-", {5}},
+      {"dropped", [](RecordStore& s) { return s.AddEntries(0, {Rec(L"x"), Rec(L"y")}); }, L"axybcde", {1, 2}},
+      {"a picture set", [](RecordStore& s) { return s.SetRecord(3, {L"\\d.exe", L"d", L"о d", L"\\d.gif"}); },
+       L"abcde", {3}},
+  };
+  for (const auto& c : cases) {
+    RecordStore store = StoreOf({L"a", L"b", L"c", L"d", L"e"});
+    const std::vector<CatalogueEntry> original = store.Records();
+    ASSERT_EQ(c.command(store), Notice::kNone) << c.what;
+    const std::vector<CatalogueEntry> result = store.Records();
+    for (int pass = 0; pass < 2; ++pass) {
+      EXPECT_EQ(Order(store), c.order) << c.what;
+      EXPECT_EQ(store.Selection(), c.selected) << c.what;
+      EXPECT_EQ(store.Fields(), store.Record(store.CurrentIndex())) << c.what;
+      store.Undo();
+      EXPECT_EQ(store.Records(), original) << c.what;
+      EXPECT_FALSE(store.HasUnsavedChanges()) << c.what;
+      store.Redo();
+      EXPECT_EQ(store.Records(), result) << c.what;
+    }
+  }
+}
+
+TEST(ListCommands, RefuseWholeWhatTheCatalogueCannotHold) {
+  RecordStore store(std::vector<CatalogueEntry>(kSlotCount - 1, Rec(L"x")));
+  EXPECT_EQ(store.AddEntries(0, {Rec(L"y"), Rec(L"z")}), Notice::kStoreFull);
+  EXPECT_EQ(store.AddEntries(0, {Rec(L"y#")}), Notice::kForbiddenCharacters);
+  EXPECT_EQ(store.SetRecord(1, Rec(L"y$")), Notice::kForbiddenCharacters);
+  EXPECT_FALSE(store.CanUndo());
+  EXPECT_EQ(store.AddEntries(store.LastIndex(), {Rec(L"y")}), Notice::kNone);
+  EXPECT_EQ(store.Count(), kSlotCount);
+}
+
+// Typing is stored into the step of the command that follows it, and undone with it;
+// typing alone is undone first and redone; a save point survives undo and redo.
+TEST(History, TypingJoinsTheNextStepAndTheSavePointFollowsUndo) {
+  RecordStore store = StoreOf({L"a", L"b"});
+  store.SetFields(Rec(L"A"));
+  ASSERT_EQ(store.MoveRows({0}, 1), Notice::kNone);
+  EXPECT_EQ(Order(store), L"bA");
+  store.Undo();
+  EXPECT_EQ(Order(store), L"ab");
+  EXPECT_FALSE(store.CanUndo());
+  store.SetFields(Rec(L"T"));
+  EXPECT_EQ(store.Shown(0), Rec(L"T"));  // the list shows the typing before it is stored
+  EXPECT_EQ(store.Shown(1), Rec(L"b"));
+  EXPECT_FALSE(store.CanRedo());  // a step that typing would overwrite
+  store.Undo();                   // typing alone
+  EXPECT_EQ(store.Fields(), Rec(L"a"));
+  store.Redo();
+  EXPECT_EQ(store.Record(0), Rec(L"T"));
+  store.MarkSaved();
+  store.Undo();
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  store.Redo();
+  EXPECT_FALSE(store.HasUnsavedChanges());
+  store.Undo();
+  store.Delete();  // the saved state can no longer be reached, not even by as many steps
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  store.Undo();
+  EXPECT_TRUE(store.HasUnsavedChanges());
+  // Typing that cannot be stored stops a list command and Undo alike.
+  for (const CatalogueEntry& typed : {CatalogueEntry{L"\\a", L"", L"c", L"p"}, CatalogueEntry{L"\\a", L"t#", L"c", L"p"}}) {
+    store.SetFields(typed);
+    const Notice expected = typed.title.empty() ? Notice::kIncomplete : Notice::kForbiddenCharacters;
+    EXPECT_EQ(store.MoveRows({1}, -1), expected);
+    EXPECT_EQ(store.DeleteRows({1}), expected);
+    EXPECT_EQ(store.Undo(), typed.title.empty() ? Notice::kNone : expected);
+  }
+  EXPECT_EQ(Order(store), L"ab");
+}
+
+// After any mix of commands, undo and redo, undoing everything gives back the opened
+// records exactly, and redoing everything the last ones.
+TEST(History, UndoingEverythingRestoresTheOpenedRecordsAndRedoingEverythingTheLast) {
+  std::mt19937 random(20261208);
+  RecordStore store = StoreOf({L"a", L"b", L"c", L"d", L"e", L"f"});
+  const std::vector<CatalogueEntry> opened = store.Records();
+  const auto row = [&] { return static_cast<int>(random() % static_cast<unsigned>(store.Count() + 1)) - 1; };
+  for (int step = 0; step < 4000; ++step) {
+    switch (random() % 10) {
+      case 0: store.SetFields(Rec(std::to_wstring(step))); break;
+      case 1: store.Navigate(row()); break;
+      case 2: store.Insert(); break;
+      case 3: store.Delete(); break;
+      case 4: store.DeleteRows({row(), row()}); break;
+      case 5: store.MoveRows({row(), row()}, random() % 2 ? 1 : -1); break;
+      case 6: store.MoveRowsTo({row(), row(), row()}, row() + 1); break;
+      case 7: store.AddEntries(row(), {Rec(L"n" + std::to_wstring(step))}); break;
+      case 8: store.Undo(); break;
+      case 9: store.Redo(); break;
+    }
+    const std::vector<int>& selected = store.Selection();
+    ASSERT_TRUE(std::is_sorted(selected.begin(), selected.end()));
+    ASSERT_EQ(store.CurrentIndex(), selected.empty() ? -1 : selected.front());
+    ASSERT_TRUE(selected.empty() || selected.back() < store.Count());
+  }
+  // Typing not yet stored is stored by the first undo, so redoing everything brings it back.
+  std::vector<CatalogueEntry> last = store.Records();
+  if (store.CurrentIndex() >= 0) last[static_cast<std::size_t>(store.CurrentIndex())] = store.Fields();
+  while (store.CanUndo()) store.Undo();
+  EXPECT_EQ(store.Records(), opened);
+  EXPECT_FALSE(store.HasUnsavedChanges());
+  while (store.CanRedo()) store.Redo();
+  EXPECT_EQ(store.Records(), last);
+}
+
+// One bad file stops a drop; copying comes before adding; a picture dropped alone on
+// a row becomes its picture (over what is typed there). Carried out, a drop is one step.
+TEST(Drop, PlansAreWholeOrNothingAndCarriedOutAsOneStep) {
+  using K = DroppedFile::Kind;
+  using S = DropPlan::Step;
+  const DroppedFile x{K::kEntry, L"C:\\d\\x.exe", L"\\x.exe", Rec(L"x"), {}};
+  const DroppedFile y{K::kEntry, L"C:\\d\\y.exe", L"\\y.exe", Rec(L"y"), {}};
+  const DroppedFile picture{K::kPicture, L"C:\\d\\p.gif", L"\\p.gif", {}, {}};
+  const DroppedFile outside{K::kNeedsCopying, L"E:\\o.exe", L"", {}, {}};
+  const DroppedFile unreadable{K::kUnreadable, L"C:\\d\\u.exe", L"", {}, {}};
+  const DroppedFile unsaved{K::kNoDiscFolder, L"C:\\d\\x.exe", L"", {}, {}};
+  // Titles and row 1's picture after carrying the plan out on row 1 while "T" is typed there.
+  const struct { std::vector<DroppedFile> dropped; S step; std::wstring order, picture; } cases[] = {
+      {{x, y}, S::kAdd, L"aTxyc", L"\\T.bmp"},
+      {{picture}, S::kSetPicture, L"aTc", L"\\p.gif"},
+      {{x, outside}, S::kAskToCopy, L"abc", L"\\b.bmp"},
+      {{x, unreadable, outside}, S::kRefuse, L"abc", L"\\b.bmp"},
+      {{unsaved, unreadable}, S::kSaveFirst, L"abc", L"\\b.bmp"},
+      {{}, S::kNothing, L"abc", L"\\b.bmp"},
+  };
+  for (const auto& c : cases) {
+    const DropPlan plan = PlanDrop(c.dropped);
+    EXPECT_EQ(plan.step, c.step) << c.dropped.size();
+    EXPECT_EQ(plan.toCopy.size(), c.step == S::kAskToCopy ? 1u : 0u);
+    EXPECT_EQ(plan.refused.size(), c.step == S::kRefuse ? 1u : 0u);
+    RecordStore store = StoreOf({L"a", L"b", L"c"});
+    ASSERT_EQ(store.Navigate(1), Notice::kNone);
+    store.SetFields(Rec(L"T"));
+    EXPECT_EQ(CarryOutDrop(store, plan, 1), Notice::kNone);
+    EXPECT_EQ(Order(store), c.order);
+    EXPECT_EQ(store.Record(1).picture, c.picture);
+    store.Undo();
+    EXPECT_EQ(store.Records(), StoreOf({L"a", L"b", L"c"}).Records());
   }
 }
 
