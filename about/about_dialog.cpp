@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,13 +16,13 @@
 #include "about/edge_snap.h"
 #include "about/link_label.h"
 #include "about/link_opening.h"
-#include "about/mouse_records.h"
 #include "about/sysinfo.h"
 #include "base/texts.h"
 #include "base/twips.h"
 #include "win32/display_dpi.h"
 #include "win32/handles.h"
 #include "win32/window.h"
+#include "win32/window_text.h"
 
 namespace discfront::about {
 namespace {
@@ -120,7 +121,7 @@ RECT WorkArea(HWND window) {
   return info.rcWork;
 }
 
-// The launcher's edge flags live as long as the process, like its mouse records.
+// The launcher's edge flags live as long as the process.
 EdgeFlags& SharedEdgeFlags() {
   static EdgeFlags flags;
   return flags;
@@ -295,9 +296,7 @@ class AboutDialog {
   }
 
   void OpenLink(int id) {
-    HWND link = GetDlgItem(hwnd_, id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(link)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(link, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = win32::WindowText(GetDlgItem(hwnd_, id));
     const ShellOpening opening = id == kIdMailLink ? MailLinkOpening(text) : WebLinkOpening(text);
     // A link the shell cannot open fails silently.
     ShellExecuteW(nullptr, L"Open", opening.target.c_str(), L"", opening.workingFolder.c_str(), SW_SHOWNORMAL);
@@ -305,7 +304,7 @@ class AboutDialog {
 
   void OnBackgroundPress(LPARAM lParam) {
     if (!variant_.launcher) return;
-    SharedMouseRecords().pressPoint = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    press_ = PressPoint{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     SetCapture(hwnd_);  // the drag goes on wherever the pointer goes
   }
 
@@ -313,19 +312,18 @@ class AboutDialog {
     for (const auto& link : links_) link->SetLook(linkAfterBackgroundFont_, kLinkRest);
     if (!variant_.launcher) return;
 
-    MouseRecords& records = SharedMouseRecords();
     POINT cursor{};
     GetCursorPos(&cursor);
-    records.cursorPoint = {cursor.x, cursor.y};
     constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
-    if ((keys & kButtons) != MK_LBUTTON) return;
+    if ((keys & kButtons) != MK_LBUTTON) press_.reset();
+    if (!press_ || (keys & kButtons) != MK_LBUTTON) return;  // a drag begins with a press on the background
 
     RECT outer{};
     GetWindowRect(hwnd_, &outer);
     POINT inside{0, 0};
     ClientToScreen(hwnd_, &inside);
-    DragGeometry drag{records.pressPoint,
-                            records.cursorPoint,
+    DragGeometry drag{*press_,
+                            CursorPoint{cursor.x, cursor.y},
                             inside.x - outer.left,
                             inside.y - outer.top,
                             outer.right - outer.left,
@@ -367,6 +365,7 @@ class AboutDialog {
   HFONT linkHighlightedFont_ = nullptr;
   HFONT linkAfterBackgroundFont_ = nullptr;
   std::vector<std::unique_ptr<LinkLabel>> links_;
+  std::optional<PressPoint> press_;  // where the drag on the background began, while the button is held
 };
 
 void Show(const Variant& variant, HWND owner, const wchar_t* iconResource) {

@@ -3,9 +3,19 @@
 // less the taskbar) it comes within 10 pixels of.
 #pragma once
 
-#include "about/mouse_records.h"
-
 namespace discfront::about {
+
+struct PressPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const PressPoint&) const = default;
+};
+
+struct CursorPoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const CursorPoint&) const = default;
+};
 
 // Which screen edges the dialog is stuck to; kept for the life of the process.
 struct EdgeFlags {

@@ -5,17 +5,12 @@
 #include <string>
 
 #include "win32/handles.h"
+#include "win32/window_text.h"
 
 namespace discfront::about {
 namespace {
 
 constexpr wchar_t kClassName[] = L"DiscfrontAboutLink";
-
-std::wstring TextOf(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 }  // namespace
 
@@ -39,7 +34,7 @@ void LinkLabel::SetLook(HFONT font, COLORREF colour) {
 }
 
 void LinkLabel::FitToText() {
-  const std::wstring text = TextOf(hwnd());
+  const std::wstring text = win32::WindowText(hwnd());
   win32::WindowDc dc(hwnd());
   win32::SelectGuard select(dc.get(), font_);
   SIZE size{};
@@ -51,7 +46,7 @@ void LinkLabel::Paint(HDC hdc) {
   RECT client{};
   GetClientRect(hwnd(), &client);
   FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  const std::wstring text = TextOf(hwnd());
+  const std::wstring text = win32::WindowText(hwnd());
   win32::SelectGuard select(hdc, font_);
   SetBkMode(hdc, TRANSPARENT);
   SetTextColor(hdc, colour_);

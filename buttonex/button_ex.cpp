@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "buttonex/access_key.h"
 #include "buttonex/accessible_facts.h"
@@ -565,6 +566,10 @@ LRESULT ButtonEx::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETOBJECT:
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) return AnswerButtonAccessible(hwnd_, wParam);
+      return DefaultProc(msg, wParam, lParam);
+    case WM_DESTROY:
+      // The tooltip is a top-level popup: nothing else would end it with the button.
+      if (toolTip_ != nullptr) DestroyWindow(std::exchange(toolTip_, nullptr));
       return DefaultProc(msg, wParam, lParam);
     case WM_KILLFOCUS:
       model_.OnFocus(false);

@@ -154,7 +154,9 @@ class ButtonEx final : private ButtonHost {
   std::vector<SkinRegion> skinRegions_;
   int shownRegion_ = -1;  // index of the one the window has now, -1 for none
 
-  HWND toolTip_ = nullptr;  // owned by the window system: a child of nothing, destroyed with us
+  // Owned: a popup whose owner the system makes the button's top-level window, so it
+  // would outlive the button; destroyed at the button's WM_DESTROY.
+  HWND toolTip_ = nullptr;
 };
 
 }  // namespace discfront::buttonex

@@ -5,7 +5,9 @@
 #include <exception>
 #include <limits>
 
+#include "base/texts.h"
 #include "buttonex/access_key.h"
+#include "buttonex/buttonex_texts.h"
 
 namespace discfront::buttonex {
 namespace {
@@ -33,7 +35,7 @@ PropertyValue Coerce(Prop p, PropertyValue value) {
   if (!ok) {
     const std::string_view name = NameOf(p);
     throw ButtonExError(ErrorNumber::kInvalidCall,
-                        L"Свойству «" + std::wstring(name.begin(), name.end()) + L"» дано значение не того вида.");
+                        FormatText(kTextPropertyWrongKind, {std::wstring(name.begin(), name.end())}));
   }
   return value;
 }
@@ -74,7 +76,7 @@ void ButtonModel::Set(Prop p, PropertyValue value) {
     case Prop::kMousePointer:
       if (MousePointer() < std::numeric_limits<std::int16_t>::min() ||
           MousePointer() > std::numeric_limits<std::int16_t>::max()) {
-        throw ButtonExError(ErrorNumber::kOverflow, L"Переполнение: недопустимое значение MousePointer.");
+        throw ButtonExError(ErrorNumber::kOverflow, Text(kTextMousePointerOverflow));
       }
       host_.Apply(p);
       break;

@@ -18,11 +18,19 @@
 #include <cstdlib>
 
 #include "base/decimal_text.h"
+#include "base/texts.h"
+#include "buttonex/buttonex_texts.h"
 
 namespace discfront::buttonex {
 namespace {
 
 std::wstring Widen(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// The failure of a saved form's line: `what` (a text number) filled with `args`.
+[[noreturn]] void FailAtLine(ErrorNumber number, int line, unsigned what,
+                             std::initializer_list<std::wstring_view> args = {}) {
+  throw ButtonExError(number, FormatText(kTextSavedLine, {DecimalText(line), FormatText(what, args)}));
+}
 
 const char* Bool(bool b) { return b ? "True" : "False"; }
 
@@ -76,14 +84,13 @@ class ValueParser {
   PropertyValue Parse() {
     PropertyValue v = ParseOne();
     SkipBlanks();
-    if (pos_ != text_.size()) Fail(L"лишние символы после значения");
+    if (pos_ != text_.size()) Fail(kTextSavedExtra);
     return v;
   }
 
  private:
-  [[noreturn]] void Fail(const std::wstring& what) const {
-    throw ButtonExError(ErrorNumber::kInvalidCall,
-                        L"Сохранённая форма кнопки, строка " + DecimalText(line_) + L": " + what + L".");
+  [[noreturn]] void Fail(unsigned what, std::initializer_list<std::wstring_view> args = {}) const {
+    FailAtLine(ErrorNumber::kInvalidCall, line_, what, args);
   }
 
   void SkipBlanks() {
@@ -98,12 +105,12 @@ class ValueParser {
   }
 
   void Expect(char c) {
-    if (!Take(std::string_view(&c, 1))) Fail(L"ожидается «" + std::wstring(1, static_cast<wchar_t>(c)) + L"»");
+    if (!Take(std::string_view(&c, 1))) Fail(kTextSavedExpected, {std::wstring(1, static_cast<wchar_t>(c))});
   }
 
   PropertyValue ParseOne() {
     SkipBlanks();
-    if (pos_ >= text_.size()) Fail(L"нет значения");
+    if (pos_ >= text_.size()) Fail(kTextSavedNoValue);
     if (Take("True")) return true;
     if (Take("False")) return false;
     if (Take("&H")) return ParseColour();
@@ -116,7 +123,7 @@ class ValueParser {
   bool ParseBool() {
     if (Take("True")) return true;
     if (Take("False")) return false;
-    Fail(L"ожидается True или False");
+    Fail(kTextSavedBoolExpected);
   }
 
   std::int32_t ParseInt() {
@@ -125,10 +132,9 @@ class ValueParser {
     const char* first = text_.data() + pos_;
     const auto [end, ec] = std::from_chars(first, text_.data() + text_.size(), v);
     if (ec == std::errc::result_out_of_range || (ec == std::errc() && (v < INT32_MIN || v > INT32_MAX))) {
-      throw ButtonExError(ErrorNumber::kOverflow, L"Сохранённая форма кнопки, строка " +
-                                                      DecimalText(line_) + L": переполнение.");
+      FailAtLine(ErrorNumber::kOverflow, line_, kTextSavedOverflow);
     }
-    if (ec != std::errc() || end == first) Fail(L"непонятное значение");
+    if (ec != std::errc() || end == first) Fail(kTextSavedUnclearValue);
     pos_ += static_cast<std::size_t>(end - first);
     return static_cast<std::int32_t>(v);
   }
@@ -137,33 +143,33 @@ class ValueParser {
     unsigned long v = 0;
     const char* first = text_.data() + pos_;
     const auto [end, ec] = std::from_chars(first, text_.data() + text_.size(), v, 16);
-    if (ec != std::errc() || end == first || end - first > 8) Fail(L"неверный цвет");
+    if (ec != std::errc() || end == first || end - first > 8) Fail(kTextSavedBadColour);
     pos_ += static_cast<std::size_t>(end - first);
-    if (!Take("&")) Fail(L"неверный цвет");
+    if (!Take("&")) Fail(kTextSavedBadColour);
     return static_cast<Colour>(v);
   }
 
   std::string ParseRawString() {
     SkipBlanks();
-    if (pos_ >= text_.size() || text_[pos_] != '"') Fail(L"ожидается строка в кавычках");
+    if (pos_ >= text_.size() || text_[pos_] != '"') Fail(kTextSavedStringExpected);
     ++pos_;
     std::string out;
     while (true) {
-      if (pos_ >= text_.size()) Fail(L"строка не закрыта кавычкой");
+      if (pos_ >= text_.size()) Fail(kTextSavedUnclosedString);
       const char c = text_[pos_++];
       if (c == '"') break;
       if (c != '\\') {
         out += c;
         continue;
       }
-      if (pos_ >= text_.size()) Fail(L"строка не закрыта кавычкой");
+      if (pos_ >= text_.size()) Fail(kTextSavedUnclosedString);
       switch (text_[pos_++]) {
         case '"': out += '"'; break;
         case '\\': out += '\\'; break;
         case 'n': out += '\n'; break;
         case 'r': out += '\r'; break;
         case 't': out += '\t'; break;
-        default: Fail(L"неизвестная escape-последовательность");
+        default: Fail(kTextSavedUnknownEscape);
       }
     }
     return out;
@@ -171,7 +177,7 @@ class ValueParser {
 
   std::wstring ParseString() {
     auto wide = FromUtf8(ParseRawString());
-    if (!wide) Fail(L"текст не в кодировке UTF-8");
+    if (!wide) Fail(kTextSavedNotUtf8);
     return *wide;
   }
 
@@ -180,9 +186,9 @@ class ValueParser {
     Expect(')');
     if (encoded.empty()) return MakeEmptyPicture();
     auto bytes = DecodeBase64(encoded);
-    if (!bytes) Fail(L"рисунок повреждён");
+    if (!bytes) Fail(kTextSavedBadPicture);
     PictureRef picture = decode_ ? decode_(*bytes) : nullptr;
-    if (!picture) Fail(L"формат рисунка не распознан");
+    if (!picture) Fail(kTextSavedUnknownPicture);
     return picture;
   }
 
@@ -194,7 +200,7 @@ class ValueParser {
     char* end = nullptr;
     const std::string rest(text_.substr(pos_));
     font.points = std::strtod(rest.c_str(), &end);
-    if (end == rest.c_str() || !(font.points > 0 && font.points < 1000)) Fail(L"неверный размер шрифта");
+    if (end == rest.c_str() || !(font.points > 0 && font.points < 1000)) Fail(kTextSavedBadFontSize);
     pos_ += static_cast<std::size_t>(end - rest.c_str());
     Expect(',');
     font.weight = ParseInt();
@@ -235,8 +241,7 @@ PropertyValue PropertyBag::ReadProperty(std::string_view key, const PropertyValu
   if (std::holds_alternative<std::int32_t>(defaultValue) && std::holds_alternative<Colour>(stored)) {
     return static_cast<std::int32_t>(std::get<Colour>(stored));
   }
-  throw ButtonExError(ErrorNumber::kInvalidCall,
-                      L"Свойство «" + Widen(key) + L"» сохранено со значением не того вида.");
+  throw ButtonExError(ErrorNumber::kInvalidCall, FormatText(kTextSavedWrongKind, {Widen(key)}));
 }
 
 void PropertyBag::WriteProperty(std::string_view key, const PropertyValue& value,
@@ -274,13 +279,11 @@ PropertyBag PropertyBag::FromText(std::string_view text, const PictureDecoder& d
     if (line.empty() || line.front() == '\'') continue;
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) {
-      throw ButtonExError(ErrorNumber::kInvalidCall, L"Сохранённая форма кнопки, строка " +
-                                                         DecimalText(lineNumber) + L": нет знака «=».");
+      FailAtLine(ErrorNumber::kInvalidCall, lineNumber, kTextSavedNoEquals);
     }
     const std::string_view key = Trim(line.substr(0, eq));
     if (key.empty()) {
-      throw ButtonExError(ErrorNumber::kInvalidCall, L"Сохранённая форма кнопки, строка " +
-                                                         DecimalText(lineNumber) + L": нет имени свойства.");
+      FailAtLine(ErrorNumber::kInvalidCall, lineNumber, kTextSavedNoName);
     }
     PropertyValue value = ValueParser(line.substr(eq + 1), lineNumber, decode).Parse();
     const auto it = std::find_if(bag.entries_.begin(), bag.entries_.end(), [&](const auto& e) { return e.first == key; });

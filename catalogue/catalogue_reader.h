@@ -25,7 +25,7 @@ struct CatalogueRead {
 // The entries of a catalogue text (the joined items of a file).
 CatalogueRead ReadCatalogueText(std::wstring_view text);
 
-// The entries of a catalogue file's Windows-1251 bytes.
+// The entries of a catalogue file's bytes: UTF-8 after its mark, else Windows-1251.
 CatalogueRead ReadCatalogue(std::string_view fileBytes);
 
 }  // namespace discfront

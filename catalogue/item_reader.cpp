@@ -35,18 +35,18 @@ struct ByteSink {
   void Append(std::string_view s, std::size_t pos, std::size_t count) { out.append(s, pos, count); }
 };
 
-struct DecodeTable {
+struct Cp1251Table {
   wchar_t chars[256];
-  DecodeTable() {
+  Cp1251Table() {
     for (int b = 0; b < 256; ++b) chars[b] = DecodeCp1251Byte(static_cast<unsigned char>(b));
   }
 };
 
-// Decodes bytes on the way, so that no joined byte copy is made.
-struct DecodingSink {
+// Decodes Windows-1251 bytes on the way, so that no joined byte copy is made.
+struct Cp1251DecodingSink {
   std::wstring& out;
   void Append(std::string_view s, std::size_t pos, std::size_t count) {
-    static const DecodeTable table;
+    static const Cp1251Table table;
     const std::size_t at = out.size();
     out.resize(at + count);
     wchar_t* to = out.data() + at;
@@ -97,7 +97,7 @@ std::wstring JoinItems(std::string_view fileBytes) {
   if (DetectFileEncoding(fileBytes) == FileEncoding::kUtf8) {
     JoinInto(FileBody(fileBytes), Utf8DecodingSink{joined});
   } else {
-    JoinInto(fileBytes, DecodingSink{joined});
+    JoinInto(fileBytes, Cp1251DecodingSink{joined});
   }
   return joined;
 }

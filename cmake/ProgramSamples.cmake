@@ -4,6 +4,7 @@
 #   discfront_program_samples(TARGET DIR)  builds into DIR:
 #     x86-gui.exe (asInvoker manifest), x86-console.exe (requireAdministrator),
 #     x64-gui.exe (highestAvailable), x64-console.exe (no manifest),
+#     x86-gui-manifest2.exe (requireAdministrator, numbered 2: a manifest the loader does not read),
 #     truncated.exe (x86-gui.exe cut short), text.exe (a text file),
 #     version.exe and product.exe (x86, with the version resources of version.rc and product.rc)
 function(discfront_program_samples target dir)
@@ -11,15 +12,22 @@ function(discfront_program_samples target dir)
   set(obj "${dir}-obj")  # resource scripts and objects, kept out of the fuzz seeds
   set(outputs)
   foreach(sample "x86;i686;gui;asInvoker" "x86;i686;console;requireAdministrator"
-               "x64;x86_64;gui;highestAvailable" "x64;x86_64;console;")
+               "x64;x86_64;gui;highestAvailable" "x64;x86_64;console;" "x86;i686;gui;requireAdministrator;2")
     list(GET sample 0 arch)
     list(GET sample 1 cpu)
     list(GET sample 2 kind)
     list(GET sample 3 level)
+    set(number 1)
+    set(suffix)
+    list(LENGTH sample fields)
+    if(fields GREATER 4)
+      list(GET sample 4 number)
+      set(suffix "-manifest${number}")
+    endif()
     set(prefix ${cpu}-w64-mingw32)
     find_program(${cpu}_samples_cc NAMES ${prefix}-gcc-posix ${prefix}-gcc REQUIRED)
     find_program(${cpu}_samples_rc NAMES ${prefix}-windres REQUIRED)
-    set(exe "${dir}/${arch}-${kind}.exe")
+    set(exe "${dir}/${arch}-${kind}${suffix}.exe")
     set(entry entry)
     if(cpu STREQUAL "i686")
       set(entry _entry)  # 32-bit C names carry an underscore
@@ -33,9 +41,9 @@ function(discfront_program_samples target dir)
     set(depends "${src}/entry.c")
     if(level)
       list(APPEND depends "${src}/${level}.manifest")
-      set(resource "${obj}/${arch}-${kind}.res.o")
-      file(WRITE "${obj}/${arch}-${kind}.rc" "1 24 \"${src}/${level}.manifest\"\n")
-      list(APPEND commands COMMAND ${${cpu}_samples_rc} "${obj}/${arch}-${kind}.rc" -O coff -o "${resource}")
+      set(resource "${obj}/${arch}-${kind}${suffix}.res.o")
+      file(WRITE "${obj}/${arch}-${kind}${suffix}.rc" "${number} 24 \"${src}/${level}.manifest\"\n")
+      list(APPEND commands COMMAND ${${cpu}_samples_rc} "${obj}/${arch}-${kind}${suffix}.rc" -O coff -o "${resource}")
     endif()
     add_custom_command(OUTPUT "${exe}" ${commands}
       COMMAND ${${cpu}_samples_cc} ${flags} "${src}/entry.c" ${resource} -o "${exe}"

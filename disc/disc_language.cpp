@@ -1,42 +1,62 @@
 #include "disc/disc_language.h"
 
-#include <algorithm>
-#include <cctype>
-#include <vector>
+#include "base/ascii_text.h"
+#include "base/utf8.h"
 
 namespace discfront {
 namespace {
 
 constexpr std::uint16_t kPrimaryRussian = 0x19;
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
+// The settings file as units of its own encoding, each held in a wchar_t (at least 16
+// bits everywhere): bytes for Windows-1251 (or plain ASCII) and UTF-8, 16-bit units for
+// UTF-16 (little-endian), its mark left out. Only the ASCII name and value of the
+// Language line are read, so every other line is written back unit for unit.
+struct SettingsUnits {
+  std::string_view mark;  // the file's byte-order mark, if any
+  bool wide = false;      // UTF-16: two bytes a unit
+  std::wstring units;
+};
+
+SettingsUnits UnitsOf(std::string_view bytes) {
+  SettingsUnits file;
+  for (std::string_view mark : {kUtf16Mark, kUtf8Mark}) {
+    if (bytes.starts_with(mark)) file.mark = mark;
+  }
+  file.wide = file.mark == kUtf16Mark;
+  bytes.remove_prefix(file.mark.size());
+  const std::size_t step = file.wide ? 2 : 1;
+  for (std::size_t i = 0; i + step <= bytes.size(); i += step) {  // a last odd byte of UTF-16 is no unit
+    const auto low = static_cast<unsigned char>(bytes[i]);
+    file.units += static_cast<wchar_t>(file.wide ? low | static_cast<unsigned char>(bytes[i + 1]) << 8 : low);
+  }
+  return file;
 }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
+std::string BytesOf(const SettingsUnits& file) {
+  std::string bytes(file.mark);
+  for (wchar_t unit : file.units) {
+    bytes += static_cast<char>(unit & 0xFF);
+    if (file.wide) bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
 }
 
 // The value of a "Language=" line, or nothing for any other line.
-std::optional<std::string_view> LanguageValue(std::string_view line) {
-  const std::size_t eq = line.find('=');
-  if (eq == std::string_view::npos || !SameLetters(Trim(line.substr(0, eq)), "Language")) return std::nullopt;
-  return Trim(line.substr(eq + 1));
+std::optional<std::wstring_view> LanguageValue(std::wstring_view line) {
+  const std::size_t eq = line.find(L'=');
+  if (eq == std::wstring_view::npos) return std::nullopt;
+  if (!EqualsIgnoringCase(TrimBlanks(line.substr(0, eq)), "Language")) return std::nullopt;
+  return TrimBlanks(line.substr(eq + 1));
 }
 
-std::vector<std::string_view> Lines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  while (!bytes.empty()) {
-    const std::size_t end = bytes.find('\n');
-    lines.push_back(bytes.substr(0, end));
-    if (end == std::string_view::npos) break;
-    bytes.remove_prefix(end + 1);
-  }
-  return lines;
+// The next line of `text` (without its LF), taken off the front.
+std::wstring_view TakeLine(std::wstring_view& text) {
+  const std::size_t end = text.find(L'\n');
+  const std::wstring_view line = text.substr(0, end);
+  text.remove_prefix(end == std::wstring_view::npos ? text.size() : end + 1);
+  return line;
 }
 
 }  // namespace
@@ -46,12 +66,12 @@ UiLanguage LanguageOfUi(std::uint16_t langId) {
 }
 
 std::optional<UiLanguage> DiscLanguage(std::string_view settingsBytes) {
+  const SettingsUnits file = UnitsOf(settingsBytes);
   std::optional<UiLanguage> language;
-  for (std::string_view line : Lines(settingsBytes)) {
-    const std::optional<std::string_view> value = LanguageValue(line);
-    if (!value) continue;
-    if (SameLetters(*value, "ru")) language = UiLanguage::kRussian;
-    if (SameLetters(*value, "en")) language = UiLanguage::kEnglish;
+  for (std::wstring_view text = file.units; !text.empty();) {
+    const std::optional<std::wstring_view> value = LanguageValue(TakeLine(text));
+    if (value && EqualsIgnoringCase(*value, "ru")) language = UiLanguage::kRussian;
+    if (value && EqualsIgnoringCase(*value, "en")) language = UiLanguage::kEnglish;
   }
   return language;
 }
@@ -61,15 +81,17 @@ UiLanguage ChooseLanguage(std::optional<UiLanguage> discLanguage, std::uint16_t 
 }
 
 std::string WithDiscLanguage(std::string_view settingsBytes, std::optional<UiLanguage> language) {
-  std::string out;
-  for (std::string_view line : Lines(settingsBytes)) {
+  SettingsUnits file = UnitsOf(settingsBytes);
+  std::wstring out;
+  for (std::wstring_view text = file.units; !text.empty();) {
+    const std::wstring_view line = TakeLine(text);
     if (LanguageValue(line)) continue;
     out += line;
-    if (line.empty() || line.back() != '\r') out += '\r';
-    out += '\n';
+    out += line.empty() || line.back() != L'\r' ? L"\r\n" : L"\n";
   }
-  if (language) out += *language == UiLanguage::kRussian ? "Language=ru\r\n" : "Language=en\r\n";
-  return out;
+  if (language) out += *language == UiLanguage::kRussian ? L"Language=ru\r\n" : L"Language=en\r\n";
+  file.units = std::move(out);
+  return BytesOf(file);
 }
 
 }  // namespace discfront

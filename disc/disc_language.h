@@ -6,8 +6,10 @@
 //
 // Lines are "name=value", blanks around either are ignored, names and values in any
 // letter case; lines starting with ";" or "[" and all other names are kept but not
-// read. The editor's Disc menu writes the line. A catalogue or skin never depends on
-// the language.
+// read. The file may be Windows-1251 (or plain ASCII), UTF-8 with its mark or UTF-16
+// (little-endian) with its mark, as the system's editors save it; the editor's Disc
+// menu writes the line back in the file's own encoding. A catalogue or skin never
+// depends on the language.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "disc/entry_path_rules.h"
 
+#include "base/ascii_text.h"
+
 namespace discfront {
 namespace {
 
@@ -7,25 +9,16 @@ using Kind = PathFinding::Kind;
 
 bool IsSeparator(wchar_t ch) { return ch == L'\\' || ch == L'/'; }
 bool IsAsciiLetter(wchar_t ch) { return (ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z'); }
-wchar_t AsciiUpper(wchar_t ch) { return ch >= L'a' && ch <= L'z' ? static_cast<wchar_t>(ch - L'a' + L'A') : ch; }
-
-bool EqualsIgnoringCase(std::wstring_view text, std::wstring_view upper) {
-  if (text.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (AsciiUpper(text[i]) != upper[i]) return false;
-  }
-  return true;
-}
 
 // The system takes "NUL", "nul.txt" and "NUL .txt" alike for the device, in any folder.
 bool NamesDevice(std::wstring_view component) {
   std::wstring_view base = component.substr(0, component.find(L'.'));
   while (!base.empty() && base.back() == L' ') base.remove_suffix(1);
-  for (std::wstring_view device : {L"CON", L"PRN", L"AUX", L"NUL"}) {
+  for (std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
     if (EqualsIgnoringCase(base, device)) return true;
   }
   if (base.size() != 4 || base[3] < L'1' || base[3] > L'9') return false;
-  return EqualsIgnoringCase(base.substr(0, 3), L"COM") || EqualsIgnoringCase(base.substr(0, 3), L"LPT");
+  return EqualsIgnoringCase(base.substr(0, 3), "COM") || EqualsIgnoringCase(base.substr(0, 3), "LPT");
 }
 
 std::vector<std::wstring_view> Components(std::wstring_view path) {

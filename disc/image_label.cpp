@@ -1,6 +1,7 @@
 // The label an image gets unless the author gives one (image_label.h).
 #include "disc/image_label.h"
 
+#include "base/ascii_text.h"
 #include "base/file_encoding.h"
 
 namespace discfront {
@@ -28,22 +29,6 @@ std::u16string Utf16(std::string_view bytes) {
   return out;
 }
 
-std::u16string_view Trim(std::u16string_view text) {
-  const auto blank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::u16string AutorunLabel(std::string_view fileBytes) {
@@ -52,13 +37,14 @@ std::u16string AutorunLabel(std::string_view fileBytes) {
   for (std::size_t start = 0; start <= text.size();) {
     std::size_t end = text.find(u'\n', start);
     if (end == std::u16string::npos) end = text.size();
-    const std::u16string_view line = Trim(std::u16string_view(text).substr(start, end - start));
+    const std::u16string_view line = TrimBlanks(std::u16string_view(text).substr(start, end - start));
     start = end + 1;
     if (!line.empty() && line.front() == u'[') {
-      inAutorun = SameIgnoringCase(line, u"[autorun]");
-    } else if (const std::size_t equals = line.find(u'='); inAutorun && equals != std::u16string_view::npos &&
-                                                         SameIgnoringCase(Trim(line.substr(0, equals)), u"label")) {
-      return std::u16string(Trim(line.substr(equals + 1)));
+      inAutorun = EqualsIgnoringCase(line, "[autorun]");
+    } else if (const std::size_t equals = line.find(u'=');
+               inAutorun && equals != std::u16string_view::npos &&
+               EqualsIgnoringCase(TrimBlanks(line.substr(0, equals)), "label")) {
+      return std::u16string(TrimBlanks(line.substr(equals + 1)));
     }
   }
   return {};

@@ -1,7 +1,8 @@
 #include "manifest_level.h"
 
-#include <cctype>
 #include <string>
+
+#include "base/ascii_text.h"
 
 namespace discfront {
 namespace {
@@ -16,20 +17,12 @@ std::string_view LocalName(std::string_view name) {
   return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
 ExecutionLevel LevelNamed(std::string_view value) {
   const std::size_t first = value.find_first_not_of(kSpace);
   if (first == std::string_view::npos) return ExecutionLevel::kAsInvoker;
   value = value.substr(first, value.find_last_not_of(kSpace) - first + 1);
-  if (SameIgnoringCase(value, "requireAdministrator")) return ExecutionLevel::kRequireAdministrator;
-  if (SameIgnoringCase(value, "highestAvailable")) return ExecutionLevel::kHighestAvailable;
+  if (EqualsIgnoringCase(value, "requireAdministrator")) return ExecutionLevel::kRequireAdministrator;
+  if (EqualsIgnoringCase(value, "highestAvailable")) return ExecutionLevel::kHighestAvailable;
   return ExecutionLevel::kAsInvoker;
 }
 

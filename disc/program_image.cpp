@@ -70,16 +70,16 @@ class Image {
     return true;
   }
 
-  // The resource of `type` named `name` (or else the first one) in the resource directory
-  // at `address`, cut to `largest` bytes.
+  // The resource of `type` named `name` (or else, when `orFirst`, the first one) in the
+  // resource directory at `address`, cut to `largest` bytes.
   std::optional<std::string> Resource(std::uint32_t address, std::uint32_t type, std::uint32_t name,
-                                      std::uint32_t largest) const {
+                                      std::uint32_t largest, bool orFirst) const {
     const std::optional<std::uint64_t> root = OffsetOf(address, 16);
     if (!root) return std::nullopt;
     std::optional<std::uint32_t> types = Entry(*root, type, true);
     if (!types) return std::nullopt;
     std::optional<std::uint32_t> names = Entry(*root + *types, name, true);
-    if (!names) names = Entry(*root + *types, std::nullopt, true);
+    if (!names && orFirst) names = Entry(*root + *types, std::nullopt, true);
     if (!names) return std::nullopt;
     const std::optional<std::uint32_t> language = Entry(*root + *names, std::nullopt, false);
     std::array<unsigned char, 16> data{};
@@ -117,15 +117,6 @@ class Image {
   const ByteSource& file_;
   std::vector<Section> sections_;
 };
-
-Machine MachineOf(std::uint16_t code) {
-  switch (code) {
-    case kMachineI386: return Machine::kX86;
-    case kMachineAmd64: return Machine::kX64;
-    case kMachineArm64: return Machine::kArm64;
-    default: return Machine::kOther;
-  }
-}
 
 // The headers of a program file, and where its resource directory is (0: none).
 struct Headers {
@@ -166,6 +157,15 @@ Headers ReadHeaders(Image& image, const ByteSource& file) {
 
 }  // namespace
 
+Machine MachineOf(std::uint16_t code) {
+  switch (code) {
+    case kMachineI386: return Machine::kX86;
+    case kMachineAmd64: return Machine::kX64;
+    case kMachineArm64: return Machine::kArm64;
+    default: return Machine::kOther;
+  }
+}
+
 bool MemoryBytes::ReadAt(std::uint64_t offset, std::size_t size, void* out) const {
   if (offset > bytes_.size() || size > bytes_.size() - offset) return false;
   if (size != 0) std::memcpy(out, bytes_.data() + offset, size);
@@ -176,8 +176,10 @@ ProgramImage ReadProgramImage(const ByteSource& file) {
   Image image(file);
   Headers headers = ReadHeaders(image, file);
   if (headers.resources != 0) {
+    // Only the manifest numbered 1: the one the system's loader reads for a program
+    // (others are for the program's own use), so no other can promise or deny rights.
     if (const std::optional<std::string> manifest =
-            image.Resource(headers.resources, kManifestType, kProgramManifestId, kLargestManifest)) {
+            image.Resource(headers.resources, kManifestType, kProgramManifestId, kLargestManifest, false)) {
       headers.program.asksAdministrator = RequestedExecutionLevel(*manifest) != ExecutionLevel::kAsInvoker;
     }
   }
@@ -189,7 +191,7 @@ std::optional<std::string> ReadProgramResource(const ByteSource& file, std::uint
   Image image(file);
   const Headers headers = ReadHeaders(image, file);
   if (headers.resources == 0) return std::nullopt;
-  return image.Resource(headers.resources, type, name, largest);
+  return image.Resource(headers.resources, type, name, largest, true);
 }
 
 }  // namespace discfront

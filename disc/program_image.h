@@ -34,6 +34,9 @@ class MemoryBytes final : public ByteSource {
 
 enum class Machine { kX86, kX64, kArm64, kOther };
 
+// The machine of a program header's (or the system's) IMAGE_FILE_MACHINE_ number.
+Machine MachineOf(std::uint16_t code);
+
 struct ProgramImage {
   bool valid = false;  // a Windows program at all: the MZ and PE headers are whole
   Machine machine = Machine::kOther;

@@ -1,9 +1,9 @@
 #include "disc_check.h"
 
 #include <array>
-#include <cwctype>
 #include <string_view>
 
+#include "base/ascii_text.h"
 #include "base/display_scale.h"
 #include "base/picture_limits.h"
 #include "catalogue/catalogue_reader.h"
@@ -25,21 +25,13 @@ std::wstring FolderTheWindowShows(const std::wstring& path, const std::wstring& 
   return separator == std::wstring::npos ? select : select.substr(0, separator);
 }
 
-bool EndsWithIgnoringCase(const std::wstring& text, std::wstring_view end) {
-  if (text.size() < end.size()) return false;
-  for (std::size_t i = 0; i < end.size(); ++i) {
-    if (static_cast<wchar_t>(towlower(text[text.size() - end.size() + i])) != end[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 EntryFile::Kind KindOfFile(const std::wstring& file) {
-  if (EndsWithIgnoringCase(file, L".exe")) return EntryFile::Kind::kProgram;
+  if (EndsWithIgnoringCase(std::wstring_view(file), ".exe")) return EntryFile::Kind::kProgram;
   // What the system runs by its script hosts or command interpreter.
-  for (std::wstring_view script : {L".bat", L".cmd", L".vbs", L".vbe", L".js", L".jse", L".wsf", L".ps1"}) {
-    if (EndsWithIgnoringCase(file, script)) return EntryFile::Kind::kScript;
+  for (std::string_view script : {".bat", ".cmd", ".vbs", ".vbe", ".js", ".jse", ".wsf", ".ps1"}) {
+    if (EndsWithIgnoringCase(std::wstring_view(file), script)) return EntryFile::Kind::kScript;
   }
   return EntryFile::Kind::kDocument;
 }

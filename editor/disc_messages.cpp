@@ -1,7 +1,6 @@
 #include "disc_messages.h"
 
-#include <cwctype>
-
+#include "base/ascii_text.h"
 #include "base/decimal_text.h"
 #include "base/picture_limits.h"
 #include "base/texts.h"
@@ -28,13 +27,8 @@ std::wstring RecordName(const DiscProblem& p) {
 // "None", "NONE" and the like are file names to the launcher; only "none" means no
 // picture. The file is the disc folder followed by the field, so the field is its end.
 bool EndsLikeNone(std::wstring_view file) {
-  const std::wstring_view none = DiscFolder::kNoPicture;
-  if (file.size() < none.size()) return false;
-  file.remove_prefix(file.size() - none.size());
-  for (std::size_t i = 0; i < none.size(); ++i) {
-    if (static_cast<wchar_t>(towlower(file[i])) != none[i]) return false;
-  }
-  return true;
+  static_assert(DiscFolder::kNoPicture == L"none");
+  return EndsWithIgnoringCase(file, "none");
 }
 
 // Why a path would not name the same file on another machine.

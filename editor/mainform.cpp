@@ -22,6 +22,7 @@
 #include "win32/message_font.h"
 #include "win32/program_end.h"
 #include "win32/win32_texts.h"
+#include "win32/window_text.h"
 #include "base/texts.h"
 #include "base/twips.h"
 
@@ -31,11 +32,7 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kDropDownListPixels = 200;  // the open list below zap
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+using win32::WindowText;
 
 void SetText(HWND hwnd, const std::wstring& text) {
   if (WindowText(hwnd) != text) SetWindowTextW(hwnd, text.c_str());

@@ -9,7 +9,6 @@
 #include <filesystem>
 
 #include "autorun_file.h"
-#include "disc/edit_box_text.h"
 #include "description_file.h"
 #include "disc_messages.h"
 #include "disc_problem_grade.h"
@@ -21,6 +20,7 @@
 #include "text_dialog.h"
 #include "win32/app_folder.h"
 #include "win32/atomic_file.h"
+#include "win32/edit_box_text.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
 #include "win32/message_box.h"
@@ -109,7 +109,7 @@ void Mainform::OnDiscDescription() {
                        win32::MessageIcon::kStop);
     return;
   }
-  TextDialogOptions options{Text(kTextDescriptionCaption), Text(kTextDescriptionPrompt), EditBoxText(text), true, {}};
+  TextDialogOptions options{Text(kTextDescriptionCaption), Text(kTextDescriptionPrompt), win32::EditBoxText(text), true, {}};
   // Saved from inside the dialog, so that text that cannot be saved stays in front of the author.
   options.accept = [this, &file](HWND dialog, const std::wstring& typed) {
     const DescriptionBytes encoded = EncodeDescription(typed);

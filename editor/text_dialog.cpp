@@ -10,6 +10,7 @@
 #include "editor_texts.h"
 #include "win32/display_dpi.h"
 #include "win32/program_end.h"
+#include "win32/window_text.h"
 
 namespace discfront::editor {
 namespace {
@@ -87,10 +88,7 @@ struct DialogState {
 };
 
 std::wstring ItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return win32::WindowText(GetDlgItem(dialog, id));
 }
 
 INT_PTR HandleDialogMessage(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,10 +6,8 @@
 #include <windowsx.h>
 
 #include "about/about_dialog.h"
-#include "about/mouse_records.h"
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
-#include "disc/edit_box_text.h"
 #include "disc/elevated_entries.h"
 #include "disc/install_plan.h"
 #include "base/numbered_error.h"
@@ -19,6 +17,7 @@
 #include "win32/accessible_name.h"
 #include "win32/app_folder.h"
 #include "win32/display_dpi.h"
+#include "win32/edit_box_text.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
 #include "win32/high_contrast.h"
@@ -226,7 +225,7 @@ void Form1::LoadDescription() {
   std::wstring text;
   const ErrorNumber error = win32::ReadItemText(fileName, text);
   if (error != ErrorNumber::kNone) EndWithReport(error, fileName);
-  SetWindowTextW(aboutProg_, EditBoxText(text).c_str());
+  SetWindowTextW(aboutProg_, win32::EditBoxText(text).c_str());
 }
 
 void Form1::LoadCatalogueFile() {
@@ -240,7 +239,7 @@ void Form1::LoadCatalogueFile() {
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   for (const CatalogueEntry& entry : entries_) {
     // A list item shows one line: a title's line breaks become blanks.
-    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ReplaceLineBreaks(entry.title, L" ").c_str()));
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::ReplaceLineBreaks(entry.title, L" ").c_str()));
   }
   entryList_.SetShields(
       EntriesAskingAdministrator(entries_, disc_, win32::SystemFileProbe(), win32::SystemProgramProbe()),
@@ -283,7 +282,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
 void Form1::ShowSelectedComment() {
   const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   if (selected < 0 || static_cast<std::size_t>(selected) >= entries_.size()) return;
-  SetWindowTextW(aboutProg_, EditBoxText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
+  SetWindowTextW(aboutProg_, win32::EditBoxText(entries_[static_cast<std::size_t>(selected)].comment).c_str());
 }
 
 void Form1::Install() {
@@ -329,20 +328,14 @@ void Form1::OnCommand(int id, int code) {
 }
 
 void Form1::OnMouseDown(LPARAM lParam) {
-  const int x = GET_X_LPARAM(lParam);
-  const int y = GET_Y_LPARAM(lParam);
   // Activity over the notification icon arrives as a right press at height 0.
-  if (y == 0) {
+  if (GET_Y_LPARAM(lParam) == 0) {
     SetForegroundWindow(hwnd());
     SetFocus(hwnd());
   }
-  about::SharedMouseRecords().pressPoint = {x, y};
 }
 
 void Form1::OnMouseMove(WPARAM keys) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  about::SharedMouseRecords().cursorPoint = {cursor.x, cursor.y};
   constexpr WPARAM kButtons = MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_XBUTTON1 | MK_XBUTTON2;
   if ((keys & kButtons) != MK_LBUTTON) return;
   // The system then moves the window with the mouse as if its title bar were held.

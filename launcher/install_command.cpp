@@ -4,8 +4,11 @@
 
 #include "win32/app_folder.h"
 #include "win32/message_box.h"
+#include "win32/program_file.h"
+#include "win32/system_machine.h"
 #include "win32/shell_start.h"
 #include "base/texts.h"
+#include "disc/machine_fit.h"
 #include "launcher/launcher_texts.h"
 
 namespace discfront {
@@ -28,6 +31,19 @@ void ShowStop(HWND owner, const std::wstring& text) {
 // The file looked for goes below the message, so the author sees which entry is wrong.
 void ShowFileNotFound(HWND owner, const std::wstring& file) { ShowStop(owner, FormatText(kTextProgramNotFound, {file})); }
 
+// A program for a processor this Windows cannot run gets the launcher's message
+// rather than the system's "not a valid application". True when it may be started.
+bool StartsHere(HWND owner, const std::wstring& file) {
+  const std::optional<ProgramImage> program = win32::SystemProgramProbe().ReadProgram(file);
+  if (!program) return true;
+  switch (FitOnSystem(*program, win32::SystemMachine())) {
+    case MachineFit::kStarts: return true;
+    case MachineFit::kNeeds64BitWindows: ShowStop(owner, FormatText(kTextNeeds64BitWindows, {file})); return false;
+    case MachineFit::kNeedsArmWindows: ShowStop(owner, FormatText(kTextNeedsArmWindows, {file})); return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void CarryOutInstall(HWND owner, const InstallPlan& plan) {
@@ -47,6 +63,7 @@ void CarryOutInstall(HWND owner, const InstallPlan& plan) {
     case InstallPlan::Kind::kStart:
       file = plan.target.file;
       arguments = plan.target.arguments;
+      if (!StartsHere(owner, file)) return;
       // As the shell starts a program a user opens: setups read the files beside them.
       workingFolder = win32::FolderOfFile(file);
       break;

@@ -12,7 +12,11 @@
   X(kTextPreviewFileNotFound, 1005, "Файл не найден", "File not found") \
   X(kTextProgramNotFound, 1006, "Файл не найден.\r\n%1", "File not found.\r\n%1") \
   X(kTextListName, 1007, "Программы", "Programs") \
-  X(kTextDescriptionName, 1008, "Описание", "Description")
+  X(kTextDescriptionName, 1008, "Описание", "Description") \
+  X(kTextNeeds64BitWindows, 1009, "Эта программа работает только в 64-разрядной Windows.\r\n%1", \
+    "This program runs only on 64-bit Windows.\r\n%1") \
+  X(kTextNeedsArmWindows, 1010, "Эта программа работает только в Windows для процессоров ARM.\r\n%1", \
+    "This program runs only on Windows for ARM processors.\r\n%1")
 
 #ifndef RC_INVOKED
 namespace discfront {

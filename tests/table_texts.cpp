@@ -4,6 +4,7 @@
 
 #include "about/about_texts.h"
 #include "base/utf8.h"
+#include "buttonex/buttonex_texts.h"
 #include "editor/editor_texts.h"
 #include "launcher/launcher_texts.h"
 #include "win32/win32_texts.h"
@@ -21,7 +22,8 @@ struct Row {
 const std::map<unsigned, Row>& Rows() {
   static const std::map<unsigned, Row> rows = {
       DISCFRONT_WIN32_TEXTS(DISCFRONT_TEST_ROW) DISCFRONT_ABOUT_TEXTS(DISCFRONT_TEST_ROW)
-          DISCFRONT_LAUNCHER_TEXTS(DISCFRONT_TEST_ROW) DISCFRONT_EDITOR_TEXTS(DISCFRONT_TEST_ROW)};
+          DISCFRONT_LAUNCHER_TEXTS(DISCFRONT_TEST_ROW) DISCFRONT_EDITOR_TEXTS(DISCFRONT_TEST_ROW)
+                  DISCFRONT_BUTTONEX_TEXTS(DISCFRONT_TEST_ROW) DISCFRONT_BUTTONEX_SAVED_TEXTS(DISCFRONT_TEST_ROW)};
   return rows;
 }
 

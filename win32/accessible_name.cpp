@@ -8,6 +8,7 @@
 #include <new>
 
 #include "win32/accessible_proxy.h"
+#include "win32/system_boundary.h"
 
 namespace win32 {
 namespace {
@@ -80,20 +81,22 @@ constexpr wchar_t kNameProperty[] = L"KorvelDiscfront.AccessibleName";
 Naming* NamingOf(HWND hwnd) { return static_cast<Naming*>(GetPropW(hwnd, kNameProperty)); }
 
 LRESULT CALLBACK NamedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  switch (msg) {
-    case WM_GETOBJECT:
-      if (const Naming* naming = NamingOf(hwnd)) {
-        if (LRESULT answer = AnswerNamed(hwnd, wParam, lParam, *naming)) return answer;
-      }
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, &NamedProc, kSubclassId);
-      delete static_cast<Naming*>(RemovePropW(hwnd, kNameProperty));
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return GuardWindowProcedure(hwnd, [&] {
+    switch (msg) {
+      case WM_GETOBJECT:
+        if (const Naming* naming = NamingOf(hwnd)) {
+          if (LRESULT answer = AnswerNamed(hwnd, wParam, lParam, *naming)) return answer;
+        }
+        break;
+      case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &NamedProc, kSubclassId);
+        delete static_cast<Naming*>(RemovePropW(hwnd, kNameProperty));
+        break;
+      default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  });
 }
 
 }  // namespace

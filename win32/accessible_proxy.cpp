@@ -12,11 +12,21 @@ HRESULT AccessibleProxy::QueryInterface(REFIID iid, void** out) {
   *out = nullptr;
   if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIidAccessible)) {
     *out = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
+  } else if (IsEqualIID(iid, kIidEnumVariant) || IsEqualIID(iid, kIidServiceProvider) ||
+             IsEqualIID(iid, kIidOleWindow) || IsEqualIID(iid, kIidAccIdentity)) {
+    IUnknown* inner = Standard<IUnknown>(iid);
+    if (inner == nullptr) return E_NOINTERFACE;
+    inner->Release();
+    if (IsEqualIID(iid, kIidEnumVariant)) *out = static_cast<IEnumVARIANT*>(this);
+    if (IsEqualIID(iid, kIidServiceProvider)) *out = static_cast<IServiceProvider*>(this);
+    if (IsEqualIID(iid, kIidOleWindow)) *out = static_cast<IOleWindow*>(this);
+    if (IsEqualIID(iid, kIidAccIdentity)) *out = static_cast<IAccIdentity*>(this);
+  } else {
+    // An interface handed out from the standard object would lead back to it, not here.
+    return E_NOINTERFACE;
   }
-  // The rest (IEnumVARIANT, IOleWindow, ...) is what the standard object offers.
-  return standard_ != nullptr ? standard_->QueryInterface(iid, out) : E_NOINTERFACE;
+  AddRef();
+  return S_OK;
 }
 
 ULONG AccessibleProxy::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
@@ -83,6 +93,55 @@ HRESULT AccessibleProxy::put_accName(VARIANT child, BSTR name) { DISCFRONT_DELEG
 HRESULT AccessibleProxy::put_accValue(VARIANT child, BSTR value) { DISCFRONT_DELEGATE(put_accValue(child, value)); }
 
 #undef DISCFRONT_DELEGATE
+
+// Calls `call` on the standard object's interface `iid`; E_NOINTERFACE when it has none.
+#define DISCFRONT_FORWARD(Interface, iid, call)              \
+  Interface* inner = Standard<Interface>(iid);              \
+  if (inner == nullptr) return E_NOINTERFACE;               \
+  const HRESULT result = inner->call;                       \
+  inner->Release();                                         \
+  return result
+
+HRESULT AccessibleProxy::Next(ULONG count, VARIANT* items, ULONG* fetched) {
+  DISCFRONT_FORWARD(IEnumVARIANT, kIidEnumVariant, Next(count, items, fetched));
+}
+HRESULT AccessibleProxy::Skip(ULONG count) { DISCFRONT_FORWARD(IEnumVARIANT, kIidEnumVariant, Skip(count)); }
+HRESULT AccessibleProxy::Reset() { DISCFRONT_FORWARD(IEnumVARIANT, kIidEnumVariant, Reset()); }
+HRESULT AccessibleProxy::Clone(IEnumVARIANT** out) { DISCFRONT_FORWARD(IEnumVARIANT, kIidEnumVariant, Clone(out)); }
+HRESULT AccessibleProxy::GetWindow(HWND* window) { DISCFRONT_FORWARD(IOleWindow, kIidOleWindow, GetWindow(window)); }
+HRESULT AccessibleProxy::ContextSensitiveHelp(BOOL enter) {
+  DISCFRONT_FORWARD(IOleWindow, kIidOleWindow, ContextSensitiveHelp(enter));
+}
+
+HRESULT AccessibleProxy::GetIdentityString(DWORD child, BYTE** identity, DWORD* length) {
+  DISCFRONT_FORWARD(IAccIdentity, kIidAccIdentity, GetIdentityString(child, identity, length));
+}
+
+HRESULT AccessibleProxy::QueryService(REFGUID service, REFIID iid, void** out) {
+  if (out == nullptr) return E_POINTER;
+  *out = nullptr;
+  IServiceProvider* inner = Standard<IServiceProvider>(kIidServiceProvider);
+  if (inner == nullptr) return E_NOINTERFACE;
+  HRESULT result = inner->QueryService(service, iid, out);
+  inner->Release();
+  // The standard object itself as a service (the one that tells a client "this is the
+  // system's own object") would lead back to it, and this object is not it.
+  IUnknown* standardIdentity = Standard<IUnknown>(IID_IUnknown);
+  IUnknown* answerIdentity = nullptr;
+  if (SUCCEEDED(result) && *out != nullptr &&
+      SUCCEEDED(static_cast<IUnknown*>(*out)->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&answerIdentity)))) {
+    if (answerIdentity == standardIdentity) {
+      static_cast<IUnknown*>(*out)->Release();
+      *out = nullptr;
+      result = E_NOINTERFACE;
+    }
+    answerIdentity->Release();
+  }
+  if (standardIdentity != nullptr) standardIdentity->Release();
+  return result;
+}
+
+#undef DISCFRONT_FORWARD
 
 IAccessible* StandardAccessible(HWND hwnd, LONG objectId) {
   void* standard = nullptr;

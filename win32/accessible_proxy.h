@@ -1,11 +1,17 @@
 // An accessible object that answers what its window knows better than the system
 // (name, role, state, ...) and hands every other question to the system's standard
-// object for the same window.
+// object for the same window. The other interfaces a client asks of it (the list of
+// children, services, the window, its identity) are its own too, forwarding to the standard object's:
+// COM's identity rule wants every interface of an object to lead back to that object,
+// so a client that goes through one of them and back still reads this object's answers.
 #pragma once
 
 #include <windows.h>
 
+#include <oaidl.h>
 #include <oleacc.h>
+#include <oleidl.h>
+#include <servprov.h>
 
 #include <string_view>
 
@@ -13,11 +19,17 @@ namespace win32 {
 
 // mingw-w64's import library resolves IID_IAccessible to the wrong bytes; this is its value.
 inline constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+inline constexpr IID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID kIidServiceProvider = {0x6D5140C1, 0x7436, 0x11CE,
+                                           {0x80, 0x34, 0x00, 0xAA, 0x00, 0x60, 0x09, 0xFA}};
+inline constexpr IID kIidOleWindow = {0x00000114, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+inline constexpr IID kIidAccIdentity = {0x7852B78D, 0x1CFD, 0x41C1, {0xA6, 0x15, 0x9C, 0x0C, 0x85, 0x96, 0x0B, 0x5F}};
 
 // COM interfaces have no virtual destructor: objects are deleted through Release only.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class AccessibleProxy : public IAccessible {
+class AccessibleProxy : public IAccessible, public IEnumVARIANT, public IServiceProvider, public IOleWindow,
+                        public IAccIdentity {
  public:
   AccessibleProxy(const AccessibleProxy&) = delete;
   AccessibleProxy& operator=(const AccessibleProxy&) = delete;
@@ -54,6 +66,16 @@ class AccessibleProxy : public IAccessible {
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+  // IEnumVARIANT, IServiceProvider, IOleWindow, IAccIdentity: the standard object's,
+  // offered only when it offers them.
+  HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override;
+  HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
+  HRESULT STDMETHODCALLTYPE Reset() override;
+  HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override;
+  HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** out) override;
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override;
+  HRESULT STDMETHODCALLTYPE GetIdentityString(DWORD child, BYTE** identity, DWORD* length) override;
 
  protected:
   // Takes over the reference to `standard` (the system's object for the same window and object id).
@@ -67,6 +89,14 @@ class AccessibleProxy : public IAccessible {
   static HRESULT Answer(std::wstring_view text, BSTR* out);
 
  private:
+  // The standard object's interface `iid` (one reference), or null.
+  template <typename Interface>
+  Interface* Standard(REFIID iid) const {
+    void* inner = nullptr;
+    return standard_ != nullptr && SUCCEEDED(standard_->QueryInterface(iid, &inner)) ? static_cast<Interface*>(inner)
+                                                                                     : nullptr;
+  }
+
   LONG refs_ = 1;
   HWND hwnd_;              // not owned
   IAccessible* standard_;  // owned: one reference

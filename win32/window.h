@@ -12,11 +12,9 @@
 
 #include <windows.h>
 
-namespace win32 {
+#include "win32/system_boundary.h"
 
-// For the catch block of a window procedure: keeps the failure for the program's main
-// and leaves the message loop. Returns what the procedure returns.
-LRESULT FailFromWindowProcedure(HWND hwnd) noexcept;
+namespace win32 {
 
 template <typename Derived>
 class Window {
@@ -75,16 +73,14 @@ class Window {
       self = reinterpret_cast<Derived*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (self == nullptr) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    try {
+    return GuardWindowProcedure(hwnd, [&] {
       const LRESULT result = self->HandleMessage(msg, wParam, lParam);
       if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
       }
       return result;
-    } catch (...) {
-      return FailFromWindowProcedure(hwnd);
-    }
+    });
   }
 
   HWND hwnd_ = nullptr;

@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <new>
 
+#include "tests/failing_allocations.h"
 #include "win32/app_folder.h"
 
 // The button objects of the test program live on pages of their own that become
-// unreadable when the object is freed, so any use after the free stops the program.
+// unreadable when the object is freed, so any use after the free stops the program;
+// and memory runs out on demand (failing_allocations.h).
 namespace {
 
 std::array<void*, 256> g_guarded{};
@@ -25,6 +27,7 @@ bool IsGuarded(void* p) {
 }  // namespace
 
 void* operator new(std::size_t size) {
+  if (discfront::testing::AllocationsFail()) throw std::bad_alloc();
   if (size == sizeof(discfront::buttonex::ButtonEx) && g_guardedCount < g_guarded.size()) {
     if (void* p = VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE)) {
       g_guarded[g_guardedCount++] = p;

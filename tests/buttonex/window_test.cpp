@@ -2,9 +2,13 @@
 // from files.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <optional>
 
 #include "tests/buttonex/win_fixture.h"
+#include "tests/failing_allocations.h"
+#include "win32/accessible_proxy.h"
 
 namespace discfront::buttonex {
 namespace {
@@ -109,6 +113,78 @@ TEST(ButtonWindow, DefaultButtonStyleShowsTheCue) {
   EXPECT_EQ(SendMessageW(b->hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, DLGC_DEFPUSHBUTTON);
   SendMessageW(b->hwnd(), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
   EXPECT_FALSE(b->Props().CueVisible());
+}
+
+// A client that reaches the button's object through its list of children, its services
+// or its window, and back, still reads the button; memory running out while it answers
+// is an HRESULT to the client, not an exception across COM.
+TEST(ButtonAccessibleObject, EveryInterfaceLeadsBackToTheButton) {
+  Container c;
+  ButtonEx* b = c.Add(7, 10, 10);
+  b->Props().SetCaption(L"&Установить");
+  void* raw = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(b->hwnd(), OBJID_CLIENT, win32::kIidAccessible, &raw), S_OK);
+  auto* object = static_cast<IAccessible*>(raw);
+  IUnknown* identity = nullptr;
+  ASSERT_EQ(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;  // lVal 0: CHILDID_SELF
+  int offered = 0;
+  using namespace win32;
+  for (const IID& iid : {kIidEnumVariant, kIidServiceProvider, kIidOleWindow, kIidAccIdentity}) {
+    IUnknown* through = nullptr;
+    if (object->QueryInterface(iid, reinterpret_cast<void**>(&through)) != S_OK) continue;
+    ++offered;
+    IUnknown* back = nullptr;
+    IAccessible* again = nullptr;
+    through->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&back));
+    EXPECT_EQ(back, identity) << "interface " << offered;
+    ASSERT_EQ(through->QueryInterface(win32::kIidAccessible, reinterpret_cast<void**>(&again)), S_OK);
+    BSTR name = nullptr;
+    again->get_accName(self, &name);
+    EXPECT_STREQ(name, L"Установить") << "interface " << offered;
+    SysFreeString(name);
+    for (IUnknown* p : {back, static_cast<IUnknown*>(again), through}) p->Release();
+  }
+  EXPECT_GE(offered, 1) << "the standard object offers these; a test of none proves nothing";
+  IServiceProvider* services = nullptr;
+  IUnknown* served = nullptr;
+  ASSERT_EQ(object->QueryInterface(kIidServiceProvider, reinterpret_cast<void**>(&services)), S_OK);
+  const GUID isSystemProxy = {0x902697FA, 0x80E4, 0x4560, {0x80, 0x2A, 0xA1, 0x3F, 0x22, 0xA6, 0x47, 0x09}};
+  services->QueryService(isSystemProxy, IID_IUnknown, reinterpret_cast<void**>(&served));
+  EXPECT_EQ(served, nullptr) << "the system's own object as a service, or this one claiming to be it";
+  for (IUnknown* p : {served, static_cast<IUnknown*>(services)}) if (p) p->Release();
+  HWND window = nullptr;
+  EXPECT_EQ(WindowFromAccessibleObject(object, &window), S_OK);
+  EXPECT_EQ(window, b->hwnd());
+  BSTR name = nullptr;
+  auto failing = std::make_optional<discfront::testing::FailingAllocations>();
+  const HRESULT outOfMemory = object->get_accName(self, &name);
+  failing.reset();
+  EXPECT_EQ(outOfMemory, E_OUTOFMEMORY);
+  for (IUnknown* p : {identity, static_cast<IUnknown*>(object)}) p->Release();
+}
+
+// The tooltip is a popup the button creates, owned by its top-level window; it goes with
+// the button, so a form that makes and ends buttons keeps its count of window objects.
+// (Wine counts none in GetGuiResources, so the thread's windows are counted.)
+TEST(ButtonWindow, ItsTooltipGoesWithIt) {
+  Container c;
+  const auto windows = [] {
+    int count = 0;
+    const auto countOne = [](HWND, LPARAM n) CALLBACK -> BOOL { return ++*reinterpret_cast<int*>(n), TRUE; };
+    EnumThreadWindows(GetCurrentThreadId(), countOne, reinterpret_cast<LPARAM>(&count));
+    return std::pair(count, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  };
+  const auto before = windows();
+  for (int i = 0; i < 1000; ++i) {
+    ButtonEx* b = c.Add(7, 10, 10);
+    b->Props().SetToolTipText(L"Подсказка");
+    DestroyWindow(b->hwnd());
+  }
+  const auto after = windows();
+  EXPECT_EQ(after.first, before.first) << "top-level windows of this thread";
+  EXPECT_LE(after.second, before.second + 10) << "the system's window objects";
 }
 
 TEST(Pictures, EveryFormatLoadsWithItsSize) {

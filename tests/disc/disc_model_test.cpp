@@ -1,5 +1,5 @@
-// The disc model: entries read from a catalogue, a disc folder's file names, what
-// Install does for an entry, and an entry's text in an edit box.
+// The disc model: entries read from a catalogue, a disc folder's file names, the disc's
+// language, what Install does for an entry and which entries ask for administrator rights.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,7 +9,6 @@
 #include "catalogue/catalogue_reader.h"
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
-#include "disc/edit_box_text.h"
 #include "disc/elevated_entries.h"
 #include "disc/install_plan.h"
 
@@ -61,7 +60,7 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
 
 // The launcher's language: the disc's discfront.ini when it fixes one, else the user's
 // interface language (Russian for Russian, English for any other); the editor rewrites
-// only the Language line.
+// only the Language line, in the file's encoding.
 TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
   constexpr auto kRu = UiLanguage::kRussian, kEn = UiLanguage::kEnglish;
   const struct {
@@ -77,7 +76,23 @@ TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseLanguage(DiscLanguage(c.settings), c.ui), c.chosen) << c.settings << " ui " << c.ui;
   }
-  EXPECT_EQ(WithDiscLanguage("; mine\nLanguage=ru\r\n", kEn), "; mine\r\nLanguage=en\r\n");
+  // Written back in the file's own encoding, as the system's editors save it (U+040A's
+  // low byte is a line feed's).
+  const auto utf16 = [](std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t u : text) bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+    return bytes;
+  };
+  const std::pair<std::string, std::string> rewrites[] = {
+      {"; mine\nLanguage=ru\r\n", "; mine\r\nLanguage=en\r\n"},
+      {"\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
+      {utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
+  };
+  for (const auto& [file, written] : rewrites) {
+    EXPECT_EQ(DiscLanguage(file), kRu) << file;
+    EXPECT_EQ(WithDiscLanguage(file, kEn), written);
+    EXPECT_EQ(DiscLanguage(written), kEn) << written;
+  }
   EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
 }
 
@@ -186,26 +201,6 @@ TEST(EntriesAskingAdministrator, MarksStartedProgramsWhoseManifestAsksForTheRigh
             (std::vector<bool>{true, false, false, false, false, false, true}));
   EXPECT_EQ(programs.reads[L"D:\\\\admin.exe"], 1);
   EXPECT_EQ(programs.reads.count(L"D:\\\\missing.exe"), 0u);
-}
-
-TEST(EditBoxText, EveryLineBreakBecomesCrLfOrTheGivenText) {
-  struct Case {
-    std::wstring_view text;
-    std::wstring_view editBox;
-    std::wstring_view oneLine;  // breaks replaced by blanks
-  };
-  const Case cases[] = {
-      {L"a\r\nb", L"a\r\nb", L"a b"},
-      {L"a\rb\nc", L"a\r\nb\r\nc", L"a b c"},
-      {L"a\n\rb", L"a\r\n\r\nb", L"a  b"},  // LF then CR: two breaks
-      {L"\r\n\r\n", L"\r\n\r\n", L"  "},
-      {L" a \r", L" a \r\n", L" a  "},
-      {L"", L"", L""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(EditBoxText(c.text), c.editBox);
-    EXPECT_EQ(ReplaceLineBreaks(c.text, L" "), c.oneLine);
-  }
 }
 
 }  // namespace

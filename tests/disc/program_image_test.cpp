@@ -2,11 +2,13 @@
 // and on manifests' texts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "disc/machine_fit.h"
 #include "disc/manifest_level.h"
 #include "disc/program_image.h"
 
@@ -30,6 +32,7 @@ TEST(ProgramImage, ReadsMachineConsoleAndRightsOfRealFiles) {
       {"x86-console.exe", {true, Machine::kX86, true, true}},   // requireAdministrator
       {"x64-gui.exe", {true, Machine::kX64, false, true}},      // highestAvailable
       {"x64-console.exe", {true, Machine::kX64, true, false}},  // no manifest
+      {"x86-gui-manifest2.exe", {true, Machine::kX86, false, false}},  // the loader reads only manifest 1
       {"truncated.exe", {}},
       {"text.exe", {}},
   };
@@ -60,6 +63,22 @@ TEST(ProgramImage, TellsOtherMachinesAndRefusesBrokenHeaders) {
     std::vector<unsigned char> bytes = original;
     std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(c.at));
     EXPECT_EQ(Read(bytes), c.expected) << c.what;
+  }
+}
+
+// Which program each system starts (x86, x64, ARM64, by their IMAGE_FILE_MACHINE_
+// numbers): only 64-bit programs on 32-bit Windows and ARM64 ones on x64 are refused.
+TEST(MachineFit, RefusesOnlyWhatTheSystemCannotStart) {
+  constexpr auto kGo = MachineFit::kStarts, k64 = MachineFit::kNeeds64BitWindows, kArm = MachineFit::kNeedsArmWindows;
+  const std::pair<ProgramImage, std::array<MachineFit, 3>> cases[] = {
+      {{true, Machine::kX86}, {kGo, kGo, kGo}},   {{true, Machine::kX64}, {k64, kGo, kGo}},
+      {{true, Machine::kArm64}, {k64, kArm, kGo}}, {{true, Machine::kOther}, {kGo, kGo, kGo}},
+      {{false, Machine::kX64}, {kGo, kGo, kGo}},  // no program: the system's to judge
+  };
+  for (const auto& [program, fits] : cases) {
+    for (int s = 0; s < 3; ++s) {
+      EXPECT_EQ(FitOnSystem(program, MachineOf(std::array<std::uint16_t, 3>{0x014C, 0x8664, 0xAA64}[s])), fits[s]) << s;
+    }
   }
 }
 

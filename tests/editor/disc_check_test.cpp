@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "base/picture_limits.h"
-#include "disc/edit_box_text.h"
 #include "catalogue/item_reader.h"
 #include "editor/autorun_file.h"
 #include "editor/description_file.h"
@@ -319,7 +318,7 @@ TEST(DescriptionFile, ReadsBackAsTypedOrIsRefused) {
     }
     ASSERT_TRUE(encoded.bytes) << c.bytes;
     EXPECT_EQ(*encoded.bytes, c.bytes);
-    EXPECT_EQ(EditBoxText(JoinItems(*encoded.bytes)), c.text) << c.bytes;
+    EXPECT_EQ(JoinItems(*encoded.bytes), c.text) << c.bytes;
   }
 }
 

@@ -56,13 +56,22 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
                  L"&\\My Tools\\hello.exe#Папка с пробелом$К@\\skin\\button.bmp\r\n"
                  L"&\\missing.exe#Нет файла$К@none\r\n"
                  L"&\\data.unknown#Не программа$К@None\r\n"
-                 L"&\\e.exe#Выше пределов$К@\\big.bmp\r\n");
+                 L"&\\e.exe#Выше пределов$К@\\big.bmp\r\n"
+                 L"&\\arm.exe#Для ARM$К@none\r\n");
   disc.CopyFromSampleDisc(L"pics\\hello.bmp", L"pics\\hello.bmp");
   disc.WriteBmp(L"big.bmp", 4000, 4000, {}, (std::uint64_t{64} << 20) + 1);
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"programs\\hello.exe");
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"My Tools\\hello.exe");
   // A planted decoy that an unquoted command line would start instead.
   disc.CopyFromSampleDisc(L"programs\\hello.exe", L"My.exe");
+  // The sample program marked as built for ARM64, which this x64 (or x86) system cannot start.
+  disc.CopyFromSampleDisc(L"programs\\hello.exe", L"arm.exe");
+  {
+    std::fstream arm(disc.Folder() / L"arm.exe", std::ios::in | std::ios::out | std::ios::binary);
+    char pe[4] = {};
+    arm.seekg(0x3C).read(pe, 4);
+    arm.seekp(((pe[0] & 0xFF) | (pe[1] & 0xFF) << 8) + 4).write("\x64\xAA", 2);
+  }
   // A file of a type nothing opens.
   disc.WriteText(L"data.unknown", L"данные");
   Launcher launcher(disc);
@@ -166,6 +175,8 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
   } failures[] = {
       {2, L"Файл не найден.\r\n" + disc.Folder().wstring() + L"\\missing.exe", true},
       {3, L"Не удалось запустить «" + disc.Folder().wstring() + L"\\data.unknown».\r\n\r\nПричина: ", false},
+      {5, L"Эта программа работает только в Windows для процессоров ARM.\r\n" + disc.Folder().wstring() + L"\\arm.exe",
+       true},
   };
   for (const auto& f : failures) {
     SCOPED_TRACE(f.item);

@@ -3,11 +3,14 @@
 // error 7); nothing ends the process from inside the procedure.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <new>
 #include <stdexcept>
 #include <thread>
 
 #include "base/numbered_error.h"
+#include "tests/failing_allocations.h"
+#include "win32/accessible_name.h"
 #include "win32/error_report.h"
 #include "win32/program_end.h"
 #include "win32/window.h"
@@ -81,6 +84,23 @@ TEST(ProgramEnd, AFailureInAWindowProcedureLeavesTheLoopAndReachesMain) {
   EXPECT_NO_THROW(ThrowKeptFailure()) << "thrown once";
 }
 
+// The same way out from a control's subclass: memory running out while a control named
+// for accessibility answers a client ends the loop, not the process.
+TEST(ProgramEnd, AFailureInANamedControlsAnswerReachesMain) {
+  const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(SetAccessibleName(list, L"Программы на диске", ROLE_SYSTEM_LIST));
+  LRESULT answer = -1;
+  {
+    const discfront::testing::FailingAllocations failing(1);  // the object, not the copy of its name
+    answer = SendMessageW(list, WM_GETOBJECT, 0, OBJID_CLIENT);
+  }
+  EXPECT_EQ(answer, 0);
+  MSG quit{};
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_THROW(ThrowKeptFailure(), std::bad_alloc);
+  DestroyWindow(list);
+}
+
 // As wWinMain runs it: the main window's end has asked the loop to end, then the
 // failure arrives; the report stays until it is answered, and the exit code is its number.
 TEST(ProgramEnd, RunProgramReportsWhatReachesIt) {
@@ -101,3 +121,11 @@ TEST(ProgramEnd, RunProgramReportsWhatReachesIt) {
 
 }  // namespace
 }  // namespace win32
+
+// This program's memory, which runs out on demand (the library's operator delete frees it).
+void* operator new(std::size_t size) {
+  if (!discfront::testing::AllocationsFail()) {
+    if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  }
+  throw std::bad_alloc();
+}

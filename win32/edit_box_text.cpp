@@ -1,6 +1,6 @@
-#include "disc/edit_box_text.h"
+#include "win32/edit_box_text.h"
 
-namespace discfront {
+namespace win32 {
 
 std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBreak) {
   std::wstring shown;
@@ -17,4 +17,4 @@ std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBre
   return shown;
 }
 
-}  // namespace discfront
+}  // namespace win32

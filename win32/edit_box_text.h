@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace discfront {
+namespace win32 {
 
 // The text with every line break (CR LF as one, a lone CR, a lone LF) replaced by `lineBreak`.
 std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBreak);
@@ -14,4 +14,4 @@ std::wstring ReplaceLineBreaks(std::wstring_view text, std::wstring_view lineBre
 // For a multi-line edit box: every line break becomes CR LF.
 inline std::wstring EditBoxText(std::wstring_view text) { return ReplaceLineBreaks(text, L"\r\n"); }
 
-}  // namespace discfront
+}  // namespace win32
