@@ -118,7 +118,8 @@ class DiscCheck {
   // too). False once everything has been checked.
   bool Step(int records);
 
-  bool Finished() const { return next_ >= Total(); }
+  // The disc's own files are checked even when there are no records.
+  bool Finished() const { return discFilesChecked_ && next_ >= Total(); }
   int Done() const { return next_; }  // records checked
   int Total() const { return static_cast<int>(entries_.size()); }
   const std::vector<DiscProblem>& Problems() const { return problems_; }

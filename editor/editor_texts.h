@@ -125,7 +125,39 @@
   X(kTextSkinSetIncomplete, 2162, "Нет рисунка оформления «%1»: набор рисунков этой папки неполон, discfront будет растягивать рисунки из папки skin.", \
     "No skin picture \x22%1\x22: the set of this folder is incomplete, discfront will stretch the pictures of the skin folder.") \
   X(kTextSkinSetWrongSize, 2163, "Рисунок оформления «%1» должен быть ровно в 1,5 раза (папка 150) или в 2 раза (папка 200) больше такого же рисунка из папки skin.", \
-    "The skin picture \x22%1\x22 must be exactly 1.5 times (folder 150) or 2 times (folder 200) the size of the same picture in the skin folder.")
+    "The skin picture \x22%1\x22 must be exactly 1.5 times (folder 150) or 2 times (folder 200) the size of the same picture in the skin folder.") \
+  X(kTextMenuImage, 2170, "Образ &диска...", "Disc &Image...") \
+  X(kTextImageCaption, 2171, "Образ диска", "Disc Image") \
+  X(kTextImageFilter, 2172, "Образы дисков (*.iso)|*.iso", "Disc images (*.iso)|*.iso") \
+  X(kTextImageLabelPrompt, 2173, "Метка тома (Windows показывает до 16 знаков):", "Volume label (Windows shows up to 16 characters):") \
+  X(kTextImageCheckErrors, 2174, "Проверка диска нашла ошибки, образ не записан. Их список — в окне проверки.", \
+    "The disc check found errors, so no image was written. The check's window lists them.") \
+  X(kTextImageCheckWarnings, 2175, "Проверка диска предупреждает:\n\n%1\n\nЗаписать образ всё равно?", \
+    "The disc check warns:\n\n%1\n\nWrite the image anyway?") \
+  X(kTextImageWriting, 2176, "Запись образа «%1»", "Writing the image \x22%1\x22") \
+  X(kTextImageDirectory, 2177, "оглавление диска", "the disc's directory") \
+  X(kTextImageDone, 2178, "Образ «%1» записан: %2 МБ (%3 байт) за %4 с.", "The image \x22%1\x22 is written: %2 MB (%3 bytes) in %4 s.") \
+  X(kTextImageDecimal, 2179, "%1,%2", "%1.%2") \
+  X(kTextImageRefused, 2180, "Образ не записан: эти файлы и папки не могут лечь на диск такими, как есть.\n\n%1", \
+    "No image was written: these files and folders cannot go on the disc as they are.\n\n%1") \
+  X(kTextImageNameTooLong, 2181, "«%1»: имя длиннее 64 знаков", "\x22%1\x22: its name is longer than 64 characters") \
+  X(kTextImageBadCharacter, 2182, "«%1»: в имени знак, которого не может быть на диске (управляющие знаки, * / : ; ? \x5C)", \
+    "\x22%1\x22: its name holds a character a disc cannot (control characters, * / : ; ? \x5C)") \
+  X(kTextImageUndecodableName, 2183, "«%1»: имя — не текст", "\x22%1\x22: its name is not text") \
+  X(kTextImageTooLarge, 2184, "«%1»: файл размером 4 ГБ или больше", "\x22%1\x22: the file is 4 GiB or larger") \
+  X(kTextImageUnreadable, 2185, "«%1»: не читается", "\x22%1\x22: it cannot be read") \
+  X(kTextImageFolderLoop, 2186, "«%1»: ссылка на папку, в которой она лежит", "\x22%1\x22: a link to a folder that holds it") \
+  X(kTextImageCaseTwin, 2187, "«%1»: в той же папке есть имя, отличное от него только регистром букв", \
+    "\x22%1\x22: another name in its folder differs from it only in case") \
+  X(kTextImageTooManyFolders, 2188, "«%1»: больше 65535 папок", "\x22%1\x22: more than 65535 folders") \
+  X(kTextImageInsideFolder, 2189, "Образ «%1» оказался бы в папке диска и попал бы в свой же образ. Выберите место вне папки «%2».", \
+    "The image \x22%1\x22 would lie in the disc folder and take itself in. Choose a place outside the folder \x22%2\x22.") \
+  X(kTextImageCannotCreate, 2190, "Образ не записан: не удалось создать файл рядом с «%1» (%2).", "No image was written: no file could be created beside \x22%1\x22 (%2).") \
+  X(kTextImageWriteFailed, 2191, "Образ не записан: не удалось записать «%1» (%2).", "No image was written: \x22%1\x22 could not be written (%2).") \
+  X(kTextImageReadFailed, 2192, "Образ не записан: не удалось прочитать «%1».", "No image was written: \x22%1\x22 could not be read.") \
+  X(kTextImageFileChanged, 2193, "Образ не записан: файл «%1» изменился во время записи.", "No image was written: the file \x22%1\x22 changed while it was written.") \
+  X(kTextImageCannotRename, 2194, "Образ не записан: готовый образ не удалось назвать «%1» (%2).", "No image was written: the finished image could not be named \x22%1\x22 (%2).") \
+  X(kTextImageMoreWarnings, 2195, "…и ещё %1 (все они — в окне проверки диска, F5)", "…and %1 more (the disc check's window, F5, lists them all)")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

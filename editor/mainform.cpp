@@ -219,6 +219,7 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdDiscRun: OnDiscRun(); return;
     case kCmdDiscAutorun: OnDiscAutorun(); return;
     case kCmdDiscDescription: OnDiscDescription(); return;
+    case kCmdDiscImage: OnDiscImage(); return;
     case kCmdDiscLanguageUser: OnDiscLanguage(std::nullopt); return;
     case kCmdDiscLanguageRussian: OnDiscLanguage(UiLanguage::kRussian); return;
     case kCmdDiscLanguageEnglish: OnDiscLanguage(UiLanguage::kEnglish); return;

@@ -47,6 +47,10 @@ class Mainform : public win32::Window<Mainform> {
   void OnDiscRun();
   void OnDiscAutorun();
   void OnDiscDescription();
+  // Writes the disc folder's image, after the disc check, where and with the label the author says.
+  void OnDiscImage();
+  // The disc check run whole: false (after showing why) when the image must not be made.
+  bool CheckBeforeImage(const std::wstring& folder);
   // Fixes the disc's language in its discfront.ini, or leaves it to the user's.
   void OnDiscLanguage(std::optional<UiLanguage> language);
   // Says once per file that a file was saved as UTF-8, which older launchers cannot read.

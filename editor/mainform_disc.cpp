@@ -1,11 +1,19 @@
 // Mainform's Disc menu: checking the disc folder, running its menu, writing its
-// autorun.inf and editing its description. The disc folder is the folder of the
-// saved catalogue.
+// autorun.inf, editing its description and writing its image. The disc folder is the
+// folder of the saved catalogue.
 #include <windowsx.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
 
 #include "autorun_file.h"
 #include "description_file.h"
 #include "disc_messages.h"
+#include "disc_problem_grade.h"
+#include "image_messages.h"
+#include "image_window.h"
 #include "mainform.h"
 #include "mainform_layout.h"
 #include "messages.h"
@@ -21,6 +29,9 @@
 #include "win32/system_file_probe.h"
 #include "base/texts.h"
 #include "disc/disc_language.h"
+#include "disc/image_label.h"
+#include "disc/image_plan.h"
+#include "win32/file_dialog.h"
 
 namespace discfront::editor {
 
@@ -129,6 +140,86 @@ void Mainform::OnDiscLanguage(std::optional<UiLanguage> language) {
   }
   const win32::FileWriteResult written = win32::ReplaceFileContents(file, WithDiscLanguage(settings, language));
   if (!written.ok) win32::ShowMessage(hwnd(), SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+}
+
+namespace {
+
+// How many of the check's warnings the question before an image lists: its buttons
+// must stay on the screen.
+constexpr std::size_t kWarningsListed = 12;
+
+std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
+
+}  // namespace
+
+bool Mainform::CheckBeforeImage(const std::wstring& folder) {
+  const win32::SystemFileProbe files;
+  const SystemPictureProbe pictures;
+  const win32::SystemProgramProbe programs;
+  const std::vector<DiscProblem> problems = CheckDisc(store_.Records(), DiscFolder(folder), files, pictures, programs);
+  std::wstring warnings;
+  std::size_t listed = 0;
+  for (const DiscProblem& problem : problems) {
+    if (GradeOf(problem) == ProblemGrade::kError) {
+      win32::ShowMessage(hwnd(), Text(kTextImageCheckErrors), win32::MessageIcon::kStop);
+      OnDiscCheck();
+      return false;
+    }
+    if (listed++ < kWarningsListed) warnings += (warnings.empty() ? L"" : L"\n") + ProblemText(problem, folder);
+  }
+  if (listed > kWarningsListed) {
+    warnings += L"\n" + FormatText(kTextImageMoreWarnings, {std::to_wstring(listed - kWarningsListed)});
+  }
+  return warnings.empty() || win32::ShowMessage(hwnd(), FormatText(kTextImageCheckWarnings, {warnings}),
+                                                win32::MessageIcon::kWarning, MB_YESNO) == IDYES;
+}
+
+void Mainform::OnDiscImage() {
+  namespace fs = std::filesystem;
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  // The image holds what is on the disc, so what the author sees must be saved there first.
+  ReadFields();
+  if (store_.HasUnsavedChanges() && !OnFileSave()) return;
+  if (!CheckBeforeImage(*folder)) return;
+
+  const fs::path disc(*folder);
+  const std::wstring folderName = disc.filename().wstring();
+  const std::wstring besideFolder = folderName.empty() ? std::wstring() : (disc.parent_path() / folderName).wstring() + L".iso";
+  const std::optional<std::wstring> image =
+      win32::ShowSaveDialog(hwnd(), win32::FileDialogOptions{Text(kTextImageFilter), L"iso", besideFolder});
+  if (!image) return;
+  if (InsideFolder(*image, disc)) {
+    win32::ShowMessage(hwnd(), FormatText(kTextImageInsideFolder, {*image, *folder}), win32::MessageIcon::kStop);
+    return;
+  }
+
+  std::string autorun;
+  win32::ReadWholeFile(DiscFolder(*folder).File(L"\\autorun.inf"), autorun, 65536);  // none: the folder's name
+  const std::u16string label = DefaultImageLabel(autorun, Utf16(folderName));
+  const TextDialogOptions ask{Text(kTextImageCaption), Text(kTextImageLabelPrompt), std::wstring(label.begin(), label.end()),
+                              false, {}};
+  const std::optional<std::wstring> typed = AskText(hwnd(), ask);
+  if (!typed) return;
+
+  // The volume's dates from SOURCE_DATE_EPOCH when it is set, so that a build gives the same bytes.
+  const ImageOptions options{Utf16(*typed),
+                             VolumeTime(std::getenv("SOURCE_DATE_EPOCH"), static_cast<std::int64_t>(std::time(nullptr)))};
+  FilesystemSource source(disc);
+  const PlanResult planned = PlanImage(source, options);
+  if (!planned.plan) {
+    win32::ShowMessage(hwnd(), ImageRefusalMessage(planned.refusals), win32::MessageIcon::kStop);
+    return;
+  }
+  const auto started = std::chrono::steady_clock::now();
+  ImageProgressWindow window;
+  const ImageWriteResult result = window.Run(hwnd(), *planned.plan, disc, *image);
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+  if (result.outcome == ImageWriteResult::Outcome::kWritten) {
+    win32::ShowMessage(hwnd(), ImageDoneMessage(*image, planned.plan->Bytes(), took), win32::MessageIcon::kInformation);
+  } else if (const std::wstring failure = ImageFailureMessage(result, *image); !failure.empty()) {
+    win32::ShowMessage(hwnd(), failure, win32::MessageIcon::kStop);
+  }
 }
 
 void Mainform::TellIfUtf8(HWND owner, const std::wstring& fileName, FileEncoding encoding) {

@@ -22,6 +22,7 @@ enum CommandId : int {
   kCmdDiscLanguageUser,  // the disc's language (discfront.ini): the user's, Russian, English
   kCmdDiscLanguageRussian,
   kCmdDiscLanguageEnglish,
+  kCmdDiscImage,
 };
 
 HMENU CreateMainMenu();

@@ -67,7 +67,7 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
   };
   WriteBytes(disc.File(L"content.lnc"), CatalogueBytes(records));
   Frontsmith editor;
-  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription}) {
+  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage}) {
     SCOPED_TRACE("each command needs a saved catalogue first");
     editor.Menu(command);
     const MessageBoxInfo info = editor.TakeMessageBox();

@@ -124,10 +124,10 @@ HWND WaitForFileDialog(DWORD processId) {
   return found;
 }
 
-void ChooseFile(HWND dialog, const std::wstring& fileName) {
+void ChooseFile(HWND dialog, const std::wstring& fileName, bool asksToReplace) {
   SetText(FileNameEdit(dialog), fileName);
   PressButton(FindChild(dialog, {.className = L"Button", .id = IDOK}));
-  WaitForWindowGone(dialog);
+  if (!asksToReplace) WaitForWindowGone(dialog);
 }
 
 void CancelDialog(HWND dialog) {

@@ -19,7 +19,7 @@ enum : int {
   kTxtNameSoft = 101, kTxtWay = 102, kTxtPic = 103, kTxtCom = 104,
   kCmdPaste = 105, kCmdDel = 111, kZap = 112,
   kMenuNew = 201, kMenuOpen, kMenuSave, kMenuSaveAs, kMenuExit, kMenuPaste, kMenuDel, kMenuHelp, kMenuAbout,
-  kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription,
+  kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage = 217,
 };
 
 constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";
@@ -69,9 +69,9 @@ class Frontsmith {
 
 // A visible Open or Save As dialog of the process, once there is one.
 HWND WaitForFileDialog(DWORD processId);
-// Types the name into the dialog and confirms it (the tests save only into new files, so
-// the dialog never asks whether to replace one).
-void ChooseFile(HWND dialog, const std::wstring& fileName);
+// Types the name into the dialog and confirms it; unless the file is there, so that the
+// dialog asks whether to replace it, waits for the dialog to go.
+void ChooseFile(HWND dialog, const std::wstring& fileName, bool asksToReplace = false);
 void CancelDialog(HWND dialog);
 
 // A fresh folder under the temporary folder, removed with what it holds.
