@@ -9,6 +9,19 @@ Arguments ParseArguments(const std::vector<std::string>& arguments) {
     out.command = Arguments::Command::kHelp;
     return out;
   }
+  if (!arguments.empty() && arguments[0] == "check") {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+      if (arguments[i] == "--json" && !out.check.json) {
+        out.check.json = true;
+      } else if (arguments[i].empty() || arguments[i].starts_with("-") || !out.check.folder.empty()) {
+        return out;
+      } else {
+        out.check.folder = arguments[i];
+      }
+    }
+    if (!out.check.folder.empty()) out.command = Arguments::Command::kCheck;
+    return out;
+  }
   if (arguments.empty() || arguments[0] != "image") return out;
   std::vector<std::string> places;
   for (std::size_t i = 1; i < arguments.size(); ++i) {

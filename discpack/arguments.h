@@ -14,10 +14,16 @@ struct ImageArguments {
   std::optional<std::string> label;
 };
 
+struct CheckArguments {
+  std::string folder;
+  bool json = false;
+};
+
 struct Arguments {
-  enum class Command { kUsage, kHelp, kImage };
+  enum class Command { kUsage, kHelp, kImage, kCheck };
   Command command = Command::kUsage;  // kUsage: the arguments make no sense
   ImageArguments image;
+  CheckArguments check;
 };
 
 Arguments ParseArguments(const std::vector<std::string>& arguments);

@@ -5,6 +5,7 @@
 
 #include "base/utf8.h"
 #include "discpack/discpack_texts.h"
+#include "editor/editor_texts.h"
 
 namespace discfront::discpack {
 namespace {
@@ -16,7 +17,8 @@ struct Row {
 };
 
 #define DISCPACK_COMPILED_ROW(name, number, ru, en) {number, ru, en},
-constexpr Row kRows[] = {DISCFRONT_DISCPACK_TEXTS(DISCPACK_COMPILED_ROW)};
+// The check's findings are the editor's own lines.
+constexpr Row kRows[] = {DISCFRONT_DISCPACK_TEXTS(DISCPACK_COMPILED_ROW) DISCFRONT_EDITOR_TEXTS(DISCPACK_COMPILED_ROW)};
 #undef DISCPACK_COMPILED_ROW
 
 UiLanguage chosen = UiLanguage::kEnglish;

@@ -6,16 +6,21 @@
 
 #include "base/texts.h"
 #include "discpack/arguments.h"
+#include "discpack/check_command.h"
 #include "discpack/console_text.h"
 #include "discpack/discpack_texts.h"
 #include "discpack/image_command.h"
 
 #ifdef _WIN32
 #include "base/utf8.h"
+#include "editor/system_picture_probe.h"
 #include "win32/library_search.h"
+#include "win32/program_file.h"
 #include "win32/string_table.h"
+#include "win32/system_file_probe.h"
 #else
 #include "discpack/compiled_texts.h"
+#include "discpack/posix_disc_probes.h"
 #endif
 
 namespace {
@@ -26,6 +31,17 @@ int Run(const std::vector<std::string>& words) {
   switch (arguments.command) {
     case Arguments::Command::kHelp: WriteText(Stream::kOut, discfront::Text(discfront::kTextDiscpackUsage)); return 0;
     case Arguments::Command::kImage: return RunImage(arguments.image);
+    case Arguments::Command::kCheck: {
+#ifdef _WIN32
+      const win32::SystemFileProbe files;
+      const discfront::editor::SystemPictureProbe pictures;
+      const win32::SystemProgramProbe programs;
+      return RunCheck(arguments.check.folder, arguments.check.json, {files, pictures, programs});
+#else
+      const PosixDiscProbes probes;
+      return RunCheck(arguments.check.folder, arguments.check.json, {probes, probes, probes});
+#endif
+    }
     case Arguments::Command::kUsage: break;
   }
   WriteText(Stream::kError, discfront::Text(discfront::kTextDiscpackUsage));

@@ -7,13 +7,17 @@
 #define DISCFRONT_DISCPACK_TEXTS(X) \
   X(kTextDiscpackUsage, 3000, \
     "вызов: discpack image ПАПКА ОБРАЗ.iso [--label МЕТКА]\n" \
+    "       discpack check ПАПКА [--json]\n" \
     "  Записывает образ ISO 9660 с деревом имён Unicode (Joliet) из всех файлов ПАПКИ.\n" \
     "  Метка тома берётся из строки label= файла autorun.inf, иначе это имя папки; --label задаёт свою.\n" \
-    "  Если задана переменная SOURCE_DATE_EPOCH, одна и та же папка всегда даёт одни и те же байты.\n", \
+    "  Если задана переменная SOURCE_DATE_EPOCH, одна и та же папка всегда даёт одни и те же байты.\n" \
+    "  check проверяет папку диска, как редактор: код 0 — замечаний нет, 1 — только предупреждения, 2 — ошибки.\n", \
     "usage: discpack image FOLDER IMAGE.iso [--label TEXT]\n" \
+    "       discpack check FOLDER [--json]\n" \
     "  Writes an ISO 9660 image with a Unicode (Joliet) tree of every file in FOLDER.\n" \
     "  The label is autorun.inf's label=, else the folder's name, unless --label gives one.\n" \
-    "  With SOURCE_DATE_EPOCH set, the same folder always gives the same bytes.\n") \
+    "  With SOURCE_DATE_EPOCH set, the same folder always gives the same bytes.\n" \
+    "  check checks the disc folder as the editor does: exit 0 no findings, 1 only warnings, 2 errors.\n") \
   X(kTextDiscpackNoFolder, 3001, "discpack: папки %1 нет\n", "discpack: there is no folder %1\n") \
   X(kTextDiscpackInsideFolder, 3002, \
     "discpack: образ %1 оказался бы внутри папки, из которой он сделан; запишите его рядом с папкой\n", \
@@ -47,7 +51,8 @@
   X(kTextDiscpackCannotRename, 3017, "discpack: не удаётся дать готовому образу имя %1%2\n", \
     "discpack: cannot name the finished image %1%2\n") \
   X(kTextDiscpackNotWritten, 3018, "discpack: образ не записан\n", "discpack: no image written\n") \
-  X(kTextDiscpackProgress, 3019, "\rdiscpack: запись %1: %2%% из %3 МБ", "\rdiscpack: writing %1: %2%% of %3 MB")
+  X(kTextDiscpackProgress, 3019, "\rdiscpack: запись %1: %2%% из %3 МБ", "\rdiscpack: writing %1: %2%% of %3 MB") \
+  X(kTextDiscpackNoCatalogue, 3020, "discpack: каталог %1 не читается\n", "discpack: the catalogue %1 cannot be read\n")
 
 #ifndef RC_INVOKED
 namespace discfront {

@@ -75,6 +75,7 @@ void DiscCheck::CheckDiscFiles() {
       case PictureRead::kUnreadable:
       case PictureRead::kOtherPicture: report(DiscProblem::Kind::kSkinNotBitmap, file); break;
       case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge, file); break;
+      case PictureRead::kNotChecked: report(DiscProblem::Kind::kPictureNotChecked, file); break;
     }
   }
   CheckOutlines();
@@ -130,6 +131,7 @@ void DiscCheck::CheckSkinSets() {
       switch (ReadPicture(file)) {
         case PictureRead::kBitmap: break;
         case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge, file); continue;
+        case PictureRead::kNotChecked: report(DiscProblem::Kind::kPictureNotChecked, file); continue;
         default: report(DiscProblem::Kind::kSkinNotBitmap, file); continue;
       }
       const std::optional<PictureSize> base = pictures_.BitmapSize(disc_.SkinFile(skin));
@@ -214,6 +216,7 @@ void DiscCheck::CheckRecord(int slot) {
       case PictureRead::kMissing: report(DiscProblem::Kind::kPictureMissing).file = *picture; break;
       case PictureRead::kUnreadable: report(DiscProblem::Kind::kPictureUnreadable).file = *picture; break;
       case PictureRead::kTooLarge: report(DiscProblem::Kind::kPictureTooLarge).file = *picture; break;
+      case PictureRead::kNotChecked: report(DiscProblem::Kind::kPictureNotChecked).file = *picture; break;
     }
   }
 

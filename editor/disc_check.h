@@ -38,6 +38,7 @@ enum class PictureRead {
   kBitmap,        // a bitmap picture
   kOtherPicture,  // an icon or metafile (fine for an entry, not for a skin)
   kTooLarge,      // above the byte or pixel caps: refused before it is decoded
+  kNotChecked,    // the file is there, but no picture loader was asked (a build without one)
 };
 
 struct PictureSize {
@@ -77,6 +78,7 @@ struct DiscProblem {
     kFieldNotSaved,       // the record cannot be saved so that this field reads back whole
     kProgramNot32Bit,     // built for another machine than x86 (machine says which)
     kProgramInvalid,      // named .exe, but no program the system starts
+    kPictureNotChecked,   // a skin or picture that is there but was not decoded (no picture loader)
   };
   Kind kind = Kind::kLauncherMissing;
   int slot = -1;       // the record; -1 for the disc's own files

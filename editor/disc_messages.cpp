@@ -79,6 +79,8 @@ std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolde
     case Kind::kFieldNotSaved: return RecordName(p) + FormatText(kTextFieldNotSaved, {FieldName(p.field)});
     case Kind::kProgramNot32Bit: return RecordName(p) + FormatText(kTextProgramNot32Bit, {MachineName(p.machine), p.file});
     case Kind::kProgramInvalid: return RecordName(p) + FormatText(kTextProgramInvalid, {p.file});
+    case Kind::kPictureNotChecked:
+      return (p.slot < 0 ? std::wstring() : RecordName(p)) + FormatText(kTextPictureNotChecked, {p.file});
   }
   return {};
 }

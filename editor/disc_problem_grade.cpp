@@ -30,6 +30,7 @@ ProblemGrade GradeOf(const DiscProblem& problem) {
     case Kind::kFieldChanges:
     case Kind::kProgramNot32Bit:
       return ProblemGrade::kWarning;
+    case Kind::kPictureNotChecked: return ProblemGrade::kNotChecked;
   }
   return ProblemGrade::kError;
 }

@@ -7,7 +7,8 @@
 
 namespace discfront::editor {
 
-enum class ProblemGrade { kError, kWarning };
+// kNotChecked: the build could not look (no picture loader); neither passed nor failed.
+enum class ProblemGrade { kError, kWarning, kNotChecked };
 
 ProblemGrade GradeOf(const DiscProblem& problem);
 

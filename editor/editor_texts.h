@@ -157,7 +157,9 @@
   X(kTextImageReadFailed, 2192, "Образ не записан: не удалось прочитать «%1».", "No image was written: \x22%1\x22 could not be read.") \
   X(kTextImageFileChanged, 2193, "Образ не записан: файл «%1» изменился во время записи.", "No image was written: the file \x22%1\x22 changed while it was written.") \
   X(kTextImageCannotRename, 2194, "Образ не записан: готовый образ не удалось назвать «%1» (%2).", "No image was written: the finished image could not be named \x22%1\x22 (%2).") \
-  X(kTextImageMoreWarnings, 2195, "…и ещё %1 (все они — в окне проверки диска, F5)", "…and %1 more (the disc check's window, F5, lists them all)")
+  X(kTextImageMoreWarnings, 2195, "…и ещё %1 (все они — в окне проверки диска, F5)", "…and %1 more (the disc check's window, F5, lists them all)") \
+  X(kTextPictureNotChecked, 2196, "не проверено: «%1» — здесь нет загрузчика картинок Windows, так что не проверено, читается ли картинка, её размер и контур.", \
+    "not checked: \x22%1\x22 — there is no Windows picture loader here, so whether it reads, its size and its outline are not checked.")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

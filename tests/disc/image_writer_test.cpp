@@ -272,7 +272,10 @@ TEST_F(Scratch, TheCommandLineAnswersBadArgumentsAndPlacesWithCodeAndWordsInTheL
       {english, "image " + Quoted(Src()), 64, "usage:"},
       {english, "image " + Quoted(Src()) + " x.iso --label", 64, "usage:"},
       {english, "image " + Quoted(Src()) + " x.iso --bogus", 64, "usage:"},
-      {english, "check " + Quoted(Src()), 64, "usage:"},
+      {english, "check", 64, "usage:"},
+      {english, "check " + Quoted(Src()) + " --xml", 64, "usage:"},
+      {english, "check " + Quoted(dir_ / "nowhere"), 2, "there is no folder"},
+      {english, "check " + Quoted(Src()), 2, "the catalogue " + (dir_ / "src" / "content.lnc").string() + " cannot be read"},
       {english, nowhere, 1, "there is no folder " + (dir_ / "nowhere").string() + "\n"},
       {english, "image " + Quoted(Src()) + " " + Quoted(Src("in.iso")), 1, "inside the folder it images"},
       {"LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 ", "", 64, "вызов: discpack image ПАПКА ОБРАЗ.iso"},
@@ -287,6 +290,40 @@ TEST_F(Scratch, TheCommandLineAnswersBadArgumentsAndPlacesWithCodeAndWordsInTheL
   }
   EXPECT_FALSE(fs::exists(Src("in.iso")));
   EXPECT_NE(Shell("isoinfo -d -i " + Quoted(dir_ / "x.iso")).text.find("Volume id: MOJ_DISK\n"), std::string::npos);
+}
+
+// The disc check from the command line: its exit code follows the worst finding, and
+// a skin or picture that is there is marked "not checked" where no picture loader is.
+TEST_F(Scratch, TheCommandLineCheckGradesFindingsAndMarksPicturesItCannotDecode) {
+  const auto disc = [&](const std::string& name, const std::string& catalogue, std::vector<std::string> files) {
+    for (const std::string& file : files) WriteFile(dir_ / name / file, 1, 0);
+    std::ofstream(dir_ / name / "content.lnc", std::ios::binary) << catalogue;
+    return Quoted(dir_ / name);
+  };
+  const std::vector<std::string> whole = {"discfront.exe", "info.txt", "a.txt", "skin/button.bmp",
+                                          "skin/buttonmove.bmp", "skin/buttondown.bmp", "skin/back.bmp"};
+  const std::string quoted = disc("quoted", "&\\a.txt#A$d@none\r\n&\\gone.txt#Say \"hi\"$d@none\r\n", {"a.txt"});
+  const std::string warned = disc("warned", "&\\a.txt#A$d@\\pic.bmp\r\n", whole);
+  const std::string bare = disc("bare", "&\\a.txt#A$d@none\r\n", {"discfront.exe", "info.txt", "a.txt"});
+  struct Case {
+    std::string arguments;
+    int exit;
+    std::vector<std::string> says;
+  };
+  const Case cases[] = {
+      {"check " + quoted, 2, {"info.txt", "gone.txt"}},
+      {"check " + quoted + " --json", 2,
+       {"[\n  {\"grade\": \"error\"", "\"file\": \"" + (dir_ / "quoted" / "discfront.exe").string() + "\"",
+        "Say \\\"hi\\\"", "\"entry\": 2"}},
+      {"check " + warned, 1, {"pic.bmp", "not checked: \"\\skin\\back.bmp\""}},
+      {"check " + warned + " --json", 1, {"\"grade\": \"warning\"", "\"grade\": \"not checked\""}},
+      {"check " + bare + " --json", 2, {"\\\\skin\\\\button.bmp"}},
+  };
+  for (const Case& c : cases) {
+    const Output out = Shell("LC_ALL=C.UTF-8 " DISCPACK " " + c.arguments);
+    EXPECT_EQ(out.exit, c.exit) << c.arguments << "\n" << out.text;
+    for (const std::string& says : c.says) EXPECT_NE(out.text.find(says), std::string::npos) << says << "\n" << out.text;
+  }
 }
 
 }  // namespace
