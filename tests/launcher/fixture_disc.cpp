@@ -80,20 +80,6 @@ NOTIFYICONDATAW TrayRecord(HWND launcherWindow) {
   return data;
 }
 
-void MoveWineTrayAside(HWND launcherWindow) {
-  HWND tray = nullptr;
-  uidriver::WaitUntil([&] {
-    tray = FindWindowW(nullptr, L"Wine System Tray");
-    return tray != nullptr && IsWindowVisible(tray);
-  }, uidriver::Milliseconds{3000});
-  if (tray == nullptr) return;
-  RECT r{};
-  GetWindowRect(tray, &r);
-  SetWindowPos(tray, HWND_BOTTOM, GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left),
-               GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-  SetWindowPos(launcherWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 bool HasTrayIcon(HWND launcherWindow) {
   NOTIFYICONDATAW data = TrayRecord(launcherWindow);
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;

@@ -51,12 +51,6 @@ class FixtureDisc {
 NOTIFYICONDATAW TrayRecord(HWND launcherWindow);
 bool HasTrayIcon(HWND launcherWindow);
 
-// Without a taskbar, Wine shows the notification area as a window of its own, which
-// comes up at the top left, over the menu and its preview, soon after the menu has added
-// its icon (Windows has no such window). It is moved to the screen's far corner, below
-// the menu, so that the tests see and click what a user of Windows would.
-void MoveWineTrayAside(HWND launcherWindow);
-
 // The launcher started on a disc from another working folder, so that only its
 // application folder leads it to its files; its window and list once they are shown.
 class Launcher {
@@ -66,7 +60,7 @@ class Launcher {
     main_ = uidriver::WaitForWindow({.className = kLauncherWindow, .processId = process_.Id()});
     if (main_ == nullptr) return;
     list_ = uidriver::FindChild(main_, {.className = L"ListBox"});
-    MoveWineTrayAside(main_);
+    uidriver::MoveWineTrayAside(main_);
   }
   bool ok() const { return main_ != nullptr && list_ != nullptr; }
   HWND main() const { return main_; }
