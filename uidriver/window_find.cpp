@@ -99,4 +99,18 @@ std::wstring ClassName(HWND window) {
 
 std::wstring WindowText(HWND window) { return GetText(window); }
 
+void MoveWineTrayAside(HWND keepAbove, Milliseconds wait) {
+  HWND tray = nullptr;
+  WaitUntil([&] {
+    tray = FindWindowW(nullptr, L"Wine System Tray");
+    return tray != nullptr && IsWindowVisible(tray);
+  }, wait);
+  if (tray == nullptr) return;
+  RECT r{};
+  GetWindowRect(tray, &r);
+  SetWindowPos(tray, HWND_BOTTOM, GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left),
+               GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top), 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(keepAbove, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 }  // namespace uidriver

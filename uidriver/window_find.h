@@ -39,6 +39,12 @@ std::vector<HWND> FindChildren(HWND parent, const ChildQuery& query);
 HWND FindChild(HWND parent, const ChildQuery& query);  // nullptr when there is none
 HWND WaitForChild(HWND parent, const ChildQuery& query, Milliseconds timeout = kDefaultTimeout);
 
+// Without a taskbar, Wine shows the notification area as a window of its own, which comes
+// up at the top left, over a program's windows, soon after the program adds its icon
+// (Windows has no such window). Once it shows (within `wait`), it goes to the screen's far
+// corner, below `keepAbove`, so that tests and screenshots see what a user of Windows would.
+void MoveWineTrayAside(HWND keepAbove, Milliseconds wait = Milliseconds{3000});
+
 std::wstring ClassName(HWND window);
 // The window text, read with WM_GETTEXT (works across processes).
 std::wstring WindowText(HWND window);

@@ -62,6 +62,7 @@ int wmain(int argc, wchar_t** argv) {
     return Fail(app->IsRunning() ? L"the window \"" + title + L"\" did not appear"
                                  : L"the program ended before showing \"" + title + L"\"");
   }
+  uidriver::MoveWineTrayAside(window);
   const bool saved = uidriver::SaveScreenshot(window, output);
   if (!app->Close()) app->Kill();  // ~Process would kill it too; closing lets it tidy up
   if (!saved) return Fail(L"cannot write " + output);

@@ -7,7 +7,7 @@ set -eu
 session=$1 winedir=$2 exe=$3 work=$4
 rm -rf "$work"
 mkdir -p "$work/src"
-truncate -s 1G "$work/src/big.bin"  # sparse: quick to read, long to write
+truncate -s 4000M "$work/src/big.bin"  # sparse: quick to read, long to write (under the 4 GiB cap)
 echo "an older image" >"$work/disc.iso"
 "$session" run "$winedir" "$exe" image "Z:$work/src" "Z:$work/disc.iso" >"$work/output.txt" &
 runner=$!
@@ -15,7 +15,9 @@ for _ in $(seq 1200); do
   compgen -G "$work/disc.iso.partial*" >/dev/null && break
   sleep 0.05
 done
-kill -INT "$(pgrep -P "$runner")"
+# The program itself, the newest process whose command line it heads: a 64-bit one runs in
+# the loader's own process, a 32-bit one in a process the loader starts beside it.
+kill -INT "$(pgrep -n -f -- "discpack.exe image Z:$work/src")"
 rc=0
 wait "$runner" || rc=$?
 cat "$work/output.txt"

@@ -58,7 +58,9 @@ class Launcher {
   explicit Launcher(const FixtureDisc& disc)
       : process_(uidriver::Process::Start(disc.Launcher(), {}, uidriver::OwnFolder())) {
     main_ = uidriver::WaitForWindow({.className = kLauncherWindow, .processId = process_.Id()});
-    if (main_ != nullptr) list_ = uidriver::FindChild(main_, {.className = L"ListBox"});
+    if (main_ == nullptr) return;
+    list_ = uidriver::FindChild(main_, {.className = L"ListBox"});
+    uidriver::MoveWineTrayAside(main_);
   }
   bool ok() const { return main_ != nullptr && list_ != nullptr; }
   HWND main() const { return main_; }

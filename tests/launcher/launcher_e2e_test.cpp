@@ -56,17 +56,6 @@ TEST(LauncherStartUp, MarksTheEntryWhoseProgramAsksForAdministratorRightsWithThe
   disc.WriteData(L"&\\hello.exe#Обычная$c@none\r\n&\\admin.exe -s#Администратор$c@none\r\n");
   testing::Launcher launcher(disc);
   ASSERT_TRUE(launcher.ok());
-  // Without a taskbar, Wine shows the notification area as a window of its own, which
-  // comes up over the menu soon after the menu has added its icon; Windows has no such
-  // window. The menu is raised above it before its pixels are read.
-  HWND wineTray = nullptr;
-  uidriver::WaitUntil([&] {
-    wineTray = FindWindowW(nullptr, L"Wine System Tray");
-    return wineTray != nullptr && IsWindowVisible(wineTray);
-  }, uidriver::Milliseconds{3000});
-  if (wineTray != nullptr) {
-    SetWindowPos(launcher.main(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
   uidriver::CaptureWindow(launcher.main());  // once it has painted
   // The colours in the square before a line's title (inside the focus frame).
   auto coloursBeforeTitle = [&](int item) {
