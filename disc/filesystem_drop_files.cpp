@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/utf8.h"
+
 namespace discfront {
 namespace {
 
@@ -27,11 +29,31 @@ class StreamBytes final : public ByteSource {
   std::uint64_t size_;
 };
 
+// Paths hold UTF-16 text on every system; outside Windows the file system's names are
+// UTF-8 bytes, which the library would otherwise convert through the C locale (and throw).
+fs::path PathOf(const std::wstring& path) {
+#ifdef _WIN32
+  return fs::path(path);
+#else
+  std::string bytes;
+  EncodeUtf8(path, bytes);
+  return fs::path(std::u8string(bytes.begin(), bytes.end()));
+#endif
+}
+
+std::wstring NameOf(const fs::path& name) {
+#ifdef _WIN32
+  return name.wstring();
+#else
+  return DecodeUtf8(name.native());
+#endif
+}
+
 }  // namespace
 
 PathKind FilesystemDropFiles::Probe(const std::wstring& path) const {
   std::error_code error;
-  const fs::file_status status = fs::status(fs::path(path), error);
+  const fs::file_status status = fs::status(PathOf(path), error);
   if (error) return PathKind::kMissing;
   if (fs::is_directory(status)) return PathKind::kFolder;
   return fs::is_regular_file(status) ? PathKind::kFile : PathKind::kMissing;
@@ -40,17 +62,17 @@ PathKind FilesystemDropFiles::Probe(const std::wstring& path) const {
 std::vector<std::wstring> FilesystemDropFiles::List(const std::wstring& folder) const {
   std::vector<std::wstring> names;
   std::error_code error;
-  for (fs::directory_iterator it(fs::path(folder), error), end; !error && it != end; it.increment(error)) {
-    names.push_back(it->path().filename().wstring());
+  for (fs::directory_iterator it(PathOf(folder), error), end; !error && it != end; it.increment(error)) {
+    names.push_back(NameOf(it->path().filename()));
   }
   return names;
 }
 
 std::unique_ptr<ByteSource> FilesystemDropFiles::Open(const std::wstring& path) const {
   std::error_code error;
-  const std::uint64_t size = fs::file_size(fs::path(path), error);
+  const std::uint64_t size = fs::file_size(PathOf(path), error);
   if (error) return nullptr;
-  std::ifstream in(fs::path(path), std::ios::binary);
+  std::ifstream in(PathOf(path), std::ios::binary);
   if (!in) return nullptr;
   return std::make_unique<StreamBytes>(std::move(in), size);
 }

@@ -78,9 +78,11 @@ int RunCheck(const std::string& folder, bool json, const CheckProbes& probes) {
   // The disc model names files the Windows way; "/" works as the separator on both systems.
   std::wstring disc = DecodeUtf8(folder);
   while (disc.size() > 1 && (disc.back() == L'/' || disc.back() == L'\\')) disc.pop_back();
-  const auto native = [](std::wstring path) {
-    std::replace(path.begin(), path.end(), L'\\', L'/');
-    return fs::path(path);
+  const auto native = [](std::wstring_view path) {
+    std::string bytes;
+    EncodeUtf8(path, bytes);
+    std::replace(bytes.begin(), bytes.end(), '\\', '/');
+    return fs::path(std::u8string(bytes.begin(), bytes.end()));
   };
   std::error_code error;
   if (!fs::is_directory(native(disc), error)) {

@@ -303,7 +303,8 @@ TEST_F(Scratch, TheCommandLineCheckGradesFindingsAndMarksPicturesItCannotDecode)
   const std::vector<std::string> whole = {"discfront.exe", "info.txt", "a.txt", "skin/button.bmp",
                                           "skin/buttonmove.bmp", "skin/buttondown.bmp", "skin/back.bmp"};
   const std::string quoted = disc("quoted", "&\\a.txt#A$d@none\r\n&\\gone.txt#Say \"hi\"$d@none\r\n", {"a.txt"});
-  const std::string warned = disc("warned", "&\\a.txt#A$d@\\pic.bmp\r\n", whole);
+  // A Cyrillic folder name: the file system is asked in UTF-8, not through the C locale.
+  const std::string warned = disc("предупреждения", "&\\a.txt#A$d@\\pic.bmp\r\n", whole);
   const std::string bare = disc("bare", "&\\a.txt#A$d@none\r\n", {"discfront.exe", "info.txt", "a.txt"});
   struct Case {
     std::string arguments;
