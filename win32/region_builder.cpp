@@ -22,9 +22,11 @@ struct Bgr24 {
   }
 };
 
-// The runs of kept pixels of one row, as [left, right) pairs.
+// The runs of kept pixels of one row, as [left, right) pairs. This loop reads every
+// pixel of a skin while the window is being made, so it alone is compiled for speed
+// where the programs are compiled for size.
 template <typename Format>
-void RowRuns(const unsigned char* row, int width, DWORD key, std::vector<int>& runs) {
+__attribute__((optimize("O2"))) void RowRuns(const unsigned char* row, int width, DWORD key, std::vector<int>& runs) {
   runs.clear();
   int x = 0;
   while (x < width) {
