@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "uidriver/controls.h"
+#include "uidriver/screenshot.h"
 
 namespace uidriver {
 namespace {
@@ -151,5 +152,10 @@ void DoubleClick(POINT screen) {
 }
 
 void ClickWindow(HWND window, MouseButton button) { Click(CenterOf(window), button); }
+
+void ClickOnceSteady(HWND window) {
+  CaptureWindow(window);
+  ClickWindow(window);
+}
 
 }  // namespace uidriver

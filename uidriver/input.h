@@ -47,5 +47,9 @@ void MouseDown(MouseButton button = MouseButton::kLeft);
 void MouseUp(MouseButton button = MouseButton::kLeft);
 // Clicks the centre of a window's client area.
 void ClickWindow(HWND window, MouseButton button = MouseButton::kLeft);
+// A click on a window that has just changed its size or place: Wine drops a click that
+// comes before the window's new geometry has reached the display, so the click waits
+// until the window shows steadily on the screen.
+void ClickOnceSteady(HWND window);
 
 }  // namespace uidriver

@@ -105,7 +105,7 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(sizeIs(preview, 30, 22));
     EXPECT_EQ(uidriver::WaitForMessageBox(id, 1s), nullptr);
-    uidriver::ClickWindow(preview);
+    uidriver::ClickOnceSteady(preview);
     ASSERT_TRUE(uidriver::WaitForWindowGone(preview));
   }
   {
@@ -120,7 +120,7 @@ TEST(LauncherActions, PreviewInstallShapeAndIcon) {
     uidriver::BringToFront(launcher.main());
     uidriver::BringToFront(preview);
     EXPECT_TRUE(sizeIs(preview, 169, 25));
-    uidriver::ClickWindow(preview);
+    uidriver::ClickOnceSteady(preview);
     EXPECT_TRUE(uidriver::WaitForWindowGone(preview));
   }
   const struct {

@@ -146,7 +146,7 @@ TEST(LauncherScale, AChangeOfScaleIsTakenWholeOrNotAtAll) {
     const RECT r = uidriver::ScreenRect(preview);
     return r.right - r.left == ScaledPixels(200, 100, dpi) && r.bottom - r.top == ScaledPixels(150, 100, dpi);
   })) << "the preview is not at the window's scale";
-  uidriver::ClickWindow(preview);
+  uidriver::ClickOnceSteady(preview);
   ASSERT_TRUE(uidriver::WaitForWindowGone(preview));
 
   SendDpiChanged(launcher, other);
