@@ -31,7 +31,8 @@ bool EndsLikeNone(std::wstring_view file) {
   return EndsWithIgnoringCase(file, "none");
 }
 
-// Why a path would not name the same file on another machine.
+}  // namespace
+
 std::wstring PathRuleText(const PathFinding& finding) {
   using Rule = PathFinding::Kind;
   switch (finding.kind) {
@@ -46,8 +47,6 @@ std::wstring PathRuleText(const PathFinding& finding) {
   }
   return {};
 }
-
-}  // namespace
 
 std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolder) {
   using Kind = DiscProblem::Kind;

@@ -15,6 +15,8 @@ namespace discfront::editor {
 // One line of the check's results. Files in the disc folder are named as the catalogue
 // names them, from the folder on (the window's caption names the folder).
 std::wstring ProblemText(const DiscProblem& problem, std::wstring_view discFolder);
+// Why a path would not name the same file on another machine.
+std::wstring PathRuleText(const PathFinding& finding);
 // One line of the list of what the entries start, named as in ProblemText.
 std::wstring StartedFileText(const EntryFile& started, std::wstring_view discFolder);
 

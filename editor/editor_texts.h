@@ -159,7 +159,26 @@
   X(kTextImageCannotRename, 2194, "Образ не записан: готовый образ не удалось назвать «%1» (%2).", "No image was written: the finished image could not be named \x22%1\x22 (%2).") \
   X(kTextImageMoreWarnings, 2195, "…и ещё %1 (все они — в окне проверки диска, F5)", "…and %1 more (the disc check's window, F5, lists them all)") \
   X(kTextPictureNotChecked, 2196, "не проверено: «%1» — здесь нет загрузчика картинок Windows, так что не проверено, читается ли картинка, её размер и контур.", \
-    "not checked: \x22%1\x22 — there is no Windows picture loader here, so whether it reads, its size and its outline are not checked.")
+    "not checked: \x22%1\x22 — there is no Windows picture loader here, so whether it reads, its size and its outline are not checked.") \
+  X(kTextDropSaveFirst, 2210, "Сначала сохраните каталог: файлы добавляются из папки, в которой он лежит.", \
+    "Save the catalogue first: files are added from the folder it lies in.") \
+  X(kTextDropRefused, 2211, "Ничего не добавлено: эти файлы не могут стать записями.\n\n%1", \
+    "Nothing was added: these files cannot become entries.\n\n%1") \
+  X(kTextDropUnreadable, 2212, "«%1»: файл не найден или не читается.", "\x22%1\x22: the file is missing or cannot be read.") \
+  X(kTextDropReserved, 2213, "«%1»: в пути есть знак «@», «#», «&» или «$», который каталог не может хранить.", \
+    "\x22%1\x22: the path holds \x22@\x22, \x22#\x22, \x22&\x22 or \x22$\x22, which the catalogue cannot hold.") \
+  X(kTextDropBreaksRule, 2214, "«%1»: %2", "\x22%1\x22: %2") \
+  X(kTextDropNoPrograms, 2215, "«%1»: в папке нет программ (.exe, .msi, .bat, .cmd).", "\x22%1\x22: the folder holds no programs (.exe, .msi, .bat, .cmd).") \
+  X(kTextDropMore, 2216, "…и ещё %1", "…and %1 more") \
+  X(kTextCopyInCaption, 2217, "Копирование в папку диска", "Copy into the Disc Folder") \
+  X(kTextCopyInPrompt, 2218, "Эти файлы лежат вне папки диска:\n%1\nСкопировать их в папку диска? Папка внутри папки диска:", \
+    "These files lie outside the disc folder:\n%1\nCopy them into the disc folder? Folder inside the disc folder:") \
+  X(kTextCopyInRefused, 2219, "Ничего не скопировано: для этих файлов запись сделать нельзя.\n\n%1", \
+    "Nothing was copied: these files could not become entries.\n\n%1") \
+  X(kTextCopyInReplace, 2220, "В папке диска уже есть файл «%1».\n\nЗаменить его файлом «%2»?\nДа — заменить, Нет — оставить прежний файл (запись укажет на него), Отмена — прервать.", \
+    "The disc folder already has the file \x22%1\x22.\n\nReplace it with \x22%2\x22?\nYes replaces it, No keeps the file there (the entry names it), Cancel stops.") \
+  X(kTextCopyInFailed, 2221, "Не удалось скопировать «%1» в «%2»: %3\nКаталог не изменён; уже скопированные файлы остались в папке диска.", \
+    "Could not copy \x22%1\x22 to \x22%2\x22: %3\nThe catalogue is unchanged; files already copied stay in the disc folder.")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

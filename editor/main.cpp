@@ -15,6 +15,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   win32::RestrictLibrarySearchToSystem();
   const win32::ComApartment com;
+  const win32::OleSession ole;  // files dropped from the shell on the entries list
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
   win32::SetProgramTitle(discfront::editor::kProgramTitle);

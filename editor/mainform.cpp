@@ -168,6 +168,7 @@ void Mainform::OnCreate() {
     win32::SetAccessibleName(Control(id), WindowText(Control(id)), ROLE_SYSTEM_PUSHBUTTON,
                              Text(win32::kTextPressAction));
   }
+  RegisterFileDrops();
   ShowStore();
 }
 

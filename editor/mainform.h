@@ -8,11 +8,13 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/file_encoding.h"
 #include "base/texts.h"
 #include "disc_check_window.h"
 #include "record_store.h"
+#include "win32/drop_target.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -59,6 +61,22 @@ class Mainform : public win32::Window<Mainform> {
   std::optional<std::wstring> DiscFolderOrSay();
   // Shows record `slot` as picking it in the record list does.
   void ShowRecord(int slot);
+
+  // Dropped files (mainform_drop.cpp).
+  void RegisterFileDrops();
+  // Adds the dropped files as entries after `row`, the row dropped on (-1: dropped below
+  // the rows, so after the last), or makes a picture dropped on a row that row's picture;
+  // tells the author why not, or asks first to copy files from outside the disc folder.
+  void DropFiles(const std::vector<std::wstring>& paths, int row);
+  // The row under a screen point, or -1; MarkDropRow shows it as where a drop goes.
+  int DropRowAt(POINT screen) const;
+  void MarkDropRow(int row);
+  // Copies files into the disc folder where the author says, asking before replacing
+  // any; their paths there in the same order, or nothing (after saying why) when not copied.
+  std::optional<std::vector<std::wstring>> CopyIntoDiscFolder(const std::wstring& folder,
+                                                              const std::vector<std::wstring>& sources);
+  win32::FileDrops fileDrops_;
+  int dropMark_ = -1;  // the row marked as where a drop goes
 
   // Writes the store to the file; false (after a message) when nothing was written.
   bool SaveTo(const std::wstring& fileName);

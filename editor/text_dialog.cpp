@@ -3,6 +3,7 @@
 // user chose for text: its sizes are in dialog units, which grow with that font.
 #include "text_dialog.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -139,15 +140,20 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
 std::optional<std::wstring> AskText(HWND owner, const TextDialogOptions& options) {
   // Sizes in dialog units.
   const short width = options.multiline ? 300 : 260;
-  const short height = options.multiline ? 190 : 78;
   const short editHeight = options.multiline ? 132 : 14;
+  // A line of text is 8 units high; a prompt of many lines (a list of files) grows the dialog.
+  const auto promptLines = static_cast<short>(std::min<std::ptrdiff_t>(
+      40, 1 + std::count(options.prompt.begin(), options.prompt.end(), L'\n')));
+  const short promptHeight = std::max<short>(18, static_cast<short>(8 * promptLines + 2));
+  const short editTop = static_cast<short>(10 + promptHeight);
+  const short height = static_cast<short>(editTop + editHeight + (options.multiline ? 30 : 36));
   DialogTemplate dialog(options.caption, width, height, SystemMessageFont());
-  dialog.Add(kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, width - 14, 18, -1, options.prompt);
+  dialog.Add(kStaticAtom, SS_LEFT | SS_NOPREFIX, 7, 7, width - 14, promptHeight, -1, options.prompt);
   const DWORD editStyle = options.multiline
                               ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
                               : ES_AUTOHSCROLL;
-  dialog.Add(kEditAtom, WS_BORDER | WS_TABSTOP | editStyle, 7, 28, width - 14, editHeight, kIdText);
-  const short buttonTop = static_cast<short>(28 + editHeight + 8);
+  dialog.Add(kEditAtom, WS_BORDER | WS_TABSTOP | editStyle, 7, editTop, width - 14, editHeight, kIdText);
+  const short buttonTop = static_cast<short>(editTop + editHeight + 8);
   dialog.Add(kButtonAtom, BS_DEFPUSHBUTTON | WS_TABSTOP, width - 114, buttonTop, 50, 14, IDOK, Text(kTextOk));
   dialog.Add(kButtonAtom, BS_PUSHBUTTON | WS_TABSTOP, width - 57, buttonTop, 50, 14, IDCANCEL, Text(kTextCancel));
   DialogState state{&options, {}};

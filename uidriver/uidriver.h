@@ -46,6 +46,10 @@
 //     MoveMouse(point) (real pointer: hover works); Click(point[, MouseButton::kRight]);
 //     DoubleClick(point); ClickWindow(control); MouseDown(); MouseUp();
 //
+//   Dragging files (drag_files.h), as from the shell's file windows
+//     DWORD effect = DragFiles({L"C:\\disc\\setup.exe"}, from, ScreenPoint(list, {20, 30}));
+//     // DROPEFFECT_COPY when the target took them; it handles the drop after the call
+//
 //   Screenshots (screenshot.h)
 //     SaveScreenshot(main, OwnFolder() + L"\\launcher.png");  // PNG, once painted and steady
 //     CaptureWindow(main).Pixel(x, y);                         // COLORREF
@@ -64,6 +68,7 @@
 
 #include "uidriver/accessibility.h"
 #include "uidriver/controls.h"
+#include "uidriver/drag_files.h"
 #include "uidriver/input.h"
 #include "uidriver/message_box.h"
 #include "uidriver/process.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <objbase.h>
+#include <ole2.h>
 
 namespace win32 {
 
@@ -18,6 +19,21 @@ class ComApartment {
     if (SUCCEEDED(result_)) CoUninitialize();
   }
   bool started() const { return SUCCEEDED(result_); }
+
+ private:
+  HRESULT result_;
+};
+
+// OLE on top of the apartment, for a window that takes files dragged from the shell
+// (RegisterDragDrop needs it, not only COM). Started after the ComApartment, ended before it.
+class OleSession {
+ public:
+  OleSession() : result_(OleInitialize(nullptr)) {}
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+  ~OleSession() {
+    if (SUCCEEDED(result_)) OleUninitialize();
+  }
 
  private:
   HRESULT result_;

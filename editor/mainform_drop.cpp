@@ -1,0 +1,147 @@
+// Mainform's dropped files: programs and documents dropped from the shell on the
+// entries list become entries, a picture dropped on an entry becomes its picture, and
+// files from outside the disc folder are copied in first when the author says so.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "copy_in_dialog.h"
+#include "drop_messages.h"
+#include "drop_plan.h"
+#include "mainform.h"
+#include "mainform_layout.h"
+#include "messages.h"
+#include "base/texts.h"
+#include "disc/filesystem_drop_files.h"
+#include "win32/app_folder.h"
+#include "win32/message_box.h"
+#include "win32/system_error.h"
+
+namespace discfront::editor {
+namespace {
+
+// The entries list, by the id the layout gives it.
+constexpr int kEntriesListId = 113;
+
+}  // namespace
+
+void Mainform::RegisterFileDrops() {
+  win32::FileDropHandlers handlers;
+  handlers.over = [this](POINT screen) {
+    MarkDropRow(DropRowAt(screen));
+    return true;
+  };
+  handlers.leave = [this] { MarkDropRow(-1); };
+  handlers.drop = [this](std::vector<std::wstring> paths, POINT screen) { DropFiles(paths, DropRowAt(screen)); };
+  fileDrops_.Register(hwnd(), std::move(handlers));
+}
+
+int Mainform::DropRowAt(POINT screen) const {
+  HWND list = Control(kEntriesListId);
+  if (list == nullptr) return -1;
+  LVHITTESTINFO hit{};
+  hit.pt = screen;
+  ScreenToClient(list, &hit.pt);
+  const int row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  return (hit.flags & LVHT_ONITEM) != 0 && row < store_.Count() ? row : -1;
+}
+
+void Mainform::MarkDropRow(int row) {
+  HWND list = Control(kEntriesListId);
+  if (list == nullptr || row == dropMark_) return;
+  LVITEMW item{};
+  item.stateMask = LVIS_DROPHILITED;
+  if (dropMark_ >= 0) SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(dropMark_), reinterpret_cast<LPARAM>(&item));
+  item.state = LVIS_DROPHILITED;
+  if (row >= 0) SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  dropMark_ = row;
+}
+
+void Mainform::DropFiles(const std::vector<std::wstring>& paths, int row) {
+  // Dropped from another program's window: the questions come in front of the author.
+  SetForegroundWindow(hwnd());
+  ReadFields();
+  const std::wstring folder = fileName_.empty() ? std::wstring() : win32::FolderOfFile(fileName_);
+  const FilesystemDropFiles files;
+  const std::uint16_t language = GetUserDefaultUILanguage();
+  std::vector<DroppedFile> dropped = ClassifyDrop(folder, paths, row >= 0, files, language);
+  // Copied files lie in the disc folder, so the second plan never asks to copy again.
+  for (bool copied = false;; copied = true) {
+    const DropPlan plan = PlanDrop(dropped);
+    switch (plan.step) {
+      case DropPlan::Step::kNothing: return;
+      case DropPlan::Step::kSaveFirst:
+        win32::ShowMessage(hwnd(), Text(kTextDropSaveFirst), win32::MessageIcon::kInformation);
+        return;
+      case DropPlan::Step::kRefuse:
+        win32::ShowMessage(hwnd(), DropRefusedMessage(plan.refused), win32::MessageIcon::kStop);
+        return;
+      case DropPlan::Step::kAskToCopy: {
+        if (copied) return;
+        const std::optional<std::vector<std::wstring>> targets = CopyIntoDiscFolder(folder, plan.toCopy);
+        if (!targets) return;
+        // The drop again, each copied file by its place in the disc folder.
+        std::vector<std::wstring> again;
+        std::size_t next = 0;
+        for (const DroppedFile& file : dropped) {
+          again.push_back(file.kind == DroppedFile::Kind::kNeedsCopying ? (*targets)[next++] : file.source);
+        }
+        dropped = ClassifyDrop(folder, again, row >= 0, files, language);
+        continue;
+      }
+      case DropPlan::Step::kAdd:
+      case DropPlan::Step::kSetPicture: {
+        // Added after the row dropped on, or after the last row when dropped below them.
+        const int at = row >= 0 ? row : store_.LastIndex();
+        const Notice notice = CarryOutDrop(store_, plan, at);
+        ShowStore();
+        ShowNotice(notice);
+        return;
+      }
+    }
+    return;
+  }
+}
+
+std::optional<std::vector<std::wstring>> Mainform::CopyIntoDiscFolder(const std::wstring& folder,
+                                                                      const std::vector<std::wstring>& sources) {
+  const std::optional<std::wstring> subfolder = AskCopyInFolder(hwnd(), sources);
+  if (!subfolder) return std::nullopt;
+  const std::vector<CopyIn> plan = PlanCopyIn(folder, *subfolder, sources, FilesystemDropFiles());
+  std::vector<CopyIn> refused;
+  for (const CopyIn& copy : plan) {
+    if (copy.reservedCharacter || !copy.findings.empty()) refused.push_back(copy);
+  }
+  if (!refused.empty()) {
+    win32::ShowMessage(hwnd(), CopyInRefusedMessage(refused), win32::MessageIcon::kStop);
+    return std::nullopt;
+  }
+  // Every question before the first copy, so that Cancel leaves the disc folder as it was.
+  std::vector<bool> keepThere(plan.size(), false);
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    if (!plan[i].exists) continue;
+    const int answer =
+        win32::ShowMessage(hwnd(), ReplaceOnCopyQuestion(plan[i]), win32::MessageIcon::kQuestion, MB_YESNOCANCEL);
+    if (answer == IDCANCEL) return std::nullopt;
+    keepThere[i] = answer == IDNO;
+  }
+  std::vector<std::wstring> targets;
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const CopyIn& copy = plan[i];
+    targets.push_back(copy.target);
+    if (keepThere[i]) continue;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(copy.target).parent_path(), error);
+    if (!CopyFileW(copy.source.c_str(), copy.target.c_str(), FALSE)) {
+      win32::ShowMessage(hwnd(), CopyInFailedMessage(copy, win32::SystemReason(GetLastError())),
+                         win32::MessageIcon::kStop);
+      return std::nullopt;
+    }
+  }
+  return targets;
+}
+
+}  // namespace discfront::editor
