@@ -134,7 +134,8 @@ HWND SourceWindow(POINT at) {
 
 }  // namespace
 
-DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT screenTo) {
+DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT screenTo,
+                std::chrono::steady_clock::time_point* released) {
   // OLE stays on for the thread from its first drag on, as in a program that drags.
   static thread_local const HRESULT ole = OleInitialize(nullptr);
   if (FAILED(ole)) throw std::runtime_error("DragFiles: OLE could not be started");
@@ -151,7 +152,7 @@ DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT 
     return (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
   }, Milliseconds{3000});
   // The pointer moves while DoDragDrop runs its own loop on this thread.
-  std::thread mover([button, screenFrom, screenTo] {
+  std::thread mover([button, screenFrom, screenTo, released] {
     WaitUntil([button] { return button->dragging.load(); }, Milliseconds{5000});
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
@@ -160,6 +161,7 @@ DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT 
     }
     // Released once the target has answered over the point (or has had the time to).
     WaitUntil([button] { return button->lastEffect.load() != DROPEFFECT_NONE; }, Milliseconds{2000});
+    if (released != nullptr) *released = std::chrono::steady_clock::now();
     MouseUp();
   });
   DWORD effect = DROPEFFECT_NONE;

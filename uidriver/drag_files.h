@@ -6,6 +6,7 @@
 
 #include <ole2.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@ namespace uidriver {
 // file window would be there), drags the files to screenTo in real mouse moves and
 // releases the button there. Returns the effect the target answered (DROPEFFECT_COPY
 // for a drop it took, DROPEFFECT_NONE for none); the target handles the drop after.
-DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT screenTo);
+// `released`, when given, is when the button went up (for timing what the drop does).
+DWORD DragFiles(const std::vector<std::wstring>& paths, POINT screenFrom, POINT screenTo,
+                std::chrono::steady_clock::time_point* released = nullptr);
 
 }  // namespace uidriver
