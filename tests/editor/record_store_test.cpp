@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
 #include "editor/catalogue_file.h"
+#include "editor/drop_messages.h"
 #include "editor/drop_plan.h"
 #include "editor/messages.h"
 
@@ -378,6 +380,29 @@ TEST(Drop, PlansAreWholeOrNothingAndCarriedOutAsOneStep) {
     store.Undo();
     EXPECT_EQ(store.Records(), StoreOf({L"a", L"b", L"c"}).Records());
   }
+}
+
+// A refusal names each file as the author knows it (dropped, or as it would lie on the
+// disc) with why, one a line; a long list ends with how many more there are.
+TEST(Drop, RefusalsNameEachFileAndWhy) {
+  using K = DroppedFile::Kind;
+  const std::vector<DroppedFile> refused = {
+      {K::kUnreadable, L"C:\\d\\gone.exe", L"", {}, {}},
+      {K::kReservedCharacter, L"C:\\d\\a&b.exe", L"\\a&b.exe", {}, {}},
+      {K::kBreaksPathRules, L"C:\\d\\con.exe", L"\\con.exe", {}, {{PathFinding::Kind::kDeviceName, L"con.exe"}}},
+      {K::kNoPrograms, L"C:\\d\\empty", L"", {}, {}},
+  };
+  EXPECT_EQ(DropRefusedMessage(refused),
+            L"Ничего не добавлено: эти файлы не могут стать записями.\n\n"
+            L"«C:\\d\\gone.exe»: файл не найден или не читается.\n"
+            L"«\\a&b.exe»: в пути есть знак «@», «#», «&» или «$», который каталог не может хранить.\n"
+            L"«\\con.exe»: в пути есть имя устройства «con.exe»: Windows не откроет такой файл.\n"
+            L"«C:\\d\\empty»: в папке нет программ (.exe, .msi, .bat, .cmd).");
+  const std::vector<CopyIn> copies = {{L"E:\\a#.exe", L"C:\\d\\progs\\a#.exe", L"\\progs\\a#.exe", false, true, {}}};
+  EXPECT_NE(CopyInRefusedMessage(copies).find(L"«\\progs\\a#.exe»: в пути есть знак"), std::wstring::npos);
+  const std::wstring many = CopyInPrompt(std::vector<std::wstring>(15, L"E:\\x.exe"));
+  EXPECT_EQ(std::count(many.begin(), many.end(), L'E'), 12);
+  EXPECT_NE(many.find(L"…и ещё 3\nСкопировать"), std::wstring::npos);
 }
 
 TEST(CatalogueFile, NoRecordsIsTheEmptyStateAndWritesAnEmptyFile) {
