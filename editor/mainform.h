@@ -1,5 +1,6 @@
-// Mainform: the editor's window. It binds the record store to the four text boxes
-// and the record list, and runs the file and help commands around it.
+// Mainform: the editor's window. It binds the record store to the four text boxes, the
+// record drop-down and the entries list beside them, and runs the file, edit and help
+// commands around it.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 #include "base/file_encoding.h"
 #include "base/texts.h"
 #include "disc_check_window.h"
+#include "entries_list.h"
+#include "mainform_layout.h"
 #include "record_store.h"
 #include "win32/handles.h"
 #include "win32/window.h"
@@ -35,6 +38,7 @@ class Mainform : public win32::Window<Mainform> {
 
   // Commands.
   void OnZapClick();
+  void OnFieldChanged();
   void OnPaste();
   void OnDelete();
   void OnFileNew();
@@ -71,6 +75,23 @@ class Mainform : public win32::Window<Mainform> {
   void ShowStore();
   void ShowNotice(Notice notice);
 
+  // The entries list (mainform_list.cpp).
+  static constexpr UINT kMsgSelectionChanged = WM_APP + 1;  // the list's selection changed: handled once it settles
+  void OnEntriesNotify(NMHDR* header, LRESULT& result);
+  void OnEntriesSelectionChanged();
+  void GiveRowText(NMLVDISPINFOW& item) const;
+  void OnMoveRows(int step);
+  void OnUndo(bool redo);
+  void OnSelectAll();
+  void BeginRowDrag();
+  void FollowRowDrag(POINT screen);
+  void EndRowDrag(bool drop);
+  // After a command: the store shown, and the change said to a screen reader.
+  void ShowChange(Notice notice, const std::wstring& announcement);
+  void Announce(const std::wstring& text);
+  void UpdateTitle();
+  void PlaceEntriesList();
+
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
   // Places the controls and gives them the message font at a resolution.
   void LayOut(int dpi);
@@ -79,6 +100,15 @@ class Mainform : public win32::Window<Mainform> {
   std::wstring fileName_;  // empty until a file was opened or saved
   win32::UniqueFont font_;
   HWND lastFocus_ = nullptr;  // not owned: the control that had the keyboard
+  EntriesList entries_;
+  FormLayout form_{};
+  ClientSize leastClient_{0, 0};
+  int dpi_ = 96;
+  bool showingStore_ = false;      // the controls are being set from the store: their notifications are not the user's
+  bool selectionPosted_ = false;   // a change of the list's selection waits to be handled
+  bool announced_ = false;         // the list's name says what the last command did
+  bool draggingRows_ = false;
+  std::wstring title_;
   std::unique_ptr<DiscCheckWindow> discCheck_;  // the last check's window, open or closed
 };
 

@@ -65,6 +65,7 @@
 #include "uidriver/accessibility.h"
 #include "uidriver/controls.h"
 #include "uidriver/input.h"
+#include "uidriver/list_view.h"
 #include "uidriver/message_box.h"
 #include "uidriver/process.h"
 #include "uidriver/screenshot.h"
