@@ -178,7 +178,30 @@
   X(kTextCopyInReplace, 2220, "В папке диска уже есть файл «%1».\n\nЗаменить его файлом «%2»?\nДа — заменить, Нет — оставить прежний файл (запись укажет на него), Отмена — прервать.", \
     "The disc folder already has the file \x22%1\x22.\n\nReplace it with \x22%2\x22?\nYes replaces it, No keeps the file there (the entry names it), Cancel stops.") \
   X(kTextCopyInFailed, 2221, "Не удалось скопировать «%1» в «%2»: %3\nКаталог не изменён; уже скопированные файлы остались в папке диска.", \
-    "Could not copy \x22%1\x22 to \x22%2\x22: %3\nThe catalogue is unchanged; files already copied stay in the disc folder.")
+    "Could not copy \x22%1\x22 to \x22%2\x22: %3\nThe catalogue is unchanged; files already copied stay in the disc folder.") \
+  X(kTextMenuEdit, 2400, "&Правка", "&Edit") \
+  X(kTextMenuUndo, 2401, "&Отменить\tCtrl+Z", "&Undo\tCtrl+Z") \
+  X(kTextMenuRedo, 2402, "&Вернуть\tCtrl+Y", "&Redo\tCtrl+Y") \
+  X(kTextMenuSelectAll, 2403, "Выделить &все записи\tCtrl+A", "Select &All Entries\tCtrl+A") \
+  X(kTextMenuMoveUp, 2404, "Переместить в&ыше\tAlt+↑", "Move &Up\tAlt+↑") \
+  X(kTextMenuMoveDown, 2405, "Переместить н&иже\tAlt+↓", "Move &Down\tAlt+↓") \
+  X(kTextMenuGoToList, 2406, "К &списку записей\tCtrl+L", "Go to the Entries &List\tCtrl+L") \
+  X(kTextColumnNumber, 2410, "№", "No.") \
+  X(kTextColumnTitle, 2411, "Название", "Title") \
+  X(kTextColumnPath, 2412, "Программа", "Program") \
+  X(kTextColumnPicture, 2413, "Картинка", "Picture") \
+  X(kTextColumnStatus, 2414, "Состояние", "Status") \
+  X(kTextEntriesName, 2415, "Записи", "Entries") \
+  X(kTextDeleteRows, 2416, "Удалить выделенные записи (%1)?", "Delete the %1 selected entries?") \
+  X(kTextWindowTitle, 2417, "%1 — Редактор Korvel Discfront", "%1 — Korvel Discfront Editor") \
+  X(kTextNewCatalogue, 2418, "Новый каталог", "New catalogue") \
+  X(kTextSaveButton, 2419, "&Сохранить", "&Save") \
+  X(kTextDontSaveButton, 2420, "&Не сохранять", "Do&n't Save") \
+  X(kTextAnnounceMoved, 2421, "Записи перемещены: %1. Первая из них теперь номер %2.", "Entries moved: %1. The first of them is now number %2.") \
+  X(kTextAnnounceUndone, 2422, "Отменено. Записей в каталоге: %1, выделена запись номер %2.", "Undone. Entries: %1; entry %2 is selected.") \
+  X(kTextAnnounceRedone, 2423, "Возвращено. Записей в каталоге: %1, выделена запись номер %2.", "Redone. Entries: %1; entry %2 is selected.") \
+  X(kTextAnnounceAdded, 2424, "Добавлены записи: %1, с номера %2.", "Entries added: %1, from number %2.") \
+  X(kTextAnnounceDeleted, 2425, "Удалены записи: %1. Записей в каталоге: %2.", "Entries deleted: %1. Entries left: %2.")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

@@ -22,6 +22,7 @@
 #include "win32/message_font.h"
 #include "win32/program_end.h"
 #include "win32/win32_texts.h"
+#include "win32/window_placement.h"
 #include "win32/window_text.h"
 #include "base/texts.h"
 #include "base/twips.h"
@@ -29,7 +30,8 @@
 namespace discfront::editor {
 namespace {
 
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+constexpr wchar_t kPlacementKey[] = L"Software\\Korvel Discfront\\frontsmith";
 constexpr int kDropDownListPixels = 200;  // the open list below zap
 
 using win32::WindowText;
@@ -66,7 +68,11 @@ void Mainform::Create(int showCommand) {
     win32::ThrowKeptFailure();
     throw std::runtime_error("the main window could not be created");
   }
-  ShowWindow(hwnd(), showCommand);
+  const RECT least = win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+  if (!win32::RestoreWindowPlacement(hwnd(), kPlacementKey, {least.right - least.left, least.bottom - least.top},
+                                     showCommand)) {
+    ShowWindow(hwnd(), showCommand);
+  }
   UpdateWindow(hwnd());
   SetFocus(Control(kIdTxtNameSoft));
 }
@@ -91,6 +97,44 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      OnEntriesNotify(reinterpret_cast<NMHDR*>(lParam), result);
+      return result;
+    }
+    case kMsgSelectionChanged:
+      OnEntriesSelectionChanged();
+      return 0;
+    case WM_SIZE:
+      PlaceEntriesList();
+      return 0;
+    case WM_GETMINMAXINFO: {
+      const RECT least =
+          win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize = {least.right - least.left, least.bottom - least.top};
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+      if (draggingRows_) {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(hwnd(), &at);
+        FollowRowDrag(at);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (draggingRows_) EndRowDrag(true);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (draggingRows_) EndRowDrag(false);
+      return 0;
+    case WM_INITMENUPOPUP: {
+      HMENU menu = reinterpret_cast<HMENU>(wParam);
+      ReadFields();
+      EnableMenuItem(menu, kCmdEditUndo, MF_BYCOMMAND | (store_.CanUndo() ? MF_ENABLED : MF_GRAYED));
+      EnableMenuItem(menu, kCmdEditRedo, MF_BYCOMMAND | (store_.CanRedo() ? MF_ENABLED : MF_GRAYED));
+      return 0;
+    }
     case WM_ACTIVATE:
       // Coming back from a message box or dialog, the keyboard goes where it was.
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -104,10 +148,14 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       OnCommand(kCmdHelp, 0);
       return TRUE;
     case WM_DPICHANGED: {
-      // Where the system suggests, at the size the layout needs at the new resolution.
+      // Where and as large as the system suggests, and at least what the form needs.
       const RECT r = win32::SuggestedRect(lParam);
       LayOut(win32::NewDpi(wParam));
-      SetWindowPos(hwnd(), nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      const RECT least =
+          win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+      SetWindowPos(hwnd(), nullptr, r.left, r.top, std::max(r.right - r.left, least.right - least.left),
+                   std::max(r.bottom - r.top, least.bottom - least.top), SWP_NOZORDER | SWP_NOACTIVATE);
+      PlaceEntriesList();
       return 0;
     }
     case WM_CLOSE:
@@ -154,7 +202,23 @@ void Mainform::OnCreate() {
     CreateWindowExW(exStyle, className, caption.c_str(), style, 0, 0, 0, 0, hwnd(),
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), instance, nullptr);
   }
+  // Last in tab order: after the form, as it stands right of it.
+  entries_.Create(hwnd(), kIdEntries);
+  win32::SetAccessibleName(entries_.hwnd(), Text(kTextEntriesName), ROLE_SYSTEM_LIST);
   LayOut(win32::WindowDpi(hwnd()));
+  // The window opens at the form's height with a list beside it that shows its columns.
+  // The window opens at the form's height with a list beside it that shows its columns,
+  // as far as its monitor has room.
+  const ClientSize first = DefaultClientSize(form_, dpi_);
+  const RECT frame = win32::OuterRectForDpi({0, 0, first.width, first.height}, kWindowStyle, true, 0, dpi_);
+  const RECT least = win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  int width = frame.right - frame.left;
+  if (GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    width = std::max<int>(std::min<int>(width, monitor.rcWork.right - monitor.rcWork.left), least.right - least.left);
+  }
+  SetWindowPos(hwnd(), nullptr, 0, 0, width, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // A field holds what a catalogue line can carry; the edit control's default
   // limit (32 767) would cut long comments short without a word.
   for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
@@ -190,16 +254,31 @@ void Mainform::LayOut(int dpi) {
   }
   SendMessageW(Control(kIdZap), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
                DropDownFieldHeight(layout.boxes[std::size(kControls) - 1].height, dpi));
+  entries_.SetFont(font, dpi);
   font_ = std::move(newFont);
-  const RECT frame =
-      win32::OuterRectForDpi({0, 0, layout.clientWidth, layout.clientHeight}, kWindowStyle, true, 0, dpi);
-  SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  dpi_ = dpi;
+  leastClient_ = MinimumClientSize(layout, dpi);
+  form_ = layout;
+  PlaceEntriesList();
   InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Mainform::PlaceEntriesList() {
+  if (entries_.hwnd() == nullptr) return;
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const PixelBox box = EntriesListBox(form_, client.right, client.bottom, dpi_);
+  SetWindowPos(entries_.hwnd(), nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Mainform::OnCommand(int id, int code) {
   switch (id) {
+    case kIdTxtNameSoft:
+    case kIdTxtWay:
+    case kIdTxtPic:
+    case kIdTxtCom:
+      if (code == EN_CHANGE) OnFieldChanged();
+      return;
     case kIdZap:
       if (code == CBN_SELCHANGE) OnZapClick();
       return;
@@ -210,6 +289,19 @@ void Mainform::OnCommand(int id, int code) {
     case kIdCmdDel:
     case kCmdElementDel:
       if (code == BN_CLICKED || id == kCmdElementDel) OnDelete();
+      return;
+    case kCmdEditUndo: OnUndo(false); return;
+    case kCmdEditRedo: OnUndo(true); return;
+    case kCmdEditSelectAll: OnSelectAll(); return;
+    case kCmdGoToList: SetFocus(entries_.hwnd()); return;
+    case kCmdElementMoveUp:
+    case kCmdElementMoveDown:
+      // Alt+Down in the drop-down opens it, as everywhere.
+      if (GetFocus() == Control(kIdZap)) {
+        if (id == kCmdElementMoveDown) ComboBox_ShowDropdown(Control(kIdZap), TRUE);
+        return;
+      }
+      OnMoveRows(id == kCmdElementMoveUp ? -1 : 1);
       return;
     case kCmdFileNew: OnFileNew(); return;
     case kCmdFileOpen: OnFileOpen(); return;
@@ -232,6 +324,7 @@ void Mainform::OnCommand(int id, int code) {
 
 void Mainform::OnClose() {
   if (!ConfirmDiscard()) return;
+  win32::SaveWindowPlacement(hwnd(), kPlacementKey);
   DestroyWindow(hwnd());
 }
 
@@ -243,17 +336,36 @@ void Mainform::OnZapClick() {
   ShowNotice(notice);
 }
 
-void Mainform::OnPaste() {
+void Mainform::OnFieldChanged() {
+  if (showingStore_) return;
+  // The row of the record being edited shows what is typed, as it is typed.
   ReadFields();
-  const Notice notice = store_.Insert();
-  ShowStore();
-  ShowNotice(notice);
+  entries_.RefreshRows(store_.CurrentIndex(), store_.CurrentIndex());
+  UpdateTitle();
+}
+
+void Mainform::OnPaste() {
+  // Beside the list, the new record goes after the one being edited (the Parts of the
+  // form alone put it in its place); the checks and messages are Insert's.
+  ReadFields();
+  ShowChange(store_.InsertNext(), {});
 }
 
 void Mainform::OnDelete() {
   ReadFields();
-  store_.Delete();
-  ShowStore();
+  const std::vector<int> rows = store_.Selection();
+  if (rows.size() <= 1) {
+    store_.Delete();
+    ShowChange(Notice::kNone, {});
+    return;
+  }
+  // Several rows go after one question that says how many.
+  const std::wstring question = FormatText(kTextDeleteRows, {std::to_wstring(rows.size())});
+  if (win32::ShowMessage(hwnd(), question, win32::MessageIcon::kQuestion, MB_YESNO) != IDYES) return;
+  const Notice notice = store_.DeleteRows(rows);
+  ShowChange(notice, notice != Notice::kNone ? std::wstring()
+                                             : FormatText(kTextAnnounceDeleted, {std::to_wstring(rows.size()),
+                                                                                std::to_wstring(store_.Count())}));
 }
 
 void Mainform::OnFileNew() {
@@ -261,6 +373,7 @@ void Mainform::OnFileNew() {
   store_ = RecordStore();
   fileName_.clear();
   ShowStore();
+  UpdateTitle();
 }
 
 void Mainform::OnFileOpen() {
@@ -283,6 +396,7 @@ void Mainform::OnFileOpen() {
   // A file that already was UTF-8 needs no telling when it is saved again.
   if (DetectFileEncoding(bytes) == FileEncoding::kUtf8) toldUtf8_.insert(fileName_);
   ShowStore();
+  UpdateTitle();
 }
 
 bool Mainform::OnFileSave() {
@@ -295,6 +409,7 @@ bool Mainform::OnFileSaveAs() {
   if (!chosen) return false;
   if (!SaveTo(*chosen)) return false;
   fileName_ = *chosen;
+  UpdateTitle();
   return true;
 }
 
@@ -318,6 +433,7 @@ bool Mainform::SaveTo(const std::wstring& fileName) {
     return false;
   }
   store_.MarkSaved();
+  UpdateTitle();
   TellIfUtf8(hwnd(), fileName, encoding);
   return true;
 }
@@ -325,7 +441,8 @@ bool Mainform::SaveTo(const std::wstring& fileName) {
 bool Mainform::ConfirmDiscard() {
   ReadFields();
   if (!store_.HasUnsavedChanges()) return true;
-  switch (win32::ShowMessage(hwnd(), Text(kTextSaveChanges), win32::MessageIcon::kQuestion, MB_YESNOCANCEL)) {
+  const win32::ButtonCaption captions[] = {{IDYES, Text(kTextSaveButton)}, {IDNO, Text(kTextDontSaveButton)}};
+  switch (win32::ShowMessage(hwnd(), Text(kTextSaveChanges), win32::MessageIcon::kQuestion, MB_YESNOCANCEL, captions)) {
     case IDYES: return OnFileSave();
     case IDNO: return true;
     default: return false;
@@ -338,6 +455,7 @@ void Mainform::ReadFields() {
 }
 
 void Mainform::ShowStore() {
+  showingStore_ = true;
   // With no records the boxes edit nothing, so nothing may be typed there to be lost.
   const BOOL readOnly = store_.Count() == 0;
   for (int id : {kIdTxtNameSoft, kIdTxtWay, kIdTxtPic, kIdTxtCom}) {
@@ -364,6 +482,12 @@ void Mainform::ShowStore() {
     InvalidateRect(zap, nullptr, TRUE);
   }
   ComboBox_SetCurSel(zap, store_.CurrentIndex());
+
+  entries_.SetRowCount(store_.Count());
+  entries_.RefreshAll();
+  entries_.ShowSelection(store_.Selection(), store_.CurrentIndex());
+  showingStore_ = false;
+  UpdateTitle();
 }
 
 void Mainform::ShowNotice(Notice notice) {

@@ -1,5 +1,6 @@
-// Mainform: the editor's window. It binds the record store to the four text boxes
-// and the record list, and runs the file and help commands around it.
+// Mainform: the editor's window. It binds the record store to the four text boxes, the
+// record drop-down and the entries list beside them, and runs the file, edit and help
+// commands around it.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +14,8 @@
 #include "base/file_encoding.h"
 #include "base/texts.h"
 #include "disc_check_window.h"
+#include "entries_list.h"
+#include "mainform_layout.h"
 #include "record_store.h"
 #include "win32/drop_target.h"
 #include "win32/handles.h"
@@ -37,6 +40,7 @@ class Mainform : public win32::Window<Mainform> {
 
   // Commands.
   void OnZapClick();
+  void OnFieldChanged();
   void OnPaste();
   void OnDelete();
   void OnFileNew();
@@ -68,15 +72,13 @@ class Mainform : public win32::Window<Mainform> {
   // the rows, so after the last), or makes a picture dropped on a row that row's picture;
   // tells the author why not, or asks first to copy files from outside the disc folder.
   void DropFiles(const std::vector<std::wstring>& paths, int row);
-  // The row under a screen point, or -1; MarkDropRow shows it as where a drop goes.
-  int DropRowAt(POINT screen) const;
-  void MarkDropRow(int row);
+  // Whether a point of the screen lies over the entries list, where files are dropped.
+  bool OverEntries(POINT screen) const;
   // Copies files into the disc folder where the author says, asking before replacing
   // any; their paths there in the same order, or nothing (after saying why) when not copied.
   std::optional<std::vector<std::wstring>> CopyIntoDiscFolder(const std::wstring& folder,
                                                               const std::vector<std::wstring>& sources);
   win32::FileDrops fileDrops_;
-  int dropMark_ = -1;  // the row marked as where a drop goes
 
   // Writes the store to the file; false (after a message) when nothing was written.
   bool SaveTo(const std::wstring& fileName);
@@ -89,6 +91,23 @@ class Mainform : public win32::Window<Mainform> {
   void ShowStore();
   void ShowNotice(Notice notice);
 
+  // The entries list (mainform_list.cpp).
+  static constexpr UINT kMsgSelectionChanged = WM_APP + 1;  // the list's selection changed: handled once it settles
+  void OnEntriesNotify(NMHDR* header, LRESULT& result);
+  void OnEntriesSelectionChanged();
+  void GiveRowText(NMLVDISPINFOW& item) const;
+  void OnMoveRows(int step);
+  void OnUndo(bool redo);
+  void OnSelectAll();
+  void BeginRowDrag();
+  void FollowRowDrag(POINT screen);
+  void EndRowDrag(bool drop);
+  // After a command: the store shown, and the change said to a screen reader.
+  void ShowChange(Notice notice, const std::wstring& announcement);
+  void Announce(const std::wstring& text);
+  void UpdateTitle();
+  void PlaceEntriesList();
+
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
   // Places the controls and gives them the message font at a resolution.
   void LayOut(int dpi);
@@ -97,6 +116,15 @@ class Mainform : public win32::Window<Mainform> {
   std::wstring fileName_;  // empty until a file was opened or saved
   win32::UniqueFont font_;
   HWND lastFocus_ = nullptr;  // not owned: the control that had the keyboard
+  EntriesList entries_;
+  FormLayout form_{};
+  ClientSize leastClient_{0, 0};
+  int dpi_ = 96;
+  bool showingStore_ = false;      // the controls are being set from the store: their notifications are not the user's
+  bool selectionPosted_ = false;   // a change of the list's selection waits to be handled
+  bool announced_ = false;         // the list's name says what the last command did
+  bool draggingRows_ = false;
+  std::wstring title_;
   std::unique_ptr<DiscCheckWindow> discCheck_;  // the last check's window, open or closed
 };
 

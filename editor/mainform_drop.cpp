@@ -3,8 +3,6 @@
 // files from outside the disc folder are copied in first when the author says so.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <filesystem>
 #include <system_error>
 
@@ -12,7 +10,6 @@
 #include "drop_messages.h"
 #include "drop_plan.h"
 #include "mainform.h"
-#include "mainform_layout.h"
 #include "messages.h"
 #include "base/texts.h"
 #include "disc/filesystem_drop_files.h"
@@ -21,43 +18,26 @@
 #include "win32/system_error.h"
 
 namespace discfront::editor {
-namespace {
-
-// The entries list, by the id the layout gives it.
-constexpr int kEntriesListId = 113;
-
-}  // namespace
 
 void Mainform::RegisterFileDrops() {
   win32::FileDropHandlers handlers;
+  // Over the list, the row under the pointer shows where the files go.
   handlers.over = [this](POINT screen) {
-    MarkDropRow(DropRowAt(screen));
-    return true;
+    const bool over = OverEntries(screen);
+    entries_.MarkDropRow(over ? entries_.RowAt(screen) : -1);
+    return over;
   };
-  handlers.leave = [this] { MarkDropRow(-1); };
-  handlers.drop = [this](std::vector<std::wstring> paths, POINT screen) { DropFiles(paths, DropRowAt(screen)); };
+  handlers.leave = [this] { entries_.MarkDropRow(-1); };
+  handlers.drop = [this](std::vector<std::wstring> paths, POINT screen) {
+    const int row = entries_.RowAt(screen);
+    DropFiles(paths, row < store_.Count() ? row : -1);
+  };
   fileDrops_.Register(hwnd(), std::move(handlers));
 }
 
-int Mainform::DropRowAt(POINT screen) const {
-  HWND list = Control(kEntriesListId);
-  if (list == nullptr) return -1;
-  LVHITTESTINFO hit{};
-  hit.pt = screen;
-  ScreenToClient(list, &hit.pt);
-  const int row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  return (hit.flags & LVHT_ONITEM) != 0 && row < store_.Count() ? row : -1;
-}
-
-void Mainform::MarkDropRow(int row) {
-  HWND list = Control(kEntriesListId);
-  if (list == nullptr || row == dropMark_) return;
-  LVITEMW item{};
-  item.stateMask = LVIS_DROPHILITED;
-  if (dropMark_ >= 0) SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(dropMark_), reinterpret_cast<LPARAM>(&item));
-  item.state = LVIS_DROPHILITED;
-  if (row >= 0) SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  dropMark_ = row;
+bool Mainform::OverEntries(POINT screen) const {
+  RECT list{};
+  return GetWindowRect(entries_.hwnd(), &list) && PtInRect(&list, screen);
 }
 
 void Mainform::DropFiles(const std::vector<std::wstring>& paths, int row) {

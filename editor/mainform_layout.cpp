@@ -92,6 +92,31 @@ FormLayout LayOutForm(int dpi, int lineHeight, std::span<const int> captionWidth
   return layout;
 }
 
+namespace {
+constexpr int kListMargin = 8;          // pixels at 96 dpi, as the form's fields keep from the edge
+constexpr int kDefaultListWidth = 560;  // shows the five columns at their first widths
+constexpr int kMinimumListWidth = 160;
+}  // namespace
+
+PixelBox EntriesListBox(const FormLayout& form, int clientWidth, int clientHeight, int dpi) {
+  // Level with the form's top row, as far from the bottom as from the top.
+  const int margin = DesignedPixelsAt(kListMargin, dpi);
+  int top = margin;
+  if (!form.boxes.empty()) {
+    top = form.boxes.front().top;
+    for (const PixelBox& box : form.boxes) top = std::min(top, box.top);
+  }
+  return {form.clientWidth, top, std::max(clientWidth - form.clientWidth - margin, 0), std::max(clientHeight - 2 * top, 0)};
+}
+
+ClientSize DefaultClientSize(const FormLayout& form, int dpi) {
+  return {form.clientWidth + DesignedPixelsAt(kDefaultListWidth + kListMargin, dpi), form.clientHeight};
+}
+
+ClientSize MinimumClientSize(const FormLayout& form, int dpi) {
+  return {form.clientWidth + DesignedPixelsAt(kMinimumListWidth + kListMargin, dpi), form.clientHeight};
+}
+
 int DropDownFieldHeight(int boxHeight, int dpi) { return std::max(boxHeight - DesignedPixelsAt(6, dpi), 8); }
 
 }  // namespace discfront::editor

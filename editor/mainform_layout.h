@@ -23,6 +23,7 @@ enum ControlId : int {
   kIdLabel5 = 110,
   kIdCmdDel = 111,
   kIdZap = 112,
+  kIdEntries = 113,  // the entries list beside the form: laid out by the window's size, not in kControls
 };
 
 enum class ControlKind { kButton, kLabel, kEdit, kMultilineEdit, kDropDownList };
@@ -66,6 +67,17 @@ struct FormLayout {
 // grows to hold them. With a font that fits the design, it is the design exactly.
 // `captionWidths` holds each control's caption width in pixels, in kControls' order.
 FormLayout LayOutForm(int dpi, int lineHeight, std::span<const int> captionWidths);
+
+// The entries list right of the form: it takes the room the client area gives, with the
+// form's margins; the form keeps its layout, whatever the window's size.
+PixelBox EntriesListBox(const FormLayout& form, int clientWidth, int clientHeight, int dpi);
+// The client area the window opens at first (the form and a list that shows its columns),
+// and the least it can be made (the form and a narrow list).
+struct ClientSize {
+  int width, height;
+};
+ClientSize DefaultClientSize(const FormLayout& form, int dpi);
+ClientSize MinimumClientSize(const FormLayout& form, int dpi);
 
 // The height of the list's selection field in a box of `boxHeight` pixels.
 int DropDownFieldHeight(int boxHeight, int dpi);

@@ -14,9 +14,19 @@ HMENU CreateMainMenu() {
   AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(file, MF_STRING, kCmdFileExit, Text(kTextMenuExit).c_str());
 
+  HMENU edit = CreatePopupMenu();
+  AppendMenuW(edit, MF_STRING, kCmdEditUndo, Text(kTextMenuUndo).c_str());
+  AppendMenuW(edit, MF_STRING, kCmdEditRedo, Text(kTextMenuRedo).c_str());
+  AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(edit, MF_STRING, kCmdEditSelectAll, Text(kTextMenuSelectAll).c_str());
+  AppendMenuW(edit, MF_STRING, kCmdGoToList, Text(kTextMenuGoToList).c_str());
+
   HMENU element = CreatePopupMenu();
   AppendMenuW(element, MF_STRING, kCmdElementPaste, Text(kTextMenuPaste).c_str());
   AppendMenuW(element, MF_STRING, kCmdElementDel, Text(kTextMenuDelete).c_str());
+  AppendMenuW(element, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(element, MF_STRING, kCmdElementMoveUp, Text(kTextMenuMoveUp).c_str());
+  AppendMenuW(element, MF_STRING, kCmdElementMoveDown, Text(kTextMenuMoveDown).c_str());
 
   HMENU disc = CreatePopupMenu();
   AppendMenuW(disc, MF_STRING, kCmdDiscCheck, Text(kTextMenuCheck).c_str());
@@ -38,6 +48,7 @@ HMENU CreateMainMenu() {
 
   HMENU bar = CreateMenu();
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Text(kTextMenuFile).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), Text(kTextMenuEdit).c_str());
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(element), Text(kTextMenuElements).c_str());
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(disc), Text(kTextMenuDisc).c_str());
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Text(kTextMenuHelp).c_str());
@@ -52,6 +63,13 @@ HACCEL CreateMainAccelerators() {
       {FVIRTKEY, VK_F1, kCmdHelp},
       {FVIRTKEY, VK_F5, kCmdDiscCheck},
       {FVIRTKEY, VK_F9, kCmdDiscRun},
+      {FVIRTKEY | FCONTROL, 'Z', kCmdEditUndo},
+      {FVIRTKEY | FCONTROL, 'Y', kCmdEditRedo},
+      {FVIRTKEY | FCONTROL | FSHIFT, 'Z', kCmdEditRedo},
+      {FVIRTKEY | FCONTROL, 'A', kCmdEditSelectAll},
+      {FVIRTKEY | FCONTROL, 'L', kCmdGoToList},
+      {FVIRTKEY | FALT, VK_UP, kCmdElementMoveUp},
+      {FVIRTKEY | FALT, VK_DOWN, kCmdElementMoveDown},
   };
   return CreateAcceleratorTableW(keys, static_cast<int>(sizeof(keys) / sizeof(keys[0])));
 }

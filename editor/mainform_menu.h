@@ -23,10 +23,17 @@ enum CommandId : int {
   kCmdDiscLanguageRussian,
   kCmdDiscLanguageEnglish,
   kCmdDiscImage,
+  kCmdEditUndo = 240,  // the Edit menu and the entries list's commands
+  kCmdEditRedo,
+  kCmdEditSelectAll,
+  kCmdElementMoveUp,
+  kCmdElementMoveDown,
+  kCmdGoToList,
 };
 
 HMENU CreateMainMenu();
-// Ctrl+N, Ctrl+O, Ctrl+S, F1, F5 and F9; the caller destroys the table.
+// Ctrl+N, Ctrl+O, Ctrl+S, F1, F5, F9, Ctrl+Z, Ctrl+Y, Ctrl+A, Ctrl+L, Alt+Up and Alt+Down;
+// the caller destroys the table.
 HACCEL CreateMainAccelerators();
 
 }  // namespace discfront::editor

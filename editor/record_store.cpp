@@ -109,7 +109,10 @@ Notice RecordStore::Select(std::vector<int> rows, int focus) {
   return Notice::kNone;
 }
 
-Notice RecordStore::Insert() {
+Notice RecordStore::Insert() { return InsertEmpty(false); }
+Notice RecordStore::InsertNext() { return InsertEmpty(true); }
+
+Notice RecordStore::InsertEmpty(bool next) {
   // With no records there is nothing the text boxes edit (the window keeps them
   // read-only): the user is told to start a catalogue, whatever the boxes hold.
   if (records_.empty()) return Notice::kNoRecords;
@@ -117,7 +120,7 @@ Notice RecordStore::Insert() {
   if (Count() >= kSlotCount) return Notice::kStoreFull;
   // What was typed into the current record is kept whichever way the record goes.
   const bool stored = StoreFields();
-  const int place = currentIndex_ < LastIndex() ? currentIndex_ : Count();
+  const int place = next ? currentIndex_ + 1 : currentIndex_ < LastIndex() ? currentIndex_ : Count();
   Carry({RecordChange::Kind::kInsert, stored, {place}, {CatalogueEntry{}}});
   return Notice::kNone;
 }

@@ -63,6 +63,9 @@ class RecordStore {
   // (the record and those after it move down one place) or, when it is the last
   // one, appends an empty record after it and selects that.
   Notice Insert();
+  // The same with the entries list beside the form: the empty record goes after the one
+  // being edited, wherever that is, and is selected.
+  Notice InsertNext();
 
   // Deletes the record being edited; the record that takes its place (or the new
   // last record) is shown. Does nothing when there are no records.
@@ -112,6 +115,7 @@ class RecordStore {
 
  private:
   Notice Validate() const;
+  Notice InsertEmpty(bool next);
   bool Typed() const;
   bool StoreFields();
   Notice StoreTypingBefore(bool& stored);

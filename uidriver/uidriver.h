@@ -70,6 +70,7 @@
 #include "uidriver/controls.h"
 #include "uidriver/drag_files.h"
 #include "uidriver/input.h"
+#include "uidriver/list_view.h"
 #include "uidriver/message_box.h"
 #include "uidriver/process.h"
 #include "uidriver/screenshot.h"

@@ -15,20 +15,20 @@ namespace {
 
 using namespace uidriver;
 
-constexpr int kEntries = 113;     // the entries list
 constexpr int kDialogText = 100;  // the edit box of the editor's text dialogs
 // frontsmith.exe's own FileDescription stands for any program's.
 constexpr wchar_t kVersionTitle[] = L"Korvel Discfront catalogue editor";
 const std::string kDriversLine = "&\\drv\\install.exe#Drivers$Drivers and utilities@none\r\n";
 
-// Drops the files below the entries list's rows (or, without the list, on the window),
-// dragged from a point beside the window; the effect the editor answered.
-DWORD Drop(Frontsmith& editor, const std::vector<std::wstring>& paths) {
+// Drops the files on the entries list, below its rows or on row 0, dragged from a point
+// beside the window; the effect the editor answered.
+DWORD Drop(Frontsmith& editor, const std::vector<std::wstring>& paths, bool onFirstRow = false) {
   HWND list = editor.Control(kEntries);
+  RECT client{}, header{};
+  GetClientRect(list, &client);
+  GetClientRect(FindChild(list, {.className = L"SysHeader32"}), &header);
+  const POINT to = ScreenPoint(list, {20, onFirstRow ? header.bottom + 4 : client.bottom - 8});
   const RECT window = ScreenRect(editor.main());
-  RECT client{};
-  if (list != nullptr) GetClientRect(list, &client);
-  const POINT to = list != nullptr ? ScreenPoint(list, {20, client.bottom - 8}) : CenterOf(editor.main());
   const POINT from{window.left > 60 ? window.left - 30 : window.right + 30, to.y};
   return DragFiles(paths, from, to);
 }
@@ -73,6 +73,16 @@ TEST(DroppedFiles, BecomeEntriesOrAreRefusedOrCopiedInAsTheAuthorSays) {
     ASSERT_EQ(editor.Labels().size(), 2u);
     EXPECT_EQ(editor.Selected(), 1);
     EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\progs\\setup.exe", kVersionTitle, L"", L"none"}));
+  }
+  {
+    SCOPED_TRACE("a picture dropped on a row becomes that entry's picture");
+    WriteBytes(disc.File(L"a.bmp"), "BM");
+    Drop(editor, {disc.File(L"a.bmp")}, true);
+    editor.Settle();
+    ASSERT_TRUE(editor.NoMessageBox());
+    editor.Navigate(0);
+    EXPECT_EQ(editor.Shown().picture, L"\\a.bmp");
+    EXPECT_EQ(editor.Labels().size(), 2u);
   }
   {
     SCOPED_TRACE("a folder without programs is refused by name, and nothing changes");

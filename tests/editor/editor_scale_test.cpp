@@ -36,7 +36,7 @@ void ExpectFitted(HWND window, int line, int frame, bool (*framed)(HWND)) {
   GetClientRect(window, &client);
   std::vector<RECT> placed;
   for (HWND child : uidriver::FindChildren(window, {})) {
-    if (!IsWindowVisible(child)) continue;
+    if (!IsWindowVisible(child) || GetParent(child) != window) continue;  // a list's heading is the list's
     RECT r = uidriver::ScreenRect(child);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
     const std::wstring name = ClassName(child) + L" " + uidriver::WindowText(child);
@@ -55,13 +55,21 @@ TEST(FrontsmithScale, WindowsHoldTheirControlsALineTallWithoutOverlapping) {
   Frontsmith editor;
   RECT client{};
   GetClientRect(editor.main(), &client);
-  // 4170 x 6600 twips designed: 278 x 440 pixels at 96 dpi; larger text, a larger window.
-  const std::pair<LONG, double> sizes[] = {{client.right, 278.0 * dpi / 96}, {client.bottom, 440.0 * dpi / 96}};
+  RECT list = uidriver::ScreenRect(editor.Control(kEntries));
+  MapWindowPoints(nullptr, editor.main(), reinterpret_cast<POINT*>(&list), 2);
+  // The form, 4170 x 6600 twips designed: 278 x 440 pixels at 96 dpi; larger text, a larger
+  // form. The entries list starts right of it.
+  const std::pair<LONG, double> sizes[] = {{list.left, 278.0 * dpi / 96}, {client.bottom, 440.0 * dpi / 96}};
   for (const auto& [size, designed] : sizes) {
     EXPECT_GE(size, designed - 1);
     EXPECT_TRUE(!defaultFont || std::abs(size - designed) <= 1.0) << size;
   }
-  EXPECT_EQ(uidriver::VisibleChildRects(editor.main()).size(), 12u);
+  // The list opens showing its columns, as far as the screen has room.
+  RECT work{}, outer = uidriver::ScreenRect(editor.main());
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_GE(list.right - list.left, std::min<LONG>(400 * dpi / 96, work.right - work.left - list.left - 40));
+  EXPECT_LE(outer.right - outer.left, work.right - work.left);
+  EXPECT_EQ(uidriver::VisibleChildRects(editor.main()).size(), 13u);
   ExpectFitted(editor.main(), line, frame, [](HWND control) { return ClassName(control) != L"Static"; });
   if (dpi == 192) uidriver::SaveScreenshot(editor.main(), uidriver::OwnFolder() + L"\\frontsmith_192dpi.png");
   if (!defaultFont) uidriver::SaveScreenshot(editor.main(), uidriver::OwnFolder() + L"\\frontsmith_large_text.png");

@@ -17,7 +17,7 @@ using discfront::CatalogueEntry;
 // Control and menu ids of Mainform (a test names them so that a renumbering shows).
 enum : int {
   kTxtNameSoft = 101, kTxtWay = 102, kTxtPic = 103, kTxtCom = 104,
-  kCmdPaste = 105, kCmdDel = 111, kZap = 112,
+  kCmdPaste = 105, kCmdDel = 111, kZap = 112, kEntries = 113,
   kMenuNew = 201, kMenuOpen, kMenuSave, kMenuSaveAs, kMenuExit, kMenuPaste, kMenuDel, kMenuHelp, kMenuAbout,
   kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage = 217,
 };

@@ -43,6 +43,17 @@ TEST(MainformLayout, ControlsTakeALineApartAndInside) {
       EXPECT_TRUE(!c.designed || Same(box, design.boxes[i])) << i << " moved";
     }
     EXPECT_EQ(c.designed, layout.clientWidth == design.clientWidth && layout.clientHeight == design.clientHeight);
+    // The entries list beside the form, at the least and the first size and grown: it
+    // takes the room, the form stays.
+    const ClientSize least = MinimumClientSize(layout, c.dpi), first = DefaultClientSize(layout, c.dpi);
+    EXPECT_TRUE(least.width < first.width && least.height == layout.clientHeight);
+    for (const ClientSize client : {least, first, ClientSize{first.width * 2, first.height * 2}}) {
+      const PixelBox list = EntriesListBox(layout, client.width, client.height, c.dpi);
+      EXPECT_GE(list.width, 160 * c.dpi / 96);
+      EXPECT_TRUE(list.left + list.width < client.width && list.top + list.height < client.height);
+      EXPECT_EQ(list.top + list.height / 2, client.height / 2) << "as far from the bottom as from the top";
+      for (const PixelBox& box : layout.boxes) EXPECT_TRUE(Apart(box, list));
+    }
   }
   // 4170 x 6600 twips at 96 dpi; the first field 8, 64, 257 x 25.
   EXPECT_TRUE(design96.clientWidth == 278 && design96.clientHeight == 440 && Same(design96.boxes[0], {8, 64, 257, 25}));

@@ -240,6 +240,7 @@ TEST(ListCommands, SelectTheRowsTheyTouchAndUndoAndRedoExactly) {
       {"several deleted", [](RecordStore& s) { return s.DeleteRows({4, 1, 1, 9}); }, L"acd", {1}},
       {"the last rows deleted", [](RecordStore& s) { return s.DeleteRows({3, 4}); }, L"abc", {2}},
       {"inserted after the last", [](RecordStore& s) { return s.InsertAfter(4); }, L"abcde-", {5}},
+      {"Insert beside the list", [](RecordStore& s) { s.Navigate(2); return s.InsertNext(); }, L"abc-de", {3}},
       {"dropped", [](RecordStore& s) { return s.AddEntries(0, {Rec(L"x"), Rec(L"y")}); }, L"axybcde", {1, 2}},
       {"a picture set", [](RecordStore& s) { return s.SetRecord(3, {L"\\d.exe", L"d", L"о d", L"\\d.gif"}); },
        L"abcde", {3}},
