@@ -90,8 +90,12 @@ int main() {
     if (main == nullptr) throw std::runtime_error("frontsmith's window did not appear");
     Open(app, main, disc + L"\\content.lnc");
 
+    // Below the rows of the entries list (the window, where the editor has no list).
+    HWND list = GetDlgItem(main, kEntries);
+    RECT client{};
+    GetClientRect(list, &client);
     const RECT window = ScreenRect(main);
-    const POINT to = CenterOf(main);
+    const POINT to = list != nullptr ? ScreenPoint(list, {20, client.bottom - 8}) : CenterOf(main);
     const POINT from{window.left > 60 ? window.left - 30 : window.right + 30, to.y};
     std::vector<double> ms;
     for (int round = 1; round <= kRounds; ++round) {
