@@ -22,13 +22,16 @@ namespace discfront::editor {
 void Mainform::RegisterFileDrops() {
   win32::FileDropHandlers handlers;
   // Over the list, the row under the pointer shows where the files go.
+  // While a dialog or message box of the window is open (it is disabled), nothing is
+  // dropped: a second drop would start in the middle of the first one's questions.
   handlers.over = [this](POINT screen) {
-    const bool over = OverEntries(screen);
+    const bool over = IsWindowEnabled(hwnd()) && OverEntries(screen);
     entries_.MarkDropRow(over ? entries_.RowAt(screen) : -1);
     return over;
   };
   handlers.leave = [this] { entries_.MarkDropRow(-1); };
   handlers.drop = [this](std::vector<std::wstring> paths, POINT screen) {
+    if (!IsWindowEnabled(hwnd())) return;
     const int row = entries_.RowAt(screen);
     DropFiles(paths, row < store_.Count() ? row : -1);
   };

@@ -111,6 +111,10 @@ TEST(DroppedFiles, BecomeEntriesOrAreRefusedOrCopiedInAsTheAuthorSays) {
                                  .processId = editor.process().Id()});
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetText(FindChild(dialog, {.id = kDialogText})), L"progs");
+    if (!c.copy) {
+      EXPECT_EQ(Drop(editor, {elsewhere.File(L"tool.exe")}), static_cast<DWORD>(DROPEFFECT_NONE))
+          << "a second drop while the first one asks";
+    }
     PressButton(FindChild(dialog, {.className = L"Button", .id = c.copy ? IDOK : IDCANCEL}));
     if (c.replaceAnswer != 0) {
       const MessageBoxInfo box = editor.TakeMessageBox(c.replaceAnswer);
