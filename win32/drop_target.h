@@ -44,8 +44,6 @@ class FileDrops {
 
   // False when neither way could be set up.
   bool Register(HWND window, FileDropHandlers handlers);
-  // Whether the OLE drop target took (for the program's own checks).
-  bool TakesOleDrops() const { return oleTarget_ != nullptr; }
 
   // Only for the window's subclass procedure.
   LRESULT Handle(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
