@@ -170,7 +170,7 @@
   X(kTextStatusWordAdministrator, 2307, "Администратор", "Administrator") \
   X(kTextStatusWordNotChecked, 2308, "Не проверено", "Not checked") \
   X(kTextStatusWordFine, 2309, "В порядке", "Fine") \
-  X(kTextStatusTipMissing, 2310, "Программы (или папки) этой записи нет в папке диска: «Установить» скажет «Файл не найден.».", \
+  X(kTextStatusTipMissing, 2310, "Программы (или папки) этой записи нет в папке диска: «Установить» скажет «Файл не найден.»", \
     "The record's program (or folder) is not in the disc folder: Install will say that the file is not found.") \
   X(kTextStatusTipNotAProgram, 2311, "Файл назван .exe, но это не программа, которую запустит система.", \
     "The file is named .exe, but it is no program the system starts.") \

@@ -106,7 +106,11 @@ void EntryStatusWorker::Run() {
       job = std::move(*pending_);
       pending_.reset();
     }
-    std::optional<EntryStatusResult> result = Work(job);
+    std::optional<EntryStatusResult> result;
+    try {
+      result = Work(job);
+    } catch (...) {  // out of memory: no result, and the rows stay "not checked" until the next start
+    }
     if (!result) continue;
     {
       const std::lock_guard lock(mutex_);

@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <condition_variable>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
