@@ -201,7 +201,35 @@
   X(kTextAnnounceUndone, 2422, "Отменено. Записей в каталоге: %1, выделена запись номер %2.", "Undone. Entries: %1; entry %2 is selected.") \
   X(kTextAnnounceRedone, 2423, "Возвращено. Записей в каталоге: %1, выделена запись номер %2.", "Redone. Entries: %1; entry %2 is selected.") \
   X(kTextAnnounceAdded, 2424, "Добавлены записи: %1, с номера %2.", "Entries added: %1, from number %2.") \
-  X(kTextAnnounceDeleted, 2425, "Удалены записи: %1. Записей в каталоге: %2.", "Entries deleted: %1. Entries left: %2.")
+  X(kTextAnnounceDeleted, 2425, "Удалены записи: %1. Записей в каталоге: %2.", "Entries deleted: %1. Entries left: %2.") \
+  X(kTextStatusWordMissing, 2300, "Нет файла", "Missing") \
+  X(kTextStatusWordNotAProgram, 2301, "Не программа", "Not a program") \
+  X(kTextStatusWordNotSaved, 2302, "Не сохранится", "Cannot be saved") \
+  X(kTextStatusWordNot32Bit, 2303, "Не для 32 бит", "Not 32-bit") \
+  X(kTextStatusWordPicture, 2304, "Картинка", "Picture") \
+  X(kTextStatusWordPathRule, 2305, "Путь", "Path") \
+  X(kTextStatusWordFieldsChange, 2306, "Поля изменятся", "Fields change") \
+  X(kTextStatusWordAdministrator, 2307, "Администратор", "Administrator") \
+  X(kTextStatusWordNotChecked, 2308, "Не проверено", "Not checked") \
+  X(kTextStatusWordFine, 2309, "В порядке", "Fine") \
+  X(kTextStatusTipMissing, 2310, "Программы (или папки) этой записи нет в папке диска: «Установить» скажет «Файл не найден.»", \
+    "The record's program (or folder) is not in the disc folder: Install will say that the file is not found.") \
+  X(kTextStatusTipNotAProgram, 2311, "Файл назван .exe, но это не программа, которую запустит система.", \
+    "The file is named .exe, but it is no program the system starts.") \
+  X(kTextStatusTipNotSaved, 2312, "Запись нельзя сохранить так, чтобы её поля прочитались целиком.", \
+    "The record cannot be saved so that its fields read back whole.") \
+  X(kTextStatusTipNot32Bit, 2313, "Программа не запустится на 32-разрядной Windows.", "The program will not start on 32-bit Windows.") \
+  X(kTextStatusTipPicture, 2314, "Картинки записи нет, она не читается или больше допустимого размера: окно картинки её не покажет.", \
+    "The record's picture is missing, unreadable or above the size caps: the picture window will not show it.") \
+  X(kTextStatusTipPathRule, 2315, "Путь нарушает правила путей диска: на другом компьютере он может указать не на тот файл (какое правило — скажет проверка диска, F5).", \
+    "The path breaks the disc's path rules: on another machine it may not name the same file (the disc check, F5, says which rule).") \
+  X(kTextStatusTipFieldsChange, 2316, "После сохранения поле записи прочитается не так, как набрано.", \
+    "After a save, a field of the record reads back otherwise than it was typed.") \
+  X(kTextStatusTipAdministrator, 2317, "Программа просит права администратора: при её запуске система спросит разрешения.", \
+    "The program asks for administrator rights: the system asks for permission when it starts.") \
+  X(kTextStatusTipNotChecked, 2318, "Запись не проверена: проверка до неё ещё не дошла или не всё в ней удалось проверить.", \
+    "Not checked: the check has not reached the record yet, or could not check all of it.") \
+  X(kTextStatusTipFine, 2319, "Проверка диска ничего не нашла в этой записи.", "The disc check found nothing wrong with the record.")
 
 #ifndef RC_INVOKED
 namespace discfront::editor {

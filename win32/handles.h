@@ -71,6 +71,16 @@ struct KernelHandleTraits {
 
 using UniqueHandle = UniqueOwner<KernelHandleTraits>;
 
+// A watch on a folder's changes (FindFirstChangeNotificationW / FindCloseChangeNotification).
+struct ChangeNotificationTraits {
+  using Handle = HANDLE;
+  static constexpr HANDLE Empty() { return nullptr; }
+  static bool IsValid(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE handle) { FindCloseChangeNotification(handle); }
+};
+
+using UniqueChangeNotification = UniqueOwner<ChangeNotificationTraits>;
+
 // An icon loaded at a size of its own (LoadImage / DestroyIcon).
 struct IconTraits {
   using Handle = HICON;
