@@ -128,6 +128,13 @@ TEST(DroppedFiles, BecomeEntriesOrAreRefusedOrCopiedInAsTheAuthorSays) {
       EXPECT_EQ(editor.Shown(), (CatalogueEntry{L"\\progs\\tool.exe", kVersionTitle, L"", L"none"}));
     }
   }
+  {
+    SCOPED_TRACE("undo takes the copied file's entry back and leaves the copy in the disc folder");
+    editor.Key('Z', kCtrl);
+    editor.Settle();
+    EXPECT_EQ(editor.Labels().size(), 2u);
+    EXPECT_TRUE(FileExists(disc.File(L"progs\\tool.exe")));
+  }
 }
 
 }  // namespace
