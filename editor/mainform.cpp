@@ -105,6 +105,15 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgSelectionChanged:
       OnEntriesSelectionChanged();
       return 0;
+    case kMsgStatusReady:
+      TakeStatus();
+      return 0;
+    case kMsgFilesChanged:
+      CheckStatusNow(true);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimerStatus) CheckStatusNow(false);
+      return 0;
     case WM_SIZE:
       PlaceEntriesList();
       return 0;
@@ -151,6 +160,8 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       // Where and as large as the system suggests, and at least what the form needs.
       const RECT r = win32::SuggestedRect(lParam);
       LayOut(win32::NewDpi(wParam));
+      UseImages(dpi_);
+      CheckStatusNow(true);  // the rows' icons at the new size
       const RECT least =
           win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
       SetWindowPos(hwnd(), nullptr, r.left, r.top, std::max(r.right - r.left, least.right - least.left),
@@ -206,6 +217,7 @@ void Mainform::OnCreate() {
   entries_.Create(hwnd(), kIdEntries);
   win32::SetAccessibleName(entries_.hwnd(), Text(kTextEntriesName), ROLE_SYSTEM_LIST);
   LayOut(win32::WindowDpi(hwnd()));
+  UseImages(dpi_);
   // The window opens at the form's height with a list beside it that shows its columns.
   // The window opens at the form's height with a list beside it that shows its columns,
   // as far as its monitor has room.
@@ -341,6 +353,7 @@ void Mainform::OnFieldChanged() {
   ReadFields();
   entries_.RefreshRows(store_.CurrentIndex(), store_.CurrentIndex());
   UpdateTitle();
+  CheckStatusSoon();
 }
 
 void Mainform::OnPaste() {
@@ -371,6 +384,10 @@ void Mainform::OnFileNew() {
   if (!ConfirmDiscard()) return;
   store_ = RecordStore();
   fileName_.clear();
+  statusWorker_.Cancel();
+  status_.reset();
+  checkingRecords_.clear();
+  WatchDiscFolder();
   ShowStore();
   UpdateTitle();
 }
@@ -392,10 +409,14 @@ void Mainform::OnFileOpen() {
   }
   store_ = std::move(*result.store);
   fileName_ = *chosen;
+  status_.reset();  // another folder's statuses say nothing of this one's
+  statusRows_.clear();
   // A file that already was UTF-8 needs no telling when it is saved again.
   if (DetectFileEncoding(bytes) == FileEncoding::kUtf8) toldUtf8_.insert(fileName_);
   ShowStore();
   UpdateTitle();
+  WatchDiscFolder();
+  CheckStatusNow(true);
 }
 
 bool Mainform::OnFileSave() {
@@ -409,6 +430,8 @@ bool Mainform::OnFileSaveAs() {
   if (!SaveTo(*chosen)) return false;
   fileName_ = *chosen;
   UpdateTitle();
+  WatchDiscFolder();
+  CheckStatusNow(true);
   return true;
 }
 
@@ -487,6 +510,7 @@ void Mainform::ShowStore() {
   entries_.ShowSelection(store_.Selection(), store_.CurrentIndex());
   showingStore_ = false;
   UpdateTitle();
+  CheckStatusSoon();
 }
 
 void Mainform::ShowNotice(Notice notice) {

@@ -46,6 +46,7 @@ std::optional<std::wstring> Mainform::DiscFolderOrSay() {
 void Mainform::OnDiscCheck() {
   const std::optional<std::wstring> folder = DiscFolderOrSay();
   if (!folder) return;
+  CheckStatusNow(true);  // the list's statuses too
   // The records as they stand, the one being edited as its text boxes hold it.
   ReadFields();
   std::vector<CatalogueEntry> entries = store_.Records();
