@@ -100,6 +100,9 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       return DefaultHandling(msg, wParam, lParam);
+    case WM_INITMENUPOPUP:
+      ShowDiscSwitches(reinterpret_cast<HMENU>(wParam));
+      return 0;
     case WM_HELP:  // F1 where the accelerator did not see it (menus, message loops of controls)
       OnCommand(kCmdHelp, 0);
       return TRUE;
@@ -223,6 +226,8 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdDiscLanguageUser: OnDiscLanguage(std::nullopt); return;
     case kCmdDiscLanguageRussian: OnDiscLanguage(UiLanguage::kRussian); return;
     case kCmdDiscLanguageEnglish: OnDiscLanguage(UiLanguage::kEnglish); return;
+    case kCmdDiscEntryIcons:
+    case kCmdDiscCloseAfterStart: OnDiscSwitch(id); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
     case kCmdHelpAbout: about::ShowEditorAbout(hwnd(), MAKEINTRESOURCEW(2)); return;  // icon 2 of frontsmith.rc
     default: return;

@@ -67,7 +67,8 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
   };
   WriteBytes(disc.File(L"content.lnc"), CatalogueBytes(records));
   Frontsmith editor;
-  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage}) {
+  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage,
+                      kMenuDiscEntryIcons}) {
     SCOPED_TRACE("each command needs a saved catalogue first");
     editor.Menu(command);
     const MessageBoxInfo info = editor.TakeMessageBox();
@@ -205,6 +206,25 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
     ASSERT_TRUE(WaitForWindowGone(dialog));
     // The launcher reads the file with the item reader.
     EXPECT_TRUE(WaitUntil([&] { return discfront::JoinItems(ReadBytes(disc.File(L"info.txt"))) == typed; }));
+  }
+  {
+    SCOPED_TRACE("the menu's switches turn their lines of discfront.ini on and off, every other line kept");
+    const std::wstring ini = disc.File(L"discfront.ini");
+    WriteBytes(ini, "; mine\nLanguage=en\r\n");
+    const struct {
+      int command;
+      std::string after;
+    } steps[] = {
+        {kMenuDiscEntryIcons, "; mine\r\nLanguage=en\r\nEntryIcons=yes\r\n"},
+        {kMenuDiscCloseAfterStart, "; mine\r\nLanguage=en\r\nEntryIcons=yes\r\nCloseAfterStart=yes\r\n"},
+        {kMenuDiscEntryIcons, "; mine\r\nLanguage=en\r\nCloseAfterStart=yes\r\n"},
+    };
+    for (const auto& step : steps) {
+      editor.Menu(step.command);
+      editor.Settle();  // read while the editor replaces it, the file could not be replaced
+      EXPECT_EQ(ReadBytes(ini), step.after);
+    }
+    EXPECT_TRUE(editor.NoMessageBox());
   }
 #ifdef FRONTSMITH_TEST_HAVE_LAUNCHER
   // Without a launcher on the disc F9 says so.
