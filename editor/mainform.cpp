@@ -142,6 +142,7 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ReadFields();
       EnableMenuItem(menu, kCmdEditUndo, MF_BYCOMMAND | (store_.CanUndo() ? MF_ENABLED : MF_GRAYED));
       EnableMenuItem(menu, kCmdEditRedo, MF_BYCOMMAND | (store_.CanRedo() ? MF_ENABLED : MF_GRAYED));
+      ShowDiscSwitches(menu);
       return 0;
     }
     case WM_ACTIVATE:
@@ -327,6 +328,8 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdDiscLanguageUser: OnDiscLanguage(std::nullopt); return;
     case kCmdDiscLanguageRussian: OnDiscLanguage(UiLanguage::kRussian); return;
     case kCmdDiscLanguageEnglish: OnDiscLanguage(UiLanguage::kEnglish); return;
+    case kCmdDiscEntryIcons:
+    case kCmdDiscCloseAfterStart: OnDiscSwitch(id); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
     case kCmdHelpAbout: about::ShowEditorAbout(hwnd(), MAKEINTRESOURCEW(2)); return;  // icon 2 of frontsmith.rc
     default: return;

@@ -61,6 +61,9 @@ class Mainform : public win32::Window<Mainform> {
   bool CheckBeforeImage(const std::wstring& folder);
   // Fixes the disc's language in its discfront.ini, or leaves it to the user's.
   void OnDiscLanguage(std::optional<UiLanguage> language);
+  // Turns a switch of the disc's discfront.ini on or off; the Disc menu shows them checked when on.
+  void OnDiscSwitch(int command);
+  void ShowDiscSwitches(HMENU menu);
   // Says once per file that a file was saved as UTF-8, which older launchers cannot read.
   void TellIfUtf8(HWND owner, const std::wstring& fileName, FileEncoding encoding);
   // The folder of the saved catalogue, or nothing (after saying so) when there is none.
