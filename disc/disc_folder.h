@@ -25,7 +25,7 @@ class DiscFolder {
   std::wstring File(std::wstring_view nameWithBackslash) const;
 
   std::wstring LauncherFile() const { return File(L"\\discfront.exe"); }
-  std::wstring SettingsFile() const { return File(L"\\discfront.ini"); }  // its language (disc_language.h)
+  std::wstring SettingsFile() const { return File(L"\\discfront.ini"); }  // its settings (disc_settings.h)
   std::wstring CatalogueFile() const { return File(L"\\content.lnc"); }
   std::wstring DescriptionFile() const { return File(L"\\info.txt"); }
   // A skin of the 1x set (skin\), or of the set for a scale in percent (skin\200\).

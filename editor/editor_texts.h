@@ -27,6 +27,8 @@
   X(kTextMenuLanguageUser, 2019, "Как у &пользователя", "The &User's") \
   X(kTextMenuLanguageRussian, 2020, "&Русский", "&Russian") \
   X(kTextMenuLanguageEnglish, 2021, "&Английский", "&English") \
+  X(kTextMenuEntryIcons, 2028, "Значки в &списке программ", "&Entry Icons in the Menu") \
+  X(kTextMenuCloseAfterStart, 2029, "За&крывать после запуска", "Close After &Starting a Program") \
   X(kTextPasteButton, 2030, "Вставаить", "Insert") \
   X(kTextTitleLabel, 2031, "Название программы:", "Program title:") \
   X(kTextPathLabel, 2032, "Путь к программе:", "Program path:") \

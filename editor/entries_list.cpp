@@ -16,7 +16,7 @@ constexpr struct {
   unsigned heading;
   int width;
 } kColumns[] = {
-    {kTextColumnNumber, 40}, {kTextColumnTitle, 150}, {kTextColumnPath, 170},
+    {kTextColumnNumber, 56}, {kTextColumnTitle, 150}, {kTextColumnPath, 170},
     {kTextColumnPicture, 90}, {kTextColumnStatus, 106},
 };
 static_assert(std::size(kColumns) == EntriesList::kColumnCount);
@@ -25,7 +25,7 @@ static_assert(std::size(kColumns) == EntriesList::kColumnCount);
 
 void EntriesList::Create(HWND parent, int id) {
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, 0, 0,
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS, 0, 0,
                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                           nullptr);
   if (list_ == nullptr) return;
@@ -35,7 +35,7 @@ void EntriesList::Create(HWND parent, int id) {
     std::wstring heading = Text(kColumns[c].heading);
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
-    column.fmt = c == kNumber ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.fmt = LVCFMT_LEFT;
     column.pszText = heading.data();
     column.cx = kColumns[c].width;
     column.iSubItem = c;

@@ -97,6 +97,8 @@ bool EntryStatusWorker::Outdated(unsigned generation) const {
 void EntryStatusWorker::Run() {
   // The picture loader and the shell's icons both need COM on the thread that asks.
   const win32::ComApartment com;
+  // The window's thread comes first: the author types while the disc is looked at.
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
   for (;;) {
     Job job;
     {
@@ -128,6 +130,7 @@ std::optional<EntryStatusResult> EntryStatusWorker::Work(const Job& job) {
   const win32::SystemProgramProbe programs;
   const DiscFolder disc(job.folder);
   DiscCheck check(job.entries, disc, files, pictures, programs);
+  check.SkipDiscFiles();
   // One record a step: a newer Start waits at most for one record's files.
   while (check.Step(1)) {
     if (Outdated(job.generation)) return std::nullopt;

@@ -105,6 +105,15 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kMsgSelectionChanged:
       OnEntriesSelectionChanged();
       return 0;
+    case kMsgStatusReady:
+      TakeStatus();
+      return 0;
+    case kMsgFilesChanged:
+      CheckStatusNow(true);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimerStatus) CheckStatusNow(false);
+      return 0;
     case WM_SIZE:
       PlaceEntriesList();
       return 0;
@@ -133,6 +142,7 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       ReadFields();
       EnableMenuItem(menu, kCmdEditUndo, MF_BYCOMMAND | (store_.CanUndo() ? MF_ENABLED : MF_GRAYED));
       EnableMenuItem(menu, kCmdEditRedo, MF_BYCOMMAND | (store_.CanRedo() ? MF_ENABLED : MF_GRAYED));
+      ShowDiscSwitches(menu);
       return 0;
     }
     case WM_ACTIVATE:
@@ -151,6 +161,8 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       // Where and as large as the system suggests, and at least what the form needs.
       const RECT r = win32::SuggestedRect(lParam);
       LayOut(win32::NewDpi(wParam));
+      UseImages(dpi_);
+      CheckStatusNow(true);  // the rows' icons at the new size
       const RECT least =
           win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
       SetWindowPos(hwnd(), nullptr, r.left, r.top, std::max(r.right - r.left, least.right - least.left),
@@ -206,6 +218,7 @@ void Mainform::OnCreate() {
   entries_.Create(hwnd(), kIdEntries);
   win32::SetAccessibleName(entries_.hwnd(), Text(kTextEntriesName), ROLE_SYSTEM_LIST);
   LayOut(win32::WindowDpi(hwnd()));
+  UseImages(dpi_);
   // The window opens at the form's height with a list beside it that shows its columns.
   // The window opens at the form's height with a list beside it that shows its columns,
   // as far as its monitor has room.
@@ -316,6 +329,8 @@ void Mainform::OnCommand(int id, int code) {
     case kCmdDiscLanguageUser: OnDiscLanguage(std::nullopt); return;
     case kCmdDiscLanguageRussian: OnDiscLanguage(UiLanguage::kRussian); return;
     case kCmdDiscLanguageEnglish: OnDiscLanguage(UiLanguage::kEnglish); return;
+    case kCmdDiscEntryIcons:
+    case kCmdDiscCloseAfterStart: OnDiscSwitch(id); return;
     case kCmdHelp: ShowHelpContext(hwnd(), HelpFileName(), 1); return;
     case kCmdHelpAbout: about::ShowEditorAbout(hwnd(), MAKEINTRESOURCEW(2)); return;  // icon 2 of frontsmith.rc
     default: return;
@@ -342,6 +357,7 @@ void Mainform::OnFieldChanged() {
   ReadFields();
   entries_.RefreshRows(store_.CurrentIndex(), store_.CurrentIndex());
   UpdateTitle();
+  CheckStatusSoon();
 }
 
 void Mainform::OnPaste() {
@@ -372,6 +388,10 @@ void Mainform::OnFileNew() {
   if (!ConfirmDiscard()) return;
   store_ = RecordStore();
   fileName_.clear();
+  statusWorker_.Cancel();
+  status_.reset();
+  checkingRecords_.clear();
+  WatchDiscFolder();
   ShowStore();
   UpdateTitle();
 }
@@ -393,10 +413,14 @@ void Mainform::OnFileOpen() {
   }
   store_ = std::move(*result.store);
   fileName_ = *chosen;
+  status_.reset();  // another folder's statuses say nothing of this one's
+  statusRows_.clear();
   // A file that already was UTF-8 needs no telling when it is saved again.
   if (DetectFileEncoding(bytes) == FileEncoding::kUtf8) toldUtf8_.insert(fileName_);
   ShowStore();
   UpdateTitle();
+  WatchDiscFolder();
+  CheckStatusNow(true);
 }
 
 bool Mainform::OnFileSave() {
@@ -410,6 +434,8 @@ bool Mainform::OnFileSaveAs() {
   if (!SaveTo(*chosen)) return false;
   fileName_ = *chosen;
   UpdateTitle();
+  WatchDiscFolder();
+  CheckStatusNow(true);
   return true;
 }
 
@@ -488,6 +514,7 @@ void Mainform::ShowStore() {
   entries_.ShowSelection(store_.Selection(), store_.CurrentIndex());
   showingStore_ = false;
   UpdateTitle();
+  CheckStatusSoon();
 }
 
 void Mainform::ShowNotice(Notice notice) {

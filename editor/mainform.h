@@ -9,12 +9,16 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "base/file_encoding.h"
 #include "base/texts.h"
 #include "disc_check_window.h"
 #include "entries_list.h"
+#include "entry_images.h"
+#include "entry_status_worker.h"
+#include "folder_watcher.h"
 #include "mainform_layout.h"
 #include "record_store.h"
 #include "win32/drop_target.h"
@@ -59,6 +63,9 @@ class Mainform : public win32::Window<Mainform> {
   bool CheckBeforeImage(const std::wstring& folder);
   // Fixes the disc's language in its discfront.ini, or leaves it to the user's.
   void OnDiscLanguage(std::optional<UiLanguage> language);
+  // Turns a switch of the disc's discfront.ini on or off; the Disc menu shows them checked when on.
+  void OnDiscSwitch(int command);
+  void ShowDiscSwitches(HMENU menu);
   // Says once per file that a file was saved as UTF-8, which older launchers cannot read.
   void TellIfUtf8(HWND owner, const std::wstring& fileName, FileEncoding encoding);
   // The folder of the saved catalogue, or nothing (after saying so) when there is none.
@@ -93,6 +100,9 @@ class Mainform : public win32::Window<Mainform> {
 
   // The entries list (mainform_list.cpp).
   static constexpr UINT kMsgSelectionChanged = WM_APP + 1;  // the list's selection changed: handled once it settles
+  static constexpr UINT kMsgStatusReady = WM_APP + 2;       // the status worker has a result
+  static constexpr UINT kMsgFilesChanged = WM_APP + 3;      // the disc folder's files changed
+  static constexpr UINT_PTR kTimerStatus = 1;               // the records stopped changing for a moment
   void OnEntriesNotify(NMHDR* header, LRESULT& result);
   void OnEntriesSelectionChanged();
   void GiveRowText(NMLVDISPINFOW& item) const;
@@ -107,6 +117,18 @@ class Mainform : public win32::Window<Mainform> {
   void Announce(const std::wstring& text);
   void UpdateTitle();
   void PlaceEntriesList();
+
+  // The list's statuses and icons (mainform_status.cpp): found again a moment after the
+  // records or the folder's files change, and at once for F5.
+  void CheckStatusSoon();
+  void CheckStatusNow(bool evenIfUnchanged);
+  void TakeStatus();
+  void WatchDiscFolder();
+  void UseImages(int dpi);
+  // The worker's row for what record k holds now (-1: not checked as it stands).
+  int StatusRowOf(int k) const;
+  void GiveRowStatus(NMLVDISPINFOW& info) const;
+  void GiveStatusTip(NMLVGETINFOTIPW& tip) const;
 
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }
   // Places the controls and gives them the message font at a resolution.
@@ -125,6 +147,14 @@ class Mainform : public win32::Window<Mainform> {
   bool announced_ = false;         // the list's name says what the last command did
   bool draggingRows_ = false;
   std::wstring title_;
+  EntryImages images_;
+  std::optional<EntryStatusResult> status_;          // the last statuses and icons, by the rows of statusRecords_
+  std::vector<CatalogueEntry> statusRecords_;        // the records status_ was found for
+  std::vector<CatalogueEntry> checkingRecords_;      // the records the worker has now
+  std::unordered_map<std::wstring, int> statusRows_;  // a record's text: its row in status_
+  // Last: their threads post to the window, and end before anything above goes.
+  FolderWatcher watcher_;
+  EntryStatusWorker statusWorker_;
   std::unique_ptr<DiscCheckWindow> discCheck_;  // the last check's window, open or closed
 };
 

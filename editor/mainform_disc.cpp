@@ -1,12 +1,14 @@
 // Mainform's Disc menu: checking the disc folder, running its menu, writing its
-// autorun.inf, editing its description and writing its image. The disc folder is the
-// folder of the saved catalogue.
+// autorun.inf, editing its description, its menu's settings (discfront.ini) and
+// writing its image. The disc folder is the folder of the saved catalogue.
 #include <windowsx.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 #include "autorun_file.h"
 #include "description_file.h"
@@ -16,6 +18,7 @@
 #include "image_window.h"
 #include "mainform.h"
 #include "mainform_layout.h"
+#include "mainform_menu.h"
 #include "messages.h"
 #include "text_dialog.h"
 #include "win32/app_folder.h"
@@ -28,7 +31,7 @@
 #include "win32/system_error.h"
 #include "win32/system_file_probe.h"
 #include "base/texts.h"
-#include "disc/disc_language.h"
+#include "disc/disc_settings.h"
 #include "disc/image_label.h"
 #include "disc/image_plan.h"
 #include "win32/file_dialog.h"
@@ -46,6 +49,7 @@ std::optional<std::wstring> Mainform::DiscFolderOrSay() {
 void Mainform::OnDiscCheck() {
   const std::optional<std::wstring> folder = DiscFolderOrSay();
   if (!folder) return;
+  CheckStatusNow(true);  // the list's statuses too
   // The records as they stand, the one being edited as its text boxes hold it.
   ReadFields();
   std::vector<CatalogueEntry> entries = store_.Records();
@@ -128,18 +132,61 @@ void Mainform::OnDiscDescription() {
   AskText(hwnd(), options);
 }
 
+namespace {
+
+// Reads the disc's discfront.ini (none is an empty one) into `settings`; the error
+// when it cannot be read.
+ErrorNumber ReadSettingsFile(const std::wstring& file, std::string& settings) {
+  const ErrorNumber error = win32::ReadWholeFile(file, settings, 65536);
+  return error == ErrorNumber::kFileNotFound ? ErrorNumber::kNone : error;
+}
+
+// Rewrites the discfront.ini of the disc in `folder` with `change`, which keeps every
+// line but the one it sets; a failure is said to the author.
+void ChangeSettingsFile(HWND owner, const std::wstring& folder,
+                        const std::function<std::string(std::string_view)>& change) {
+  const std::wstring file = DiscFolder(folder).SettingsFile();
+  std::string settings;
+  const ErrorNumber error = ReadSettingsFile(file, settings);
+  if (error != ErrorNumber::kNone) {
+    win32::ShowMessage(owner, ReadFailureMessage(file, win32::DescribeError(error)), win32::MessageIcon::kStop);
+    return;
+  }
+  const win32::FileWriteResult written = win32::ReplaceFileContents(file, change(settings));
+  if (!written.ok) win32::ShowMessage(owner, SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+}
+
+}  // namespace
+
 void Mainform::OnDiscLanguage(std::optional<UiLanguage> language) {
   const std::optional<std::wstring> folder = DiscFolderOrSay();
   if (!folder) return;
-  const std::wstring file = DiscFolder(*folder).SettingsFile();
+  ChangeSettingsFile(hwnd(), *folder,
+                     [language](std::string_view settings) { return WithDiscLanguage(settings, language); });
+}
+
+void Mainform::OnDiscSwitch(int command) {
+  const std::optional<std::wstring> folder = DiscFolderOrSay();
+  if (!folder) return;
+  // Turned over from what the file says now, whatever the menu showed when it opened.
+  ChangeSettingsFile(hwnd(), *folder, [command](std::string_view settings) {
+    const DiscSettings now = ReadDiscSettings(settings);
+    return command == kCmdDiscEntryIcons ? WithEntryIcons(settings, !now.entryIcons)
+                                         : WithCloseAfterStart(settings, !now.closeAfterStart);
+  });
+}
+
+void Mainform::ShowDiscSwitches(HMENU menu) {
+  if (GetMenuState(menu, kCmdDiscEntryIcons, MF_BYCOMMAND) == static_cast<UINT>(-1)) return;  // another menu
+  // Read each time the menu opens: the file may have been edited by hand meanwhile.
+  DiscSettings now;
   std::string settings;
-  const ErrorNumber error = win32::ReadWholeFile(file, settings, 65536);
-  if (error != ErrorNumber::kNone && error != ErrorNumber::kFileNotFound) {
-    win32::ShowMessage(hwnd(), ReadFailureMessage(file, win32::DescribeError(error)), win32::MessageIcon::kStop);
-    return;
+  if (!fileName_.empty() &&
+      ReadSettingsFile(DiscFolder(win32::FolderOfFile(fileName_)).SettingsFile(), settings) == ErrorNumber::kNone) {
+    now = ReadDiscSettings(settings);
   }
-  const win32::FileWriteResult written = win32::ReplaceFileContents(file, WithDiscLanguage(settings, language));
-  if (!written.ok) win32::ShowMessage(hwnd(), SaveFailureMessage(file, written.reason), win32::MessageIcon::kStop);
+  CheckMenuItem(menu, kCmdDiscEntryIcons, MF_BYCOMMAND | (now.entryIcons ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(menu, kCmdDiscCloseAfterStart, MF_BYCOMMAND | (now.closeAfterStart ? MF_CHECKED : MF_UNCHECKED));
 }
 
 namespace {

@@ -46,6 +46,9 @@ void Mainform::OnEntriesNotify(NMHDR* header, LRESULT& result) {
     case LVN_BEGINDRAG:
       BeginRowDrag();
       return;
+    case LVN_GETINFOTIPW:
+      GiveStatusTip(*reinterpret_cast<NMLVGETINFOTIPW*>(header));
+      return;
     case LVN_ODFINDITEMW:
       result = -1;
       return;
@@ -63,7 +66,9 @@ void Mainform::OnEntriesNotify(NMHDR* header, LRESULT& result) {
 
 void Mainform::GiveRowText(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
-  if ((item.mask & LVIF_TEXT) == 0 || item.iItem < 0 || item.iItem >= store_.Count() || item.cchTextMax <= 0) return;
+  if (item.iItem < 0 || item.iItem >= store_.Count()) return;
+  GiveRowStatus(info);  // icons, and the status column's word
+  if ((item.mask & LVIF_TEXT) == 0 || item.cchTextMax <= 0 || item.iSubItem == EntriesList::kStatus) return;
   const CatalogueEntry& entry = store_.Shown(item.iItem);
   std::wstring text;
   switch (item.iSubItem) {

@@ -39,6 +39,8 @@ HMENU CreateMainMenu() {
   AppendMenuW(language, MF_STRING, kCmdDiscLanguageRussian, Text(kTextMenuLanguageRussian).c_str());
   AppendMenuW(language, MF_STRING, kCmdDiscLanguageEnglish, Text(kTextMenuLanguageEnglish).c_str());
   AppendMenuW(disc, MF_POPUP, reinterpret_cast<UINT_PTR>(language), Text(kTextMenuLanguage).c_str());
+  AppendMenuW(disc, MF_STRING, kCmdDiscEntryIcons, Text(kTextMenuEntryIcons).c_str());
+  AppendMenuW(disc, MF_STRING, kCmdDiscCloseAfterStart, Text(kTextMenuCloseAfterStart).c_str());
   AppendMenuW(disc, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(disc, MF_STRING, kCmdDiscImage, Text(kTextMenuImage).c_str());
 

@@ -23,6 +23,8 @@ enum CommandId : int {
   kCmdDiscLanguageRussian,
   kCmdDiscLanguageEnglish,
   kCmdDiscImage,
+  kCmdDiscEntryIcons = 230,  // the disc menu's switches (discfront.ini), checked when on
+  kCmdDiscCloseAfterStart = 231,
   kCmdEditUndo = 240,  // the Edit menu and the entries list's commands
   kCmdEditRedo,
   kCmdEditSelectAll,

@@ -8,17 +8,18 @@ namespace {
 
 constexpr int kTextIndent = 1;  // where the system's list starts its text
 constexpr int kShieldGap = 2;   // between the shield and the title
+constexpr int kIconGap = 3;     // between the icon and what follows it
 
 }  // namespace
 
-void EntryList::Measure(MEASUREITEMSTRUCT& item, HFONT font) {
+void EntryList::Measure(MEASUREITEMSTRUCT& item, HFONT font, int minimumHeight) {
   HDC dc = GetDC(nullptr);
   const HGDIOBJ old = SelectObject(dc, font);
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
-  item.itemHeight = static_cast<UINT>(std::max<LONG>(metrics.tmHeight, 1));
+  item.itemHeight = static_cast<UINT>(std::max<LONG>({metrics.tmHeight, minimumHeight, 1}));
 }
 
 void EntryList::SetShields(std::vector<bool> shields, int itemHeight) {
@@ -35,6 +36,16 @@ void EntryList::SetItemHeight(int itemHeight) {
   if (shield_) shieldSize_ = std::max(itemHeight, 1);
 }
 
+void EntryList::ShowIconColumn(std::size_t count, int size) {
+  if (size != iconSize_) icons_.clear();
+  icons_.resize(count);
+  iconSize_ = size;
+}
+
+void EntryList::SetIcon(std::size_t item, win32::UniqueIcon icon) {
+  if (item < icons_.size()) icons_[item] = std::move(icon);
+}
+
 void EntryList::Draw(const DRAWITEMSTRUCT& item) const {
   HDC dc = item.hDC;
   const RECT& box = item.rcItem;
@@ -46,11 +57,23 @@ void EntryList::Draw(const DRAWITEMSTRUCT& item) const {
     const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
     std::wstring title(static_cast<std::size_t>(std::max<LRESULT>(length, 0)), L'\0');
     if (length > 0) SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(title.data()));
-    const int indent = shieldSize_ > 0 ? shieldSize_ + kShieldGap : 0;
-    ExtTextOutW(dc, box.left + kTextIndent + indent, box.top, ETO_OPAQUE | ETO_CLIPPED, &box, title.c_str(),
-                static_cast<UINT>(title.size()), nullptr);
+    const int iconColumn = iconSize_ > 0 ? iconSize_ + kIconGap : 0;
+    const int shieldColumn = shieldSize_ > 0 ? shieldSize_ + kShieldGap : 0;
+    // Lines as tall as the icons carry their titles in the middle.
+    int textTop = box.top;
+    if (iconSize_ > 0) {
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(dc, &metrics);
+      textTop += std::max<LONG>(box.bottom - box.top - metrics.tmHeight, 0) / 2;
+    }
+    ExtTextOutW(dc, box.left + kTextIndent + iconColumn + shieldColumn, textTop, ETO_OPAQUE | ETO_CLIPPED, &box,
+                title.c_str(), static_cast<UINT>(title.size()), nullptr);
+    if (item.itemID < icons_.size() && icons_[item.itemID]) {
+      DrawIconEx(dc, box.left + kTextIndent, box.top + (box.bottom - box.top - iconSize_) / 2,
+                 icons_[item.itemID].get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
+    }
     if (item.itemID < shields_.size() && shields_[item.itemID] && shield_) {
-      DrawIconEx(dc, box.left + kTextIndent, box.top + (box.bottom - box.top - shieldSize_) / 2, shield_,
+      DrawIconEx(dc, box.left + kTextIndent + iconColumn, box.top + (box.bottom - box.top - shieldSize_) / 2, shield_,
                  shieldSize_, shieldSize_, 0, nullptr, DI_NORMAL);
     }
   }

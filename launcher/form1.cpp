@@ -16,6 +16,7 @@
 #include "buttonex/button_ex.h"
 #include "catalogue/catalogue_reader.h"
 #include "disc/elevated_entries.h"
+#include "disc/entry_icon_files.h"
 #include "disc/install_plan.h"
 #include "base/numbered_error.h"
 #include "launcher/install_command.h"
@@ -26,6 +27,7 @@
 #include "win32/app_folder.h"
 #include "win32/display_dpi.h"
 #include "win32/edit_box_text.h"
+#include "win32/file_icon.h"
 #include "win32/error_report.h"
 #include "win32/file_io.h"
 #include "win32/high_contrast.h"
@@ -42,6 +44,7 @@ namespace {
 // finished its own handling of the click: starting a program takes the focus away,
 // and a control caught in the middle of a click must not see that.
 constexpr UINT kRunInstall = WM_APP + 1;
+constexpr UINT kFetchIcon = WM_APP + 2;
 
 // Design client area, in twips.
 constexpr int kDesignWidth = 7950;
@@ -112,6 +115,29 @@ void Form1::Show(int showCommand) {
   NameForAccessibility();
   GiveLaterSkins();
   AddTrayIcon();
+  FetchIcons();
+}
+
+int Form1::IconSize() const { return settings_.entryIcons ? win32::SystemMetricForDpi(SM_CXSMICON, dpi_) : 0; }
+
+void Form1::FetchIcons() {
+  nextIcon_ = 0;
+  if (iconFiles_.empty() || std::exchange(iconFetchPosted_, true)) return;
+  PostMessageW(hwnd(), kFetchIcon, 0, 0);
+}
+
+void Form1::FetchNextIcon() {
+  iconFetchPosted_ = false;
+  while (nextIcon_ < iconFiles_.size() && iconFiles_[nextIcon_].empty()) ++nextIcon_;
+  if (nextIcon_ >= iconFiles_.size()) return;
+  const std::size_t item = nextIcon_++;
+  entryList_.SetIcon(item, win32::FileIcon(iconFiles_[item], IconSize()));
+  RECT line{};
+  if (SendMessageW(list_, LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&line)) != LB_ERR) {
+    InvalidateRect(list_, &line, FALSE);
+  }
+  iconFetchPosted_ = true;
+  PostMessageW(hwnd(), kFetchIcon, 0, 0);
 }
 
 void Form1::NameForAccessibility() {
@@ -274,6 +300,11 @@ void Form1::LoadCatalogueFile() {
   entryList_.SetShields(
       EntriesAskingAdministrator(entries_, disc_, win32::SystemFileProbe(), win32::SystemProgramProbe()),
       static_cast<int>(SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0)));
+  if (settings_.entryIcons) {
+    // The column is there from the first look, so that no title moves when its icon comes.
+    iconFiles_ = EntryIconFiles(entries_, disc_, win32::SystemFileProbe());
+    entryList_.ShowIconColumn(entries_.size(), IconSize());
+  }
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   if (!read.ok()) EndWithReport(read.split.error, fileName, read.split.failedSlot + 1);
 }
@@ -287,9 +318,15 @@ void Form1::UseResolution(int dpi) {
   }
   // The list draws its own lines, whose height the system asked once, at the old resolution.
   MEASUREITEMSTRUCT line{};
-  EntryList::Measure(line, font_.get());
+  EntryList::Measure(line, font_.get(), IconSize());
   SendMessageW(list_, LB_SETITEMHEIGHT, 0, line.itemHeight);
   entryList_.SetItemHeight(static_cast<int>(line.itemHeight));
+  if (settings_.entryIcons) {
+    // Fetched again at the new size rather than stretched; before the window shows
+    // there are no entries yet, and Show fetches them.
+    entryList_.ShowIconColumn(entries_.size(), IconSize());
+    if (IsWindowVisible(hwnd())) FetchIcons();
+  }
   PlaceControl(list_, kListPlace);
   PlaceControl(aboutProg_, kAboutProgPlace);
   // The designed size, which a skinned button then changes for its skins' and a button
@@ -324,7 +361,12 @@ void Form1::ShowSelectedComment() {
 
 void Form1::Install() {
   const int selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
-  CarryOutInstall(hwnd(), PlanInstall(entries_, selected, disc_, win32::SystemFileProbe()));
+  const InstallPlan plan = PlanInstall(entries_, selected, disc_, win32::SystemFileProbe());
+  const bool started = CarryOutInstall(hwnd(), plan);
+  // A disc that asks for it (CloseAfterStart=yes) ends the menu once a program or
+  // document is on its way; a folder window is a look at the disc, after which the
+  // user comes back to the menu, and after a failure or a refusal the menu stays.
+  if (started && settings_.closeAfterStart && plan.kind == InstallPlan::Kind::kStart) DestroyWindow(hwnd());
 }
 
 void Form1::ShowPicture() {
@@ -415,9 +457,12 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case kRunInstall:
       Install();
       return 0;
+    case kFetchIcon:
+      FetchNextIcon();
+      return 0;
     case WM_MEASUREITEM:
       if (wParam != kList) return DefaultHandling(msg, wParam, lParam);
-      EntryList::Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), font_.get());
+      EntryList::Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), font_.get(), IconSize());
       return TRUE;
     case WM_DRAWITEM:
       if (wParam != kList) return DefaultHandling(msg, wParam, lParam);

@@ -12,6 +12,7 @@
 #include "base/picture_object.h"
 #include "catalogue/catalogue_entry.h"
 #include "disc/disc_folder.h"
+#include "disc/disc_settings.h"
 #include "base/error_number.h"
 #include "launcher/entry_list.h"
 #include "launcher/launcher_skins.h"
@@ -33,7 +34,8 @@ class Form1 : public win32::Window<Form1> {
   static constexpr const wchar_t* kTitle = L"Korvel Discfront BETA";
   static constexpr const wchar_t* kTrayTip = L"Korvel Discfront";
 
-  Form1() = default;
+  // The disc's settings: its entries' icons, and whether a start ends the menu.
+  explicit Form1(const DiscSettings& settings) : settings_(settings) {}
   ~Form1();
 
   // Creates the window and loads all that its first look needs: every file of the load
@@ -43,7 +45,8 @@ class Form1 : public win32::Window<Form1> {
   // sequence, as the step that failed would have left them.
   void Create();
   // Shows the window, then does the load's work the first look does not need: the
-  // accessible names, the buttons' hover and pressed skins and the notification icon.
+  // accessible names, the buttons' hover and pressed skins and the notification icon;
+  // the entries' icons come one by one from the message loop.
   void Show(int showCommand);
   // Keys the window takes before the dialog keys: true when the message was used.
   bool PreTranslateMessage(const MSG& msg);
@@ -78,6 +81,11 @@ class Form1 : public win32::Window<Form1> {
   void CutWindow();
   void LoadDescription();
   void LoadCatalogueFile();
+  // The entries' icons at the window's size, fetched again from the first: one
+  // message each, so that a slow disc never holds the window still.
+  int IconSize() const;
+  void FetchIcons();
+  void FetchNextIcon();
   // Throws the failure with its report; the program's way out (win32::RunProgram) shows it.
   [[noreturn]] void EndWithReport(ErrorNumber number, const std::wstring& fileName, int recordNumber = 0);
 
@@ -96,6 +104,7 @@ class Form1 : public win32::Window<Form1> {
   // the system's settings or colours change.
   void ApplySystemLook(UINT msg, WPARAM wParam, LPARAM lParam);
 
+  DiscSettings settings_;
   DiscFolder disc_{L""};
   // The window's resolution: its monitor's, or lower where a skin would pass the
   // picture caps there.
@@ -107,6 +116,9 @@ class Form1 : public win32::Window<Form1> {
   std::vector<CatalogueEntry> entries_;
   HWND list_ = nullptr;       // not owned: child window
   EntryList entryList_;       // draws list_'s items
+  std::vector<std::wstring> iconFiles_;  // whose icon each item shows (EntryIcons=yes only)
+  std::size_t nextIcon_ = 0;
+  bool iconFetchPosted_ = false;
   HWND aboutProg_ = nullptr;  // not owned: child window
   // cmdInstal, cmdPic, Command1, cmdQuit; each owned by its window.
   std::array<buttonex::ButtonEx*, 4> buttons_{};

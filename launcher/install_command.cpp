@@ -46,16 +46,16 @@ bool StartsHere(HWND owner, const std::wstring& file) {
 
 }  // namespace
 
-void CarryOutInstall(HWND owner, const InstallPlan& plan) {
+bool CarryOutInstall(HWND owner, const InstallPlan& plan) {
   std::wstring file;
   std::wstring arguments;
   std::wstring workingFolder;
   switch (plan.kind) {
     case InstallPlan::Kind::kNothing:
-      return;
+      return false;
     case InstallPlan::Kind::kFileNotFound:
       ShowFileNotFound(owner, plan.target.file);
-      return;
+      return false;
     case InstallPlan::Kind::kFolderWindow:
       file = FolderWindowProgram();
       arguments = FolderWindowArguments(plan.select);
@@ -63,7 +63,7 @@ void CarryOutInstall(HWND owner, const InstallPlan& plan) {
     case InstallPlan::Kind::kStart:
       file = plan.target.file;
       arguments = plan.target.arguments;
-      if (!StartsHere(owner, file)) return;
+      if (!StartsHere(owner, file)) return false;
       // As the shell starts a program a user opens: setups read the files beside them.
       workingFolder = win32::FolderOfFile(file);
       break;
@@ -71,16 +71,18 @@ void CarryOutInstall(HWND owner, const InstallPlan& plan) {
   const win32::ShellStartResult result = win32::ShellStart(owner, file, arguments, plan.showState, workingFolder);
   switch (result.outcome) {
     case win32::ShellStartResult::Outcome::kStarted:
+      return true;
     case win32::ShellStartResult::Outcome::kDeclined:
-      return;
+      return false;
     case win32::ShellStartResult::Outcome::kFileNotFound:
       // Gone between the look and the start.
       ShowFileNotFound(owner, file);
-      return;
+      return false;
     case win32::ShellStartResult::Outcome::kFailed:
       ShowStop(owner, win32::StartFailureText(file, result.systemError));
-      return;
+      return false;
   }
+  return false;
 }
 
 }  // namespace discfront

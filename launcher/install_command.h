@@ -11,6 +11,9 @@ namespace discfront {
 // The caption of Install's messages.
 inline constexpr wchar_t kInstallCaption[] = L"Korvel Discfront";
 
-void CarryOutInstall(HWND owner, const InstallPlan& plan);
+// True when the system started what the plan names; false when there was nothing to
+// start, it could not be started (after the message) or the user refused the
+// elevation prompt.
+bool CarryOutInstall(HWND owner, const InstallPlan& plan);
 
 }  // namespace discfront

@@ -8,6 +8,7 @@
 #include "buttonex/button_ex.h"
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
+#include "disc/disc_settings.h"
 #include "launcher/form1.h"
 #include "win32/app_folder.h"
 #include "win32/com_apartment.h"
@@ -19,13 +20,13 @@
 
 namespace {
 
-// The disc's own language when its discfront.ini fixes one, else the user's.
-void ChooseTexts() {
-  std::string settings;
+// The disc's discfront.ini; a disc without one (or one that cannot be read) has every
+// setting at its default.
+discfront::DiscSettings ReadSettings() {
+  std::string bytes;
   const discfront::DiscFolder disc(win32::ApplicationFolder());
-  const bool read = win32::ReadWholeFile(disc.SettingsFile(), settings, 65536) == discfront::ErrorNumber::kNone;
-  const std::optional<discfront::UiLanguage> discLanguage = read ? discfront::DiscLanguage(settings) : std::nullopt;
-  win32::UseStringTable(discfront::ChooseLanguage(discLanguage, GetUserDefaultUILanguage()));
+  const bool read = win32::ReadWholeFile(disc.SettingsFile(), bytes, 65536) == discfront::ErrorNumber::kNone;
+  return read ? discfront::ReadDiscSettings(bytes) : discfront::DiscSettings{};
 }
 
 }  // namespace
@@ -33,7 +34,9 @@ void ChooseTexts() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   win32::RestrictLibrarySearchToSystem();
   win32::SetProgramTitle(L"discfront");
-  ChooseTexts();
+  const discfront::DiscSettings settings = ReadSettings();
+  // The disc's own language when it fixes one, else the user's.
+  win32::UseStringTable(discfront::ChooseLanguage(settings.language, GetUserDefaultUILanguage()));
   const win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -44,8 +47,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
   // the window has shown, the form, its windows and its notification icon are gone
   // before a failure's report shows.
   std::optional<discfront::Form1> form;
-  return win32::RunProgram([&form, showCommand] {
-    form.emplace();
+  return win32::RunProgram([&form, &settings, showCommand] {
+    form.emplace(settings);
     form->Create();
     // A failure a window procedure kept during the load ends the program here, before
     // the window shows and before a message loop would end at once.

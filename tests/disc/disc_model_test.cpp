@@ -9,7 +9,9 @@
 #include "catalogue/catalogue_reader.h"
 #include "disc/disc_folder.h"
 #include "disc/disc_language.h"
+#include "disc/disc_settings.h"
 #include "disc/elevated_entries.h"
+#include "disc/entry_icon_files.h"
 #include "disc/install_plan.h"
 
 namespace discfront {
@@ -58,40 +60,67 @@ TEST(DiscFolder, NamesItsFilesByAppendingAndOnlyExactNoneMeansNoPicture) {
   EXPECT_EQ(disc.PictureFile({L"", L"", L"", L"\\p.bmp"}), L"C:\\Диск\\p.bmp");
 }
 
-// The launcher's language: the disc's discfront.ini when it fixes one, else the user's
-// interface language (Russian for Russian, English for any other); the editor rewrites
-// only the Language line, in the file's encoding.
-TEST(DiscLanguage, TheDiscSettingOverridesTheUsersLanguage) {
+// The disc's discfront.ini: the launcher's language (else the user's interface
+// language: Russian for Russian, English for any other) and its two switches; the
+// editor rewrites one setting's line, in the file's encoding, every other line kept.
+TEST(DiscSettings, ReadsTheLanguageAndTheSwitchesTheLastLineOfANameCounting) {
   constexpr auto kRu = UiLanguage::kRussian, kEn = UiLanguage::kEnglish;
   const struct {
     const char* settings;
     std::uint16_t ui;  // Russian 0x0419, English 0x0409, German 0x0407, Ukrainian 0x0422
     UiLanguage chosen;
+    bool icons, close;
   } cases[] = {
-      {"", 0x0419, kRu}, {"", 0x0409, kEn}, {"", 0x0407, kEn}, {"", 0x0422, kEn}, {"Language=en\r\n", 0x0419, kEn},
-      {"[discfront]\n  language = RU \n", 0x0407, kRu},
-      {"; Language=ru\r\nLanguage=de\r\nLang=ru", 0x0409, kEn},  // a comment, an unknown value and name
-      {"Language=ru\r\nLanguage=en", 0x0419, kEn},               // the last line counts
+      {"", 0x0419, kRu, false, false},
+      {"", 0x0409, kEn, false, false},
+      {"", 0x0407, kEn, false, false},
+      {"", 0x0422, kEn, false, false},
+      {"Language=en\r\n", 0x0419, kEn, false, false},
+      {"[discfront]\n  language = RU \n entryicons = YES\r\n", 0x0407, kRu, true, false},
+      {"; Language=ru\r\nLanguage=de\r\nLang=ru\r\n;EntryIcons=yes\nCloseAfterStart=1", 0x0409, kEn, false, false},
+      {"Language=ru\r\nLanguage=en\nCloseAfterStart=yes\nEntryIcons=yes\nEntryIcons=no", 0x0419, kEn, false, true},
+      {"CloseAfterStart=yes\r\nCloseAfterStart=maybe", 0x0419, kRu, false, true},  // an unknown value is not read
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChooseLanguage(DiscLanguage(c.settings), c.ui), c.chosen) << c.settings << " ui " << c.ui;
+    const DiscSettings read = ReadDiscSettings(c.settings);
+    EXPECT_EQ(ChooseLanguage(read.language, c.ui), c.chosen) << c.settings << " ui " << c.ui;
+    EXPECT_EQ(read.entryIcons, c.icons) << c.settings;
+    EXPECT_EQ(read.closeAfterStart, c.close) << c.settings;
   }
-  // Written back in the file's own encoding, as the system's editors save it (U+040A's
-  // low byte is a line feed's).
+}
+
+TEST(DiscSettings, RewritesOneLineInTheFilesOwnEncoding) {
+  // As the system's editors save it (U+040A's low byte is a line feed's).
   const auto utf16 = [](std::u16string_view text) {
     std::string bytes = "\xFF\xFE";
     for (char16_t u : text) bytes += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
     return bytes;
   };
-  const std::pair<std::string, std::string> rewrites[] = {
-      {"; mine\nLanguage=ru\r\n", "; mine\r\nLanguage=en\r\n"},
-      {"\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
-      {utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
+  using Rewrite = std::string (*)(std::string_view);
+  const Rewrite toEnglish = [](std::string_view s) { return WithDiscLanguage(s, UiLanguage::kEnglish); };
+  const Rewrite iconsOn = [](std::string_view s) { return WithEntryIcons(s, true); };
+  const Rewrite closeOff = [](std::string_view s) { return WithCloseAfterStart(s, false); };
+  const struct {
+    std::string file;
+    Rewrite rewrite;
+    std::string written;
+  } rewrites[] = {
+      {"; mine\nLanguage=ru\r\n", toEnglish, "; mine\r\nLanguage=en\r\n"},
+      {"\xEF\xBB\xBFLanguage=ru\n; \xD0\x94\r\n", toEnglish, "\xEF\xBB\xBF; \xD0\x94\r\nLanguage=en\r\n"},
+      {utf16(u"; \u040A\u0414\r\nLanguage=ru\n"), toEnglish, utf16(u"; \u040A\u0414\r\nLanguage=en\r\n")},
+      {"", iconsOn, "EntryIcons=yes\r\n"},
+      {utf16(u"entryicons=no\r\nLanguage=ru\r\n"), iconsOn, utf16(u"Language=ru\r\nEntryIcons=yes\r\n")},
+      {"CloseAfterStart=yes\r\n; \xC4\r\nEntryIcons=yes", closeOff, "; \xC4\r\nEntryIcons=yes\r\n"},
   };
-  for (const auto& [file, written] : rewrites) {
-    EXPECT_EQ(DiscLanguage(file), kRu) << file;
-    EXPECT_EQ(WithDiscLanguage(file, kEn), written);
-    EXPECT_EQ(DiscLanguage(written), kEn) << written;
+  for (const auto& r : rewrites) {
+    const std::string written = r.rewrite(r.file);
+    EXPECT_EQ(written, r.written) << r.file;
+    // The rewritten setting alone changed.
+    DiscSettings expected = ReadDiscSettings(r.file);
+    if (r.rewrite == toEnglish) expected.language = UiLanguage::kEnglish;
+    if (r.rewrite == iconsOn) expected.entryIcons = true;
+    if (r.rewrite == closeOff) expected.closeAfterStart = false;
+    EXPECT_EQ(ReadDiscSettings(written), expected) << written;
   }
   EXPECT_EQ(WithDiscLanguage("Language=en\r\n", std::nullopt), "");
 }
@@ -201,6 +230,20 @@ TEST(EntriesAskingAdministrator, MarksStartedProgramsWhoseManifestAsksForTheRigh
             (std::vector<bool>{true, false, false, false, false, false, true}));
   EXPECT_EQ(programs.reads[L"D:\\\\admin.exe"], 1);
   EXPECT_EQ(programs.reads.count(L"D:\\\\missing.exe"), 0u);
+}
+
+// An entry's icon is that of what Install opens, found as Install finds it; none where
+// Install finds nothing to open.
+TEST(EntryIconFiles, AreWhatInstallOpens) {
+  const TableProbe files({{L"D:\\\\setup.exe", PathKind::kFile}, {L"D:\\\\read me.txt", PathKind::kFile},
+                          {L"D:\\", PathKind::kFolder}, {L"D:\\\\docs/a", PathKind::kFolder}});
+  const std::vector<CatalogueEntry> entries = {
+      {L"\\setup /quiet", L"", L"", L""}, {L"\\read me.txt", L"", L"", L""}, {L"\\missing.exe", L"", L"", L""},
+      {L"\\", L"", L"", L""},             {L"\\docs/a", L"", L"", L""},      {L"\\gone/b", L"", L"", L""},
+      {L"", L"", L"", L""}};
+  EXPECT_EQ(EntryIconFiles(entries, DiscFolder(L"D:\\"), files),
+            (std::vector<std::wstring>{L"D:\\\\setup.exe", L"D:\\\\read me.txt", L"", L"D:\\", L"D:\\\\docs/a",
+                                       L"", L""}));
 }
 
 }  // namespace

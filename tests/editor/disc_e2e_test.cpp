@@ -67,7 +67,8 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
   };
   WriteBytes(disc.File(L"content.lnc"), CatalogueBytes(records));
   Frontsmith editor;
-  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage}) {
+  for (int command : {kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage,
+                      kMenuDiscEntryIcons}) {
     SCOPED_TRACE("each command needs a saved catalogue first");
     editor.Menu(command);
     const MessageBoxInfo info = editor.TakeMessageBox();
@@ -205,6 +206,51 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
     ASSERT_TRUE(WaitForWindowGone(dialog));
     // The launcher reads the file with the item reader.
     EXPECT_TRUE(WaitUntil([&] { return discfront::JoinItems(ReadBytes(disc.File(L"info.txt"))) == typed; }));
+  }
+  {
+    SCOPED_TRACE("the menu's switches turn their lines of discfront.ini on and off, every other line kept");
+    const std::wstring ini = disc.File(L"discfront.ini");
+    WriteBytes(ini, "; mine\nLanguage=en\r\n");
+    const struct {
+      int command;
+      std::string after;
+    } steps[] = {
+        {kMenuDiscEntryIcons, "; mine\r\nLanguage=en\r\nEntryIcons=yes\r\n"},
+        {kMenuDiscCloseAfterStart, "; mine\r\nLanguage=en\r\nEntryIcons=yes\r\nCloseAfterStart=yes\r\n"},
+        {kMenuDiscEntryIcons, "; mine\r\nLanguage=en\r\nCloseAfterStart=yes\r\n"},
+    };
+    // The rows of the check marks the Disc menu shows when it opens: where its left
+    // margin has the menu's text colour.
+    auto checkMarks = [&] {
+      for (WORD key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_DOWN}) editor.Key(key);
+      std::vector<int> rows;
+      HWND popup = WaitForWindow({.className = L"#32768", .processId = editor.process().Id()});
+      if (popup == nullptr) return rows;
+      const Image menu = CaptureWindow(popup);
+      for (int y = 0, inMark = 0; y < menu.height; ++y) {
+        int ink = 0;
+        for (int x = 2; x < std::min(14, menu.width); ++x) ink |= menu.Pixel(x, y) == GetSysColor(COLOR_MENUTEXT);
+        if (ink && !inMark) rows.push_back(y);
+        inMark = ink;
+      }
+      editor.Key(VK_ESCAPE);
+      editor.Key(VK_ESCAPE);
+      EXPECT_TRUE(WaitForWindowGone(popup));
+      return rows;
+    };
+    std::vector<std::vector<int>> marks;
+    for (const auto& step : steps) {
+      editor.Menu(step.command);
+      editor.Settle();  // read while the editor replaces it, the file could not be replaced
+      EXPECT_EQ(ReadBytes(ini), step.after);
+      marks.push_back(checkMarks());
+    }
+    // Icons on, then both, then closing alone: the second shows the first's mark and the third's.
+    ASSERT_EQ(marks[0].size(), 1u);
+    ASSERT_EQ(marks[2].size(), 1u);
+    EXPECT_LT(marks[0][0], marks[2][0]);
+    EXPECT_EQ(marks[1], (std::vector<int>{marks[0][0], marks[2][0]}));
+    EXPECT_TRUE(editor.NoMessageBox());
   }
 #ifdef FRONTSMITH_TEST_HAVE_LAUNCHER
   // Without a launcher on the disc F9 says so.

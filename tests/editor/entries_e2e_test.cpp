@@ -43,11 +43,29 @@ TEST(EntriesList, ShowsMovesDeletesAndUndoesThroughTheRealWindow) {
   const std::wstring file = folder.File(L"content.lnc");
   const std::string opened = Encoded(kMenu);
   WriteBytes(file, opened);
+  ASSERT_TRUE(CopyFileW((AppFolder() + L"\\hello.exe").c_str(), folder.File(L"setup.exe").c_str(), FALSE));
   Frontsmith editor;
   ASSERT_TRUE(editor.Open(file));
   HWND list = editor.Control(kEntries);
   EXPECT_EQ(ListViewRows(list, 4), RowsOf(kMenu));
   EXPECT_EQ(GetText(editor.main()), L"content.lnc — Редактор Korvel Discfront");
+  // The status column, from the disc check once it has run: the worst finding of each row.
+  auto statuses = [&] {
+    std::vector<std::wstring> words;
+    for (const auto& row : ListViewRows(list, 5)) words.push_back(row[4]);
+    return words;
+  };
+  // The sample program is built for the build's machine: a 64-bit one will not start on 32-bit Windows.
+  const std::wstring present = sizeof(void*) == 8 ? L"Не для 32 бит" : L"";
+  const std::vector<std::wstring> found = {present.empty() ? L"Картинка" : present, L"Нет файла", L"Нет файла", L"Нет файла"};
+  EXPECT_TRUE(WaitUntil([&] { return statuses() == found; })) << testing::PrintToString(statuses());
+  {
+    SCOPED_TRACE("a file put in the folder changes its row's status without a word from the author");
+    ASSERT_TRUE(CreateDirectoryW(folder.File(L"drv").c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW((AppFolder() + L"\\hello.exe").c_str(), folder.File(L"drv\\install.exe").c_str(), FALSE));
+    EXPECT_TRUE(WaitUntil([&] { return statuses()[1] == (present.empty() ? L"В порядке" : present); }))
+        << testing::PrintToString(statuses());
+  }
   {
     SCOPED_TRACE("a click on a row shows its record in the form and the drop-down, and typing shows in its row");
     ASSERT_TRUE(BringToFront(editor.main()));

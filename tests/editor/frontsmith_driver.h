@@ -20,6 +20,7 @@ enum : int {
   kCmdPaste = 105, kCmdDel = 111, kZap = 112, kEntries = 113,
   kMenuNew = 201, kMenuOpen, kMenuSave, kMenuSaveAs, kMenuExit, kMenuPaste, kMenuDel, kMenuHelp, kMenuAbout,
   kMenuDiscCheck, kMenuDiscRun, kMenuDiscAutorun, kMenuDiscDescription, kMenuDiscImage = 217,
+  kMenuDiscEntryIcons = 230, kMenuDiscCloseAfterStart = 231,
 };
 
 constexpr wchar_t kCaption[] = L"Редактор Korvel Discfront";

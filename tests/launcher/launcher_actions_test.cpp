@@ -297,6 +297,37 @@ TEST(LauncherActions, EveryWayOutEndsCleanlyWithThePreviewOpen) {
   DestroyWindow(other);
 }
 
+// With CloseAfterStart=yes the menu ends (normally) once Install has started a program,
+// and stays when the start fails.
+TEST(LauncherActions, ClosesAfterAStartWhenTheDiscAsksOnlyWhenTheStartSucceeded) {
+  SetEnvironmentVariableW(L"DISCFRONT_SAMPLE_REPORT", ReportFile().c_str());
+  DeleteFileW(ReportFile().c_str());
+  FixtureDisc disc(L"disc_close_after_start");
+  disc.WriteData(L"&\\missing.exe#Нет файла$К@none\r\n&\\data.unknown#Не программа$К@none\r\n"
+                 L"&\\hello.exe#Программа$К@none\r\n");
+  disc.CopyFromSampleDisc(L"programs\\hello.exe", L"hello.exe");
+  disc.WriteText(L"data.unknown", L"данные");
+  disc.WriteText(L"discfront.ini", L"; the menu goes once a program is on its way\r\nCloseAfterStart=yes\r\n");
+  Launcher launcher(disc);
+  ASSERT_TRUE(launcher.ok());
+  for (const int failing : {0, 1}) {
+    uidriver::SelectListBoxItem(launcher.list(), failing);
+    launcher.Click(kCmdInstal);
+    HWND box = uidriver::WaitForMessageBox(launcher.process().Id());
+    ASSERT_NE(box, nullptr) << failing;
+    ASSERT_TRUE(uidriver::PressMessageBoxButton(box));
+    EXPECT_FALSE(launcher.process().WaitForExit(1s)) << failing;
+  }
+  uidriver::SelectListBoxItem(launcher.list(), 2);
+  launcher.Click(kCmdInstal);
+  EXPECT_NE(ReadStartReport().find("hello.exe"), std::string::npos);
+  EXPECT_TRUE(launcher.process().WaitForExit(10s));
+  EXPECT_EQ(launcher.process().ExitCode(), std::optional<DWORD>(0));
+  for (HWND w : uidriver::FindWindows({.title = L"Приветствие — пример", .visibleOnly = false})) {
+    PostMessageW(w, WM_CLOSE, 0, 0);
+  }
+}
+
 TEST(LauncherActions, AnOutlineThatIsEmptyOrTooRaggedLeavesTheWindowWholeAndAlive) {
   const struct {
     const char* what;

@@ -2,6 +2,7 @@
 // shows the description, and ends with a report that names what is wrong with a disc.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -15,6 +16,7 @@
 
 namespace discfront {
 namespace {
+
 
 using testing::FixtureDisc;
 using testing::kLauncherWindow;
@@ -71,6 +73,57 @@ TEST(LauncherStartUp, MarksTheEntryWhoseProgramAsksForAdministratorRightsWithThe
   EXPECT_EQ(coloursBeforeTitle(0), 1u);
   EXPECT_GT(coloursBeforeTitle(1), 2u);
   uidriver::SaveScreenshot(launcher.main(), uidriver::OwnFolder() + L"\\launcher_shield.png");
+}
+
+// With EntryIcons=yes each line starts with the icon of what Install opens (a program's,
+// a document's file type's), fetched after the window shows, and a line whose file is
+// missing keeps the column empty; without the setting the lines are the font's height
+// and show nothing before the titles.
+TEST(LauncherStartUp, ShowsEntryIconsOnlyWhenTheDiscAsksForThem) {
+  FixtureDisc disc(L"disc_icons");
+  disc.CopyFromSampleDisc(L"programs\\hello.exe", L"hello.exe");
+  disc.WriteText(L"read me.txt", L"text");
+  disc.WriteData(L"&\\hello.exe#Программа$c@none\r\n&\\read me.txt#Документ$c@none\r\n&\\gone.exe#Нет$c@none\r\n");
+  for (const bool icons : {false, true}) {
+    SCOPED_TRACE(icons ? "EntryIcons=yes" : "no discfront.ini");
+    if (icons) disc.WriteText(L"discfront.ini", L"EntryIcons=yes\r\n");
+    testing::Launcher launcher(disc);
+    ASSERT_TRUE(launcher.ok());
+    uidriver::CaptureWindow(launcher.main());  // once it has painted
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    const int lineHeight = static_cast<int>(SendMessageW(launcher.list(), LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(lineHeight >= iconSize, icons) << lineHeight;
+    // The colours in the icon's square at the start of a line, and where the first pixel
+    // other than the line's background is (inside the focus frame).
+    auto lineStart = [&](int item) {
+      const RECT line = uidriver::ListBoxItemRect(launcher.list(), item);
+      const uidriver::Image image =
+          uidriver::CaptureScreen({line.left + 1, line.top + 1, line.right - 1, line.bottom - 1});
+      std::set<COLORREF> colours;
+      int ink = image.width;
+      for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+          if (x < iconSize - 1) colours.insert(image.Pixel(x, y));
+          if (image.Pixel(x, y) != image.Pixel(image.width - 1, y)) ink = std::min(ink, x + 1);
+        }
+      }
+      return std::pair{colours.size(), ink};
+    };
+    for (int item = 0; item < 3; ++item) {
+      SCOPED_TRACE(item);
+      if (!icons) {
+        EXPECT_LE(lineStart(item).second, 4) << "the title is where the system's list puts it";
+      } else if (item < 2) {
+        EXPECT_TRUE(uidriver::WaitUntil([&] { return lineStart(item).first > 2; })) << "no icon";
+      } else {  // no file, no icon: the title still after the column
+        EXPECT_GT(lineStart(item).second, iconSize);
+        EXPECT_LE(lineStart(item).second, iconSize + 8);
+      }
+    }
+    uidriver::SaveScreenshot(launcher.main(),
+                             uidriver::OwnFolder() + (icons ? L"\\launcher_icons.png" : L"\\launcher_no_icons.png"));
+    EXPECT_TRUE(launcher.process().Close());
+  }
 }
 
 // A faulty disc: the one report names the error, its description and the file (and for
