@@ -222,7 +222,7 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
     // The rows of the check marks the Disc menu shows when it opens: where its left
     // margin has the menu's text colour.
     auto checkMarks = [&] {
-      for (WORD key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_DOWN}) editor.Key(key);
+      for (WORD key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN}) editor.Key(key);  // File, Edit, Records, Disc
       std::vector<int> rows;
       HWND popup = WaitForWindow({.className = L"#32768", .processId = editor.process().Id()});
       if (popup == nullptr) return rows;

@@ -58,6 +58,16 @@ TEST(DiscImage, SampleDiscGivesTheBytesOfTheNativeCommand) {
   // The disc holds what it ships, not the build's files of the layer of the same name.
   EXPECT_FALSE(fs::exists(OnZ(SAMPLE_DISC) + L"\\CMakeFiles"));
   ASSERT_TRUE(editor.Open(OnZ(SAMPLE_DISC) + L"\\content.lnc"));
+  // As its author sees it (the picture in the docs): each row with its icon and status.
+  HWND list = editor.Control(kEntries);
+  auto status = [&](std::size_t row) {
+    const auto rows = uidriver::ListViewRows(list, 5);
+    return row < rows.size() ? rows[row][4] : std::wstring();
+  };
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return !status(7).empty(); }));
+  EXPECT_EQ(status(4), L"В порядке");  // readme.txt
+  EXPECT_EQ(status(6), sizeof(void*) == 8 ? L"Не для 32 бит" : L"Администратор");
+  uidriver::SaveScreenshot(editor.main(), uidriver::OwnFolder() + L"\\frontsmith_entries.png");
   std::wstring label;
   // This build's sample programs are x64: the check warns that they need 64-bit Windows.
   StartImage(editor, out.File(L"editor.iso"), sizeof(void*) == 8, &label);
