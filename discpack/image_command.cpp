@@ -10,13 +10,13 @@
 
 #include "base/texts.h"
 #include "base/utf8.h"
-#include "disc/folder_source.h"
 #include "disc/image_label.h"
 #include "disc/image_plan.h"
 #include "disc/image_writer.h"
 #include "discpack/cancel_request.h"
 #include "discpack/console_text.h"
 #include "discpack/discpack_texts.h"
+#include "discpack/image_files.h"
 
 namespace discfront::discpack {
 
@@ -126,7 +126,7 @@ int RunImage(const ImageArguments& arguments) {
     Say(kTextDiscpackNoFolder, {PathText(folder)});
     return 1;
   }
-  if (InsideFolder(image, folder)) {
+  if (ImageInsideFolder(image, folder)) {
     Say(kTextDiscpackInsideFolder, {PathText(image)});
     return 1;
   }
@@ -135,8 +135,8 @@ int RunImage(const ImageArguments& arguments) {
                                   : DefaultImageLabel(ReadSmallFile(folder / "autorun.inf"), FolderName(folder));
   options.volumeTime = VolumeTime(std::getenv("SOURCE_DATE_EPOCH"), static_cast<std::int64_t>(std::time(nullptr)));
 
-  FilesystemSource source(folder);
-  const PlanResult planned = PlanImage(source, options);
+  const std::unique_ptr<FolderSource> source = FolderSourceOf(folder);
+  const PlanResult planned = PlanImage(*source, options);
   if (!planned.plan) {
     for (const ImageRefusal& refusal : planned.refusals) Say(Why(refusal.reason), {Shown(folder, refusal.path)});
     Say(kTextDiscpackRefused, {std::to_wstring(planned.refusals.size())});
@@ -157,7 +157,8 @@ int RunImage(const ImageArguments& arguments) {
     }
     return !CancelAsked();
   };
-  const ImageWriteResult result = WriteImage(*planned.plan, source, image, progress);
+  const std::unique_ptr<ImageFile> file = ImageFileOf(image);
+  const ImageWriteResult result = WriteImage(*planned.plan, *source, *file, progress);
   if (terminal) WriteText(Stream::kError, L"\n");
   return Report(result, folder, image);
 }
