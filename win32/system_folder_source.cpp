@@ -85,7 +85,7 @@ class FileReader final : public discfront::SourceReader {
 
 }  // namespace
 
-SystemFolderSource::SystemFolderSource(const std::wstring& root) : root_(FullPath(root)) {
+SystemFolderSource::SystemFolderSource(const std::wstring& root) : root_(FullPath(root.empty() ? L"." : root)) {
   // D:\ keeps its separator, which names the drive's root rather than its current folder.
   while (root_.size() > 3 && (root_.back() == L'\\' || root_.back() == L'/')) root_.pop_back();
 }
