@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")" && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/configure.sh" bench >/dev/null
 "$root/tools/configure.sh" windows >/dev/null
-"$root/tools/configure.sh" windows32 --target discfront frontsmith bench_startup >/dev/null
+"$root/tools/configure.sh" windows32 --target discfront frontsmith discpack bench_startup >/dev/null
 
 log="$root/build/bench.log"
 : >"$log"
@@ -63,6 +63,8 @@ size_kb discfront_exe_KB "$root/build/windows/launcher/discfront.exe"
 size_kb frontsmith_exe_KB "$root/build/windows/editor/frontsmith.exe"
 size_kb discfront_exe_KB_x86 "$root/build/windows32/launcher/discfront.exe"
 size_kb frontsmith_exe_KB_x86 "$root/build/windows32/editor/frontsmith.exe"
+size_kb discpack_exe_KB "$root/build/windows/discpack/discpack.exe"
+size_kb discpack_exe_KB_x86 "$root/build/windows32/discpack/discpack.exe"
 
 # The 32-bit launcher's start-up, in the 32-bit tree's own session.
 if "$root/tools/can-run-32bit.sh"; then

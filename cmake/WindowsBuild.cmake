@@ -14,6 +14,14 @@ function(discfront_program target)
   add_executable(${target} WIN32 ${ARGN} "${PROJECT_SOURCE_DIR}/win32/quiet_terminate.cpp")
   target_link_libraries(${target} PRIVATE discfront_warnings)
   target_link_options(${target} PRIVATE -municode)
+  discfront_link_map(${target})
+endfunction()
+
+# The linker's map of a program, build/<tree>/maps/TARGET.map: which library parts it
+# took in, for tools/check-linked-libraries.sh.
+function(discfront_link_map target)
+  target_link_options(${target} PRIVATE "-Wl,-Map=${CMAKE_BINARY_DIR}/maps/${target}.map")
+  file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/maps")
 endfunction()
 
 # Test programs run under Wine with the build tree's own prefix and a virtual display.

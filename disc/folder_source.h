@@ -1,11 +1,11 @@
 // Where the image writer reads a folder from: its entries and their files' bytes.
 // An interface, so that tests and benchmarks can hand the writer trees of their own
-// making; FilesystemSource reads a real folder.
+// making; FilesystemSource (filesystem_source.h) reads a real folder through the
+// standard library, win32::SystemFolderSource through the system's own calls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,21 +41,6 @@ class FolderSource {
   virtual std::optional<std::vector<SourceEntry>> List(const SourcePath& folder) = 0;
   // The file's bytes, or nullptr when it cannot be opened.
   virtual std::unique_ptr<SourceReader> Open(const SourcePath& file) = 0;
-};
-
-// A folder on disk. Links are followed; a link that leads back to a folder above
-// it is marked as a loop, so that it is refused rather than followed forever.
-class FilesystemSource : public FolderSource {
- public:
-  explicit FilesystemSource(std::filesystem::path root) : root_(std::move(root)) {}
-  SourceEntry Root() override;
-  std::optional<std::vector<SourceEntry>> List(const SourcePath& folder) override;
-  std::unique_ptr<SourceReader> Open(const SourcePath& file) override;
-
-  std::filesystem::path PathOf(const SourcePath& path) const;
-
- private:
-  std::filesystem::path root_;
 };
 
 }  // namespace discfront

@@ -2,20 +2,15 @@
 #include "disc/image_writer.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fstream>
 #include <memory>
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "disc/image_layout.h"
-#include "disc/image_names.h"
 #include "disc/image_records.h"
 
 namespace discfront {
 
-namespace fs = std::filesystem;
 using Outcome = ImageWriteResult::Outcome;
 
 namespace {
@@ -24,8 +19,8 @@ namespace {
 // in it, files are read straight into it, and it goes out whenever it is full.
 class BlockWriter {
  public:
-  BlockWriter(std::ofstream& stream, std::uint64_t total, const ImageProgress& progress)
-      : stream_(stream), total_(total), progress_(progress), block_(kImageBlock) {}
+  BlockWriter(ImageFile& file, std::uint64_t total, const ImageProgress& progress)
+      : file_(file), total_(total), progress_(progress), block_(kImageBlock) {}
 
   std::uint64_t Position() const { return written_ + used_; }
   bool Cancelled() const { return cancelled_; }
@@ -64,34 +59,30 @@ class BlockWriter {
 
   bool Flush() {
     if (used_ > 0) {
-      errno = 0;
-      stream_.write(block_.data(), static_cast<std::streamsize>(used_));
-      if (!stream_) {
-        error_ = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-        return false;
-      }
+      error_ = file_.Write(block_.data(), used_);
+      if (error_) return false;
       written_ += used_;
       used_ = 0;
     }
-    return Tell(file_);
+    return Tell(source_);
   }
 
   bool Tell(const SourcePath& file) {
-    file_ = file;
-    if (progress_ && !progress_(Position(), total_, file_)) cancelled_ = true;
+    source_ = file;
+    if (progress_ && !progress_(Position(), total_, source_)) cancelled_ = true;
     return !cancelled_;
   }
 
  private:
   bool FlushIfFull() { return used_ < block_.size() || Flush(); }
 
-  std::ofstream& stream_;
+  ImageFile& file_;
   std::uint64_t total_;
   const ImageProgress& progress_;
   std::vector<char> block_;
   std::size_t used_ = 0;
   std::uint64_t written_ = 0;
-  SourcePath file_;
+  SourcePath source_;  // the file being written
   bool cancelled_ = false;
   std::error_code error_;
 };
@@ -157,74 +148,34 @@ ImageWriteResult WriteAll(const ImagePlan& plan, FolderSource& source, BlockWrit
   return {};
 }
 
-// Windows finds names without regard to their case, so there the image named in
-// other letters than the folder would still land inside it.
-fs::path AsCompared(const fs::path& path) {
-#ifdef _WIN32
-  std::wstring folded = path.native();
-  for (wchar_t& c : folded) c = static_cast<wchar_t>(FoldCase(static_cast<char16_t>(c)));
-  return folded;
-#else
-  return path;
-#endif
-}
-
-fs::path TemporaryBeside(const fs::path& target) {
-  for (int n = 0;; ++n) {
-    fs::path candidate = target;
-    candidate += ".partial" + std::to_string(n);
-    std::error_code error;
-    if (!fs::exists(fs::symlink_status(candidate, error))) return candidate;
-  }
-}
-
 }  // namespace
 
-ImageWriteResult WriteImage(const ImagePlan& plan, FolderSource& source, const fs::path& target,
+ImageWriteResult WriteImage(const ImagePlan& plan, FolderSource& source, ImageFile& image,
                             const ImageProgress& progress) {
   ImageWriteResult result;
-  const fs::path temporary = TemporaryBeside(target);
-  std::ofstream stream;
-  stream.rdbuf()->pubsetbuf(nullptr, 0);  // the block is the only buffer
-  errno = 0;
-  stream.open(temporary, std::ios::binary | std::ios::trunc);
-  if (!stream.is_open()) {
+  if (const std::error_code error = image.Create()) {
     result.outcome = Outcome::kCannotCreate;
-    result.error = std::error_code(errno != 0 ? errno : EACCES, std::generic_category());
+    result.error = error;
     return result;
   }
-  BlockWriter out(stream, plan.Bytes(), progress);
+  BlockWriter out(image, plan.Bytes(), progress);
   try {
     result = WriteAll(plan, source, out);
   } catch (...) {
-    stream.close();
-    fs::remove(temporary);
+    image.Remove();
     throw;
   }
-  errno = 0;
-  stream.close();
-  if (result.outcome == Outcome::kWritten && stream.fail()) {
-    result.outcome = Outcome::kWriteFailed;
-    result.error = std::error_code(errno != 0 ? errno : EIO, std::generic_category());
-  }
-  std::error_code error;
   if (result.outcome == Outcome::kWritten) {
-    fs::rename(temporary, target, error);
-    if (error) {
-      result.outcome = Outcome::kCannotRename;
+    if (const std::error_code error = image.Close()) {
+      result.outcome = Outcome::kWriteFailed;
       result.error = error;
+    } else if (const std::error_code renameError = image.Rename()) {
+      result.outcome = Outcome::kCannotRename;
+      result.error = renameError;
     }
   }
-  if (result.outcome != Outcome::kWritten) fs::remove(temporary, error);
+  if (result.outcome != Outcome::kWritten) image.Remove();
   return result;
-}
-
-bool InsideFolder(const fs::path& target, const fs::path& folder) {
-  std::error_code error;
-  const fs::path where = AsCompared(fs::weakly_canonical(fs::absolute(target, error), error));
-  const fs::path root = AsCompared(fs::weakly_canonical(fs::absolute(folder, error), error));
-  const fs::path relative = where.lexically_relative(root);
-  return !relative.empty() && *relative.begin() != "..";
 }
 
 }  // namespace discfront

@@ -4,8 +4,8 @@
 // the target was untouched.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <system_error>
 
@@ -36,11 +36,25 @@ struct ImageWriteResult {
 // The size of each read and write.
 inline constexpr std::size_t kImageBlock = 1 << 20;
 
-ImageWriteResult WriteImage(const ImagePlan& plan, FolderSource& source, const std::filesystem::path& target,
-                            const ImageProgress& progress);
+// Where the image's bytes go: a file beside the target while they are written, which
+// takes the target's name only once complete. FilesystemImageFile
+// (filesystem_image_file.h) writes through the standard library, win32::SystemImageFile
+// through the system's own calls.
+class ImageFile {
+ public:
+  virtual ~ImageFile() = default;
+  // Creates the new file beside the target, under a name no file has.
+  virtual std::error_code Create() = 0;
+  virtual std::error_code Write(const char* bytes, std::size_t size) = 0;
+  // An error here means the last bytes may not have reached the file.
+  virtual std::error_code Close() = 0;
+  // Gives the closed file the target's name, in place of whatever had it.
+  virtual std::error_code Rename() = 0;
+  // Closes the new file, if open, and removes it.
+  virtual void Remove() = 0;
+};
 
-// Whether target would lie inside folder (an image of a folder must not be written
-// into the folder: it would take itself in the next time).
-bool InsideFolder(const std::filesystem::path& target, const std::filesystem::path& folder);
+ImageWriteResult WriteImage(const ImagePlan& plan, FolderSource& source, ImageFile& image,
+                            const ImageProgress& progress);
 
 }  // namespace discfront

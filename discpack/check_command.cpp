@@ -2,22 +2,21 @@
 #include "discpack/check_command.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 
+#include "base/decimal_text.h"
 #include "base/texts.h"
 #include "base/utf8.h"
 #include "catalogue/catalogue_reader.h"
 #include "discpack/console_text.h"
 #include "discpack/discpack_texts.h"
+#include "discpack/host_files.h"
 #include "editor/disc_messages.h"
 #include "editor/disc_problem_grade.h"
 
 namespace discfront::discpack {
 namespace {
 
-namespace fs = std::filesystem;
 using editor::DiscProblem;
 using editor::ProblemGrade;
 
@@ -67,7 +66,7 @@ std::wstring FindingsJson(const std::vector<DiscProblem>& problems, std::wstring
     AppendJsonString(out, editor::ProblemText(problem, discFolder));
     out += L", \"file\": ";
     AppendJsonString(out, ShownPath(problem.file));
-    if (problem.slot >= 0) out += L", \"entry\": " + std::to_wstring(problem.slot + 1);
+    if (problem.slot >= 0) out += L", \"entry\": " + DecimalText(problem.slot + 1);
     out += L'}';
   }
   out += problems.empty() ? L"]\n" : L"\n]\n";
@@ -82,18 +81,16 @@ int RunCheck(const std::string& folder, bool json, const CheckProbes& probes) {
     std::string bytes;
     EncodeUtf8(path, bytes);
     std::replace(bytes.begin(), bytes.end(), '\\', '/');
-    return fs::path(std::u8string(bytes.begin(), bytes.end()));
+    return bytes;
   };
-  std::error_code error;
-  if (!fs::is_directory(native(disc), error)) {
+  if (!IsFolder(native(disc))) {
     WriteText(Stream::kError, FormatText(kTextDiscpackNoFolder, {disc}));
     return 2;
   }
   const DiscFolder discFolder(disc);
-  std::ifstream in(native(discFolder.CatalogueFile()), std::ios::binary);
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
-  CatalogueRead catalogue = ReadCatalogue(bytes);
-  if (!in.is_open() || !catalogue.ok()) {
+  const std::optional<std::string> bytes = ReadFileStart(native(discFolder.CatalogueFile()), SIZE_MAX);
+  CatalogueRead catalogue = ReadCatalogue(bytes.value_or(""));
+  if (!bytes || !catalogue.ok()) {
     WriteText(Stream::kError, FormatText(kTextDiscpackNoCatalogue, {ShownPath(discFolder.CatalogueFile())}));
     return 2;
   }

@@ -17,7 +17,7 @@ constexpr struct {
   int width;
 } kColumns[] = {
     {kTextColumnNumber, 56}, {kTextColumnTitle, 150}, {kTextColumnPath, 170},
-    {kTextColumnPicture, 90}, {kTextColumnStatus, 106},
+    {kTextColumnPicture, 90}, {kTextColumnStatus, 124},
 };
 static_assert(std::size(kColumns) == EntriesList::kColumnCount);
 
@@ -30,7 +30,7 @@ void EntriesList::Create(HWND parent, int id) {
                           nullptr);
   if (list_ == nullptr) return;
   ListView_SetExtendedListViewStyle(
-      list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_SUBITEMIMAGES | LVS_EX_INFOTIP | LVS_EX_LABELTIP);
+      list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_INFOTIP | LVS_EX_LABELTIP);
   for (int c = 0; c < kColumnCount; ++c) {
     std::wstring heading = Text(kColumns[c].heading);
     LVCOLUMNW column{};
@@ -106,6 +106,37 @@ int EntriesList::PlaceAt(POINT screen) const {
   if (client.y < row.top) return top;
   const int place = top + (client.y - row.top + height / 2) / height;
   return std::min(place, count);
+}
+
+void EntriesList::DrawCell(const NMLVCUSTOMDRAW& draw, HIMAGELIST images, int image, const std::wstring& text) const {
+  const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+  RECT cell{};
+  ListView_GetSubItemRect(list_, row, draw.iSubItem, LVIR_BOUNDS, &cell);
+  HDC dc = draw.nmcd.hdc;
+  // The row's colours as the list paints its other cells: selected, selected without the
+  // keyboard, marked for a drop, or plain.
+  const UINT state = ListView_GetItemState(list_, row, LVIS_SELECTED | LVIS_DROPHILITED);
+  const bool focused = GetFocus() == list_;
+  int back = COLOR_WINDOW, fore = COLOR_WINDOWTEXT;
+  if ((state & LVIS_DROPHILITED) != 0 || ((state & LVIS_SELECTED) != 0 && focused)) {
+    back = COLOR_HIGHLIGHT;
+    fore = COLOR_HIGHLIGHTTEXT;
+  } else if ((state & LVIS_SELECTED) != 0) {
+    back = COLOR_BTNFACE;
+    fore = COLOR_BTNTEXT;
+  }
+  FillRect(dc, &cell, GetSysColorBrush(back));
+  int left = cell.left + 2;
+  int size = 0;
+  if (images != nullptr && ImageList_GetIconSize(images, &size, &size) && image >= 0) {
+    ImageList_Draw(images, image, dc, left, cell.top + (cell.bottom - cell.top - size) / 2, ILD_TRANSPARENT);
+  }
+  left += size + 4;
+  RECT textBox{left, cell.top, cell.right - 2, cell.bottom};
+  SetTextColor(dc, GetSysColor(fore));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void EntriesList::MarkDropRow(int row) {

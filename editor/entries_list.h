@@ -43,6 +43,10 @@ class EntriesList {
   // Marks the row a drag would drop on or before (-1: none).
   void MarkDropRow(int row);
 
+  // Draws a cell as an icon of `images` (-1: none) and its text, for custom draw: the
+  // list itself gives an icon to the row's first cell only, and indents the others.
+  void DrawCell(const NMLVCUSTOMDRAW& draw, HIMAGELIST images, int image, const std::wstring& text) const;
+
  private:
   HWND list_ = nullptr;  // owned by the parent window
   int dropRow_ = -1;

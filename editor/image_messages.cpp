@@ -1,6 +1,7 @@
 #include "image_messages.h"
 
 #include "base/texts.h"
+#include "base/decimal_text.h"
 #include "editor_texts.h"
 
 namespace discfront::editor {
@@ -33,7 +34,8 @@ std::wstring SystemWords(const std::error_code& error) {
 
 // A whole number and its tenths, written as the language writes decimals.
 std::wstring Tenths(std::uint64_t tenths) {
-  return FormatText(kTextImageDecimal, {std::to_wstring(tenths / 10), std::to_wstring(tenths % 10)});
+  const auto whole = static_cast<long long>(tenths / 10), tenth = static_cast<long long>(tenths % 10);
+  return FormatText(kTextImageDecimal, {DecimalText(whole), DecimalText(tenth)});
 }
 
 }  // namespace
@@ -72,7 +74,8 @@ std::wstring ImageFailureMessage(const ImageWriteResult& result, std::wstring_vi
 std::wstring ImageDoneMessage(std::wstring_view image, std::uint64_t bytes, std::chrono::milliseconds took) {
   const std::uint64_t tenthsOfMegabytes = (bytes * 10 + (1 << 19)) >> 20;
   const std::uint64_t tenthsOfSeconds = (static_cast<std::uint64_t>(took.count()) + 50) / 100;
-  return FormatText(kTextImageDone, {image, Tenths(tenthsOfMegabytes), std::to_wstring(bytes), Tenths(tenthsOfSeconds)});
+  return FormatText(kTextImageDone, {image, Tenths(tenthsOfMegabytes), DecimalText(static_cast<long long>(bytes)),
+                                     Tenths(tenthsOfSeconds)});
 }
 
 }  // namespace discfront::editor

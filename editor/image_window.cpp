@@ -13,6 +13,8 @@
 #include "win32/accessible_name.h"
 #include "win32/display_dpi.h"
 #include "win32/message_font.h"
+#include "win32/system_folder_source.h"
+#include "win32/system_image_file.h"
 #include "win32/win32_texts.h"
 #include "base/texts.h"
 #include "base/twips.h"
@@ -60,9 +62,9 @@ ImagePlaces PlaceImageWindow(int dpi, int lineHeight, int cancelTextWidth) {
 
 }  // namespace
 
-ImageWriteResult ImageProgressWindow::Run(HWND owner, const ImagePlan& plan, const std::filesystem::path& folder,
-                                          const std::filesystem::path& image) {
-  heading_ = FormatText(kTextImageWriting, {image.filename().wstring()});
+ImageWriteResult ImageProgressWindow::Run(HWND owner, const ImagePlan& plan, const std::wstring& folder,
+                                          const std::wstring& image) {
+  heading_ = FormatText(kTextImageWriting, {image.substr(image.find_last_of(L"\\/") + 1)});
   if (!RegisterClassOnce(kClassName, reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)))) {
     throw std::runtime_error("the image window's class could not be registered");
   }
@@ -90,8 +92,9 @@ ImageWriteResult ImageProgressWindow::Run(HWND owner, const ImagePlan& plan, con
   const HWND window = hwnd();
   worker_ = std::thread([this, window, &plan, folder, image] {
     try {
-      FilesystemSource source(folder);
-      result_ = WriteImage(plan, source, image, [this](std::uint64_t done, std::uint64_t total, const SourcePath& file) {
+      win32::SystemFolderSource source(folder);
+      win32::SystemImageFile imageFile(image);
+      result_ = WriteImage(plan, source, imageFile, [this](std::uint64_t done, std::uint64_t total, const SourcePath& file) {
         return OnWriterProgress(done, total, file);
       });
     } catch (...) {

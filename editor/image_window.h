@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -28,8 +27,7 @@ class ImageProgressWindow : public win32::Window<ImageProgressWindow> {
 
   // Writes the planned image of `folder` to `image` and returns once the writer has
   // ended, with its result. A failure inside the writer is thrown here.
-  ImageWriteResult Run(HWND owner, const ImagePlan& plan, const std::filesystem::path& folder,
-                       const std::filesystem::path& image);
+  ImageWriteResult Run(HWND owner, const ImagePlan& plan, const std::wstring& folder, const std::wstring& image);
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 

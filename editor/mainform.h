@@ -128,6 +128,7 @@ class Mainform : public win32::Window<Mainform> {
   // The worker's row for what record k holds now (-1: not checked as it stands).
   int StatusRowOf(int k) const;
   void GiveRowStatus(NMLVDISPINFOW& info) const;
+  LRESULT DrawRowStatus(const NMLVCUSTOMDRAW& draw) const;
   void GiveStatusTip(NMLVGETINFOTIPW& tip) const;
 
   HWND Control(int id) const { return GetDlgItem(hwnd(), id); }

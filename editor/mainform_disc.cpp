@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -30,8 +29,12 @@
 #include "win32/process.h"
 #include "win32/system_error.h"
 #include "win32/system_file_probe.h"
+#include "win32/system_folder_source.h"
+#include "win32/system_image_file.h"
 #include "base/texts.h"
 #include "disc/disc_settings.h"
+#include "base/decimal_text.h"
+#include "disc/disc_language.h"
 #include "disc/image_label.h"
 #include "disc/image_plan.h"
 #include "win32/file_dialog.h"
@@ -215,14 +218,14 @@ bool Mainform::CheckBeforeImage(const std::wstring& folder) {
     if (listed++ < kWarningsListed) warnings += (warnings.empty() ? L"" : L"\n") + ProblemText(problem, folder);
   }
   if (listed > kWarningsListed) {
-    warnings += L"\n" + FormatText(kTextImageMoreWarnings, {std::to_wstring(listed - kWarningsListed)});
+    const auto more = static_cast<long long>(listed - kWarningsListed);
+    warnings += L"\n" + FormatText(kTextImageMoreWarnings, {DecimalText(more)});
   }
   return warnings.empty() || win32::ShowMessage(hwnd(), FormatText(kTextImageCheckWarnings, {warnings}),
                                                 win32::MessageIcon::kWarning, MB_YESNO) == IDYES;
 }
 
 void Mainform::OnDiscImage() {
-  namespace fs = std::filesystem;
   const std::optional<std::wstring> folder = DiscFolderOrSay();
   if (!folder) return;
   // The image holds what is on the disc, so what the author sees must be saved there first.
@@ -230,13 +233,13 @@ void Mainform::OnDiscImage() {
   if (store_.HasUnsavedChanges() && !OnFileSave()) return;
   if (!CheckBeforeImage(*folder)) return;
 
-  const fs::path disc(*folder);
-  const std::wstring folderName = disc.filename().wstring();
-  const std::wstring besideFolder = folderName.empty() ? std::wstring() : (disc.parent_path() / folderName).wstring() + L".iso";
+  // The folder holds no trailing separator but at a drive's root, which has no name.
+  const std::wstring folderName = DefaultAutorunLabel(*folder);
+  const std::wstring besideFolder = folderName.empty() ? std::wstring() : *folder + L".iso";
   const std::optional<std::wstring> image =
       win32::ShowSaveDialog(hwnd(), win32::FileDialogOptions{Text(kTextImageFilter), L"iso", besideFolder});
   if (!image) return;
-  if (InsideFolder(*image, disc)) {
+  if (win32::InsideFolder(*image, *folder)) {
     win32::ShowMessage(hwnd(), FormatText(kTextImageInsideFolder, {*image, *folder}), win32::MessageIcon::kStop);
     return;
   }
@@ -252,7 +255,7 @@ void Mainform::OnDiscImage() {
   // The volume's dates from SOURCE_DATE_EPOCH when it is set, so that a build gives the same bytes.
   const ImageOptions options{Utf16(*typed),
                              VolumeTime(std::getenv("SOURCE_DATE_EPOCH"), static_cast<std::int64_t>(std::time(nullptr)))};
-  FilesystemSource source(disc);
+  win32::SystemFolderSource source(*folder);
   const PlanResult planned = PlanImage(source, options);
   if (!planned.plan) {
     win32::ShowMessage(hwnd(), ImageRefusalMessage(planned.refusals), win32::MessageIcon::kStop);
@@ -260,7 +263,7 @@ void Mainform::OnDiscImage() {
   }
   const auto started = std::chrono::steady_clock::now();
   ImageProgressWindow window;
-  const ImageWriteResult result = window.Run(hwnd(), *planned.plan, disc, *image);
+  const ImageWriteResult result = window.Run(hwnd(), *planned.plan, *folder, *image);
   const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
   if (result.outcome == ImageWriteResult::Outcome::kWritten) {
     win32::ShowMessage(hwnd(), ImageDoneMessage(*image, planned.plan->Bytes(), took), win32::MessageIcon::kInformation);

@@ -94,7 +94,7 @@ FormLayout LayOutForm(int dpi, int lineHeight, std::span<const int> captionWidth
 
 namespace {
 constexpr int kListMargin = 8;          // pixels at 96 dpi, as the form's fields keep from the edge
-constexpr int kDefaultListWidth = 560;  // shows the five columns at their first widths
+constexpr int kDefaultListWidth = 600;  // shows the five columns at their first widths
 constexpr int kMinimumListWidth = 160;
 }  // namespace
 

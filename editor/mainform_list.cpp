@@ -46,6 +46,9 @@ void Mainform::OnEntriesNotify(NMHDR* header, LRESULT& result) {
     case LVN_BEGINDRAG:
       BeginRowDrag();
       return;
+    case NM_CUSTOMDRAW:
+      result = DrawRowStatus(*reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+      return;
     case LVN_GETINFOTIPW:
       GiveStatusTip(*reinterpret_cast<NMLVGETINFOTIPW*>(header));
       return;

@@ -75,17 +75,34 @@ int Mainform::StatusRowOf(int k) const {
 void Mainform::GiveRowStatus(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
   const int row = StatusRowOf(item.iItem);
-  if ((item.mask & LVIF_IMAGE) != 0) {
-    item.iImage = I_IMAGENONE;
-    if (item.iSubItem == EntriesList::kNumber) item.iImage = row >= 0 ? images_.ImageOfRow(row) : I_IMAGENONE;
-    if (item.iSubItem == EntriesList::kStatus && row >= 0) {
-      item.iImage = images_.ImageOf(CellOf(status_->statuses[static_cast<std::size_t>(row)]).icon);
-    }
+  if ((item.mask & LVIF_IMAGE) != 0 && item.iSubItem == EntriesList::kNumber) {
+    item.iImage = row >= 0 ? images_.ImageOfRow(row) : I_IMAGENONE;
   }
   if ((item.mask & LVIF_TEXT) != 0 && item.iSubItem == EntriesList::kStatus && item.cchTextMax > 0) {
     // Until the record as it stands was checked, the column says nothing.
     const std::wstring word = row >= 0 ? CellOf(status_->statuses[static_cast<std::size_t>(row)]).word : std::wstring();
     lstrcpynW(item.pszText, word.c_str(), item.cchTextMax);
+  }
+}
+
+LRESULT Mainform::DrawRowStatus(const NMLVCUSTOMDRAW& draw) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const int k = static_cast<int>(draw.nmcd.dwItemSpec);
+      if (draw.iSubItem != EntriesList::kStatus || k < 0 || k >= store_.Count()) return CDRF_DODEFAULT;
+      // The status cell draws its own icon: the list gives one to a row's first cell only.
+      const int row = StatusRowOf(k);
+      if (row < 0) {
+        entries_.DrawCell(draw, nullptr, -1, {});
+      } else {
+        const StatusCell cell = CellOf(status_->statuses[static_cast<std::size_t>(row)]);
+        entries_.DrawCell(draw, images_.List(), images_.ImageOf(cell.icon), cell.word);
+      }
+      return CDRF_SKIPDEFAULT;
+    }
+    default: return CDRF_DODEFAULT;
   }
 }
 

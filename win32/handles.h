@@ -81,6 +81,16 @@ struct ChangeNotificationTraits {
 
 using UniqueChangeNotification = UniqueOwner<ChangeNotificationTraits>;
 
+// A search of a folder's entries (FindFirstFileW / FindClose).
+struct FindHandleTraits {
+  using Handle = HANDLE;
+  static HANDLE Empty() { return INVALID_HANDLE_VALUE; }  // not a constant expression
+  static bool IsValid(HANDLE handle) { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
+  static void Close(HANDLE handle) { FindClose(handle); }
+};
+
+using UniqueFind = UniqueOwner<FindHandleTraits>;
+
 // An icon loaded at a size of its own (LoadImage / DestroyIcon).
 struct IconTraits {
   using Handle = HICON;

@@ -12,8 +12,9 @@
 #include <set>
 #include <sstream>
 
+#include "disc/filesystem_image_file.h"
+#include "disc/filesystem_source.h"
 #include "disc/image_plan.h"
-#include "disc/image_writer.h"
 
 namespace discfront {
 namespace {
@@ -95,7 +96,8 @@ class TwistedSource : public FilesystemSource {
 ImageWriteResult Write(FolderSource& source, const fs::path& target, const ImageProgress& progress = {}) {
   const PlanResult planned = PlanImage(source, {u"Диск с файлами 2024 года", 1700000000});
   EXPECT_TRUE(planned.plan.has_value());
-  return WriteImage(*planned.plan, source, target, progress);
+  FilesystemImageFile file(target);
+  return WriteImage(*planned.plan, source, file, progress);
 }
 
 // Every entry below root, with a file's bytes and date; a folder's bytes are "/".

@@ -219,10 +219,10 @@ TEST(DiscMenu, WalksItsCommandsFromOneStart) {
         {kMenuDiscCloseAfterStart, "; mine\r\nLanguage=en\r\nEntryIcons=yes\r\nCloseAfterStart=yes\r\n"},
         {kMenuDiscEntryIcons, "; mine\r\nLanguage=en\r\nCloseAfterStart=yes\r\n"},
     };
-    // The rows of the check marks the Disc menu (the fourth: File, Edit, Elements, Disc)
-    // shows when it opens: where its left margin has the menu's text colour.
+    // The rows of the check marks the Disc menu shows when it opens: where its left
+    // margin has the menu's text colour.
     auto checkMarks = [&] {
-      for (WORD key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN}) editor.Key(key);
+      for (WORD key : {VK_F10, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN}) editor.Key(key);  // File, Edit, Records, Disc
       std::vector<int> rows;
       HWND popup = WaitForWindow({.className = L"#32768", .processId = editor.process().Id()});
       if (popup == nullptr) return rows;

@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kEpoch[] = L"1700000000";
 constexpr wchar_t kImageClass[] = L"FrontsmithDiscImage";
-constexpr int kDialogText = 100;  // the edit box of the text dialogs
 constexpr int kFileLine = 102;    // the progress window's line naming the file
 
 // A Linux path as Wine's drive Z: shows it.
@@ -26,27 +25,6 @@ std::wstring OnZ(const std::string& unixPath) {
   std::wstring path = L"Z:" + fs::path(unixPath).wstring();
   for (wchar_t& c : path) c = c == L'/' ? L'\\' : c;
   return path;
-}
-
-// Disc Image up to its progress window: the warnings' question (answered Yes) when
-// `warned`, the Save As dialog, the label dialog (its default read into `label`, then
-// accepted as it stands).
-void StartImage(Frontsmith& editor, const std::wstring& image, bool warned, std::wstring* label = nullptr,
-                bool replaces = false) {
-  editor.Menu(kMenuDiscImage);
-  if (warned) {
-    const MessageBoxInfo question = editor.TakeMessageBox(IDYES);
-    EXPECT_TRUE(question.text.starts_with(L"Проверка диска предупреждает:")) << question.text;
-    EXPECT_EQ(question.icon, IconKind::kWarning);
-  }
-  HWND save = WaitForFileDialog(editor.process().Id());
-  ASSERT_NE(save, nullptr);
-  ChooseFile(save, image, replaces);
-  if (replaces) editor.TakeMessageBox(IDYES);
-  HWND ask = WaitForWindow({.className = L"#32770", .title = L"Образ диска", .processId = editor.process().Id()});
-  ASSERT_NE(ask, nullptr);
-  if (label != nullptr) *label = GetText(FindChild(ask, {.id = kDialogText}));
-  PressButton(FindChild(ask, {.className = L"Button", .id = IDOK}));
 }
 
 TEST(DiscImage, SampleDiscGivesTheBytesOfTheNativeCommand) {
@@ -58,6 +36,16 @@ TEST(DiscImage, SampleDiscGivesTheBytesOfTheNativeCommand) {
   // The disc holds what it ships, not the build's files of the layer of the same name.
   EXPECT_FALSE(fs::exists(OnZ(SAMPLE_DISC) + L"\\CMakeFiles"));
   ASSERT_TRUE(editor.Open(OnZ(SAMPLE_DISC) + L"\\content.lnc"));
+  // As its author sees it (the picture in the docs): each row with its icon and status.
+  HWND list = editor.Control(kEntries);
+  auto status = [&](std::size_t row) {
+    const auto rows = uidriver::ListViewRows(list, 5);
+    return row < rows.size() ? rows[row][4] : std::wstring();
+  };
+  EXPECT_TRUE(uidriver::WaitUntil([&] { return !status(7).empty(); }));
+  EXPECT_EQ(status(4), L"В порядке");  // readme.txt
+  EXPECT_EQ(status(6), sizeof(void*) == 8 ? L"Не для 32 бит" : L"Администратор");
+  uidriver::SaveScreenshot(editor.main(), uidriver::OwnFolder() + L"\\frontsmith_entries.png");
   std::wstring label;
   // This build's sample programs are x64: the check warns that they need 64-bit Windows.
   StartImage(editor, out.File(L"editor.iso"), sizeof(void*) == 8, &label);
@@ -87,13 +75,8 @@ TEST(DiscImage, SampleDiscGivesTheBytesOfTheNativeCommand) {
 
 TEST(DiscImage, CheckErrorsCancelAndRefusalLeaveNoNewFile) {
   TempFolder disc, out;
-  CreateDirectoryW(disc.File(L"skin").c_str(), nullptr);
-  for (const wchar_t* name : {L"back.bmp", L"button.bmp", L"buttonmove.bmp", L"buttondown.bmp"}) {
-    ASSERT_TRUE(CopyFileW((AppFolder() + L"\\skin\\" + name).c_str(), disc.File(L"skin\\" + std::wstring(name)).c_str(),
-                          FALSE));
-  }
-  ASSERT_TRUE(CopyFileW((AppFolder() + L"\\hello.exe").c_str(), disc.File(L"discfront.exe").c_str(), FALSE));
-  WriteBytes(disc.File(L"content.lnc"), "");
+  ASSERT_TRUE(MakeImageableDisc(disc));
+  DeleteFileW(disc.File(L"info.txt").c_str());
   const std::wstring image = out.File(L"disc.iso");
   Frontsmith editor;
   ASSERT_TRUE(editor.Open(disc.File(L"content.lnc")));
@@ -114,14 +97,7 @@ TEST(DiscImage, CheckErrorsCancelAndRefusalLeaveNoNewFile) {
   WriteBytes(image, "the old image");
   {
     SCOPED_TRACE("Esc in the progress window cancels: the old image stays, no partial file is left");
-    // Sparse: made at once, read as fast as zeros are, long enough to write to be stopped.
-    HANDLE big = CreateFileW(disc.File(L"big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(big, INVALID_HANDLE_VALUE);
-    LARGE_INTEGER size{};
-    size.QuadPart = 4'000'000'000LL;
-    SetFilePointerEx(big, size, nullptr, FILE_BEGIN);
-    SetEndOfFile(big);
-    CloseHandle(big);
+    ASSERT_TRUE(WriteLongFile(disc.File(L"big.bin")));
     StartImage(editor, image, /*warned=*/false, nullptr, /*replaces=*/true);
     HWND progress = WaitForWindow({.className = kImageClass, .processId = editor.process().Id()});
     ASSERT_NE(progress, nullptr);

@@ -1,7 +1,7 @@
 // The editor in a Wine session of each resolution (DISCFRONT_TEST_DPI; 96 if unset) and one
-// with a larger message font: its windows hold every control, none covering another, each
-// a line of the message font tall (and its frame); at the default font, the editor's
-// client area is the designed one at that scale.
+// with a larger message font: its windows (the disc image's progress window too) hold
+// every control, none covering another, each a line of the message font tall (and its
+// frame); at the default font, the editor's client area is the designed one at that scale.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -101,6 +101,19 @@ TEST(FrontsmithScale, WindowsHoldTheirControlsALineTallWithoutOverlapping) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(uidriver::WaitForWindowGone(window));
   }
+
+  // The disc image's progress window, kept up by a long file until closing it cancels.
+  SCOPED_TRACE("FrontsmithDiscImage");
+  TempFolder imaged, out;
+  ASSERT_TRUE(MakeImageableDisc(imaged) && WriteLongFile(imaged.File(L"big.bin")));
+  ASSERT_TRUE(editor.Open(imaged.File(L"content.lnc")));
+  StartImage(editor, out.File(L"disc.iso"), /*warned=*/false);
+  HWND progress = uidriver::WaitForWindow({.className = L"FrontsmithDiscImage", .processId = editor.process().Id()});
+  ASSERT_NE(progress, nullptr);
+  ExpectFitted(progress, line, frame, [](HWND control) { return ClassName(control) == L"Button"; });
+  if (dpi == 192 || !defaultFont) uidriver::SaveScreenshot(progress, uidriver::OwnFolder() + L"\\disc_image_scaled.png");
+  PostMessageW(progress, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(uidriver::WaitForWindowGone(progress, uidriver::Milliseconds{60000}));
 }
 
 }  // namespace

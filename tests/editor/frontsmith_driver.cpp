@@ -1,11 +1,14 @@
 // Driving frontsmith.exe from a test: its controls, its file dialogs, temporary folders.
 #include "frontsmith_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <stdexcept>
 
 #include "win32/atomic_file.h"
 #include "win32/file_io.h"
+#include "win32/handles.h"
 
 namespace frontsmith_test {
 
@@ -158,6 +161,40 @@ std::vector<std::wstring> TempFolder::Files() const {
     if (entry.is_regular_file()) names.push_back(entry.path().filename().wstring());
   }
   return names;
+}
+
+void StartImage(Frontsmith& editor, const std::wstring& image, bool warned, std::wstring* label, bool replaces) {
+  editor.Menu(kMenuDiscImage);
+  if (warned) {
+    const MessageBoxInfo question = editor.TakeMessageBox(IDYES);
+    EXPECT_TRUE(question.text.starts_with(L"Проверка диска предупреждает:")) << question.text;
+    EXPECT_EQ(question.icon, IconKind::kWarning);
+  }
+  HWND save = WaitForFileDialog(editor.process().Id());
+  ASSERT_NE(save, nullptr);
+  ChooseFile(save, image, replaces);
+  if (replaces) editor.TakeMessageBox(IDYES);
+  HWND ask = WaitForWindow({.className = L"#32770", .title = L"Образ диска", .processId = editor.process().Id()});
+  ASSERT_NE(ask, nullptr);
+  if (label != nullptr) *label = GetText(FindChild(ask, {.id = 100}));  // the text dialogs' edit box
+  PressButton(FindChild(ask, {.className = L"Button", .id = IDOK}));
+}
+
+bool MakeImageableDisc(const TempFolder& disc) {
+  CreateDirectoryW(disc.File(L"skin").c_str(), nullptr);
+  for (const std::wstring name : {L"back.bmp", L"button.bmp", L"buttonmove.bmp", L"buttondown.bmp"}) {
+    if (!CopyFileW((AppFolder() + L"\\skin\\" + name).c_str(), disc.File(L"skin\\" + name).c_str(), FALSE)) return false;
+  }
+  WriteBytes(disc.File(L"content.lnc"), "");
+  WriteBytes(disc.File(L"info.txt"), "Test disc\r\n");
+  return CopyFileW((AppFolder() + L"\\hello.exe").c_str(), disc.File(L"discfront.exe").c_str(), FALSE) != FALSE;
+}
+
+bool WriteLongFile(const std::wstring& fileName) {
+  const win32::UniqueHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  LARGE_INTEGER size{};
+  size.QuadPart = 4'000'000'000LL;
+  return file && SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get());
 }
 
 std::string ReadBytes(const std::wstring& fileName) {

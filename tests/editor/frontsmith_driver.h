@@ -89,6 +89,18 @@ class TempFolder {
   std::wstring path_;
 };
 
+// The Disc Image command up to its progress window: the warnings' question (answered
+// Yes) when `warned`, the Save As dialog, the label dialog (its default read into
+// `label`, then accepted as it stands).
+void StartImage(Frontsmith& editor, const std::wstring& image, bool warned, std::wstring* label = nullptr,
+                bool replaces = false);
+// A disc the disc check passes without a word: skins, discfront.exe, info.txt and an
+// empty content.lnc.
+bool MakeImageableDisc(const TempFolder& disc);
+// A sparse file of 4 000 000 000 bytes: made at once and read as fast as zeros, it
+// keeps an image's progress window up for as long as a test needs it.
+bool WriteLongFile(const std::wstring& fileName);
+
 std::string ReadBytes(const std::wstring& fileName);
 void WriteBytes(const std::wstring& fileName, const std::string& bytes);
 bool FileExists(const std::wstring& fileName);

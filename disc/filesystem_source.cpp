@@ -1,5 +1,5 @@
-// A folder on disk as the image writer reads it (folder_source.h).
-#include "disc/folder_source.h"
+// A folder on disk read through the standard library (filesystem_source.h).
+#include "disc/filesystem_source.h"
 
 #include <chrono>
 #include <fstream>
@@ -67,12 +67,6 @@ std::optional<std::vector<SourceEntry>> FilesystemSource::List(const SourcePath&
   for (; it != fs::directory_iterator(); it.increment(error)) {
     const fs::directory_entry& item = *it;
     SourceEntry entry;
-#ifdef _WIN32
-    // Taken as it is: a name there need not be valid UTF-16, and converting one that
-    // is not would throw (the name check refuses its lone surrogate instead).
-    const fs::path name = item.path().filename();
-    entry.name.assign(name.native().begin(), name.native().end());
-#else
     try {
       entry.name = item.path().filename().u16string();
     } catch (const std::exception&) {
@@ -80,7 +74,6 @@ std::optional<std::vector<SourceEntry>> FilesystemSource::List(const SourcePath&
       for (unsigned char c : item.path().filename().string()) entry.name += static_cast<char16_t>(c);
       entry.trouble = SourceEntry::Trouble::kUndecodableName;
     }
-#endif
     std::error_code statError;
     const fs::file_status status = item.status(statError);
     entry.folder = fs::is_directory(status);
