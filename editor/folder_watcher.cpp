@@ -1,6 +1,7 @@
 #include "folder_watcher.h"
 
-#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace discfront::editor {
 namespace {
@@ -15,17 +16,31 @@ constexpr DWORD kChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR
 // subfolders opened since it began (and those made since); Windows sees them all
 // anyway, at the cost of one open a folder, on the watcher's thread.
 void OpenSubfolders(const std::wstring& folder, HANDLE stop) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::recursive_directory_iterator walk(folder, fs::directory_options::skip_permission_denied, error);
+  // Walked with the system's own calls: the standard library's file system would bring
+  // its streams into a program that ships on a disc.
+  std::vector<std::wstring> waiting{folder};
   int opened = 0;
-  for (; !error && walk != fs::recursive_directory_iterator() && opened < kMostFoldersOpened; walk.increment(error)) {
-    if (!walk->is_directory(error) || walk->is_symlink(error)) continue;
-    if (WaitForSingleObject(stop, 0) == WAIT_OBJECT_0) return;
-    const win32::UniqueHandle opening(CreateFileW(walk->path().c_str(), FILE_LIST_DIRECTORY,
-                                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    ++opened;
+  while (!waiting.empty() && opened < kMostFoldersOpened) {
+    const std::wstring here = std::move(waiting.back());
+    waiting.pop_back();
+    WIN32_FIND_DATAW found{};
+    const win32::UniqueFind search(FindFirstFileW((here + L"\\*").c_str(), &found));
+    if (!search) continue;
+    do {
+      const std::wstring name = found.cFileName;
+      // Links to folders are left alone: they may lead back up.
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 || (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
+          name == L"." || name == L"..") {
+        continue;
+      }
+      if (WaitForSingleObject(stop, 0) == WAIT_OBJECT_0) return;
+      const std::wstring path = here + L"\\" + name;
+      const win32::UniqueHandle opening(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+      waiting.push_back(path);
+      if (++opened >= kMostFoldersOpened) break;
+    } while (FindNextFileW(search.get(), &found));
   }
 }
 

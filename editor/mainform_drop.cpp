@@ -3,8 +3,7 @@
 // files from outside the disc folder are copied in first when the author says so.
 #include <windows.h>
 
-#include <filesystem>
-#include <system_error>
+#include <shlobj.h>
 
 #include "copy_in_dialog.h"
 #include "drop_messages.h"
@@ -12,8 +11,8 @@
 #include "mainform.h"
 #include "messages.h"
 #include "base/texts.h"
-#include "disc/filesystem_drop_files.h"
 #include "win32/app_folder.h"
+#include "win32/system_drop_files.h"
 #include "win32/message_box.h"
 #include "win32/system_error.h"
 
@@ -48,7 +47,7 @@ void Mainform::DropFiles(const std::vector<std::wstring>& paths, int row) {
   SetForegroundWindow(hwnd());
   ReadFields();
   const std::wstring folder = fileName_.empty() ? std::wstring() : win32::FolderOfFile(fileName_);
-  const FilesystemDropFiles files;
+  const win32::SystemDropFiles files;
   const std::uint16_t language = GetUserDefaultUILanguage();
   std::vector<DroppedFile> dropped = ClassifyDrop(folder, paths, row >= 0, files, language);
   // Copied files lie in the disc folder, so the second plan never asks to copy again.
@@ -80,8 +79,13 @@ void Mainform::DropFiles(const std::vector<std::wstring>& paths, int row) {
         // Added after the row dropped on, or after the last row when dropped below them.
         const int at = row >= 0 ? row : store_.LastIndex();
         const Notice notice = CarryOutDrop(store_, plan, at);
-        ShowStore();
-        ShowNotice(notice);
+        // A screen reader hears what the drop added (a picture set shows as the row's change).
+        std::wstring said;
+        if (notice == Notice::kNone && plan.step == DropPlan::Step::kAdd && !store_.Selection().empty()) {
+          said = FormatText(kTextAnnounceAdded, {std::to_wstring(store_.Selection().size()),
+                                                 std::to_wstring(store_.Selection().front() + 1)});
+        }
+        ShowChange(notice, said);
         return;
       }
     }
@@ -93,7 +97,7 @@ std::optional<std::vector<std::wstring>> Mainform::CopyIntoDiscFolder(const std:
                                                                       const std::vector<std::wstring>& sources) {
   const std::optional<std::wstring> subfolder = AskCopyInFolder(hwnd(), sources);
   if (!subfolder) return std::nullopt;
-  const std::vector<CopyIn> plan = PlanCopyIn(folder, *subfolder, sources, FilesystemDropFiles());
+  const std::vector<CopyIn> plan = PlanCopyIn(folder, *subfolder, sources, win32::SystemDropFiles());
   std::vector<CopyIn> refused;
   for (const CopyIn& copy : plan) {
     if (copy.reservedCharacter || !copy.findings.empty()) refused.push_back(copy);
@@ -116,8 +120,9 @@ std::optional<std::vector<std::wstring>> Mainform::CopyIntoDiscFolder(const std:
     const CopyIn& copy = plan[i];
     targets.push_back(copy.target);
     if (keepThere[i]) continue;
-    std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(copy.target).parent_path(), error);
+    // The folder it goes to, with those above it; one that is there already is fine.
+    const std::size_t slash = copy.target.find_last_of(L'\\');
+    if (slash != std::wstring::npos) SHCreateDirectoryExW(nullptr, copy.target.substr(0, slash).c_str(), nullptr);
     if (!CopyFileW(copy.source.c_str(), copy.target.c_str(), FALSE)) {
       win32::ShowMessage(hwnd(), CopyInFailedMessage(copy, win32::SystemReason(GetLastError())),
                          win32::MessageIcon::kStop);

@@ -57,7 +57,26 @@ class FileBytes final : public discfront::ByteSource {
   mutable std::uint64_t blockOffset_ = 0;
 };
 
+// FileBytes with the file it reads.
+class OpenFile final : public discfront::ByteSource {
+ public:
+  explicit OpenFile(UniqueHandle file) : file_(std::move(file)), bytes_(file_.get()) {}
+  std::uint64_t Size() const override { return bytes_.Size(); }
+  bool ReadAt(std::uint64_t offset, std::size_t size, void* out) const override { return bytes_.ReadAt(offset, size, out); }
+
+ private:
+  UniqueHandle file_;
+  FileBytes bytes_;
+};
+
 }  // namespace
+
+std::unique_ptr<discfront::ByteSource> OpenFileBytes(const std::wstring& path) {
+  UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return nullptr;
+  return std::make_unique<OpenFile>(std::move(file));
+}
 
 std::optional<discfront::ProgramImage> SystemProgramProbe::ReadProgram(const std::wstring& path) const {
   const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
