@@ -55,6 +55,7 @@ void EntriesList::SetFont(HFONT font, int dpi) {
 void EntriesList::SetRowCount(int rows) {
   if (ListView_GetItemCount(list_) == rows) return;
   ListView_SetItemCountEx(list_, rows, LVSICF_NOSCROLL);
+  shownKnown_ = false;  // rows past the end are no longer selected
 }
 
 void EntriesList::RefreshRows(int first, int last) {
@@ -74,17 +75,40 @@ std::vector<int> EntriesList::Selection() const {
 int EntriesList::Focused() const { return ListView_GetNextItem(list_, -1, LVNI_FOCUSED); }
 
 void EntriesList::ShowSelection(const std::vector<int>& rows, int focus) {
-  if (Selection() == rows && Focused() == focus) return;
-  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
-  for (int k : rows) ListView_SetItemState(list_, k, LVIS_SELECTED, LVIS_SELECTED);
+  if (!shownKnown_) {
+    shownRows_ = Selection();
+    shownFocus_ = Focused();
+    shownKnown_ = true;
+  }
+  if (shownRows_ == rows && shownFocus_ == focus) return;
+  for (int k : shownRows_) {
+    if (!std::binary_search(rows.begin(), rows.end(), k)) ListView_SetItemState(list_, k, 0, LVIS_SELECTED);
+  }
+  for (int k : rows) {
+    if (!std::binary_search(shownRows_.begin(), shownRows_.end(), k)) ListView_SetItemState(list_, k, LVIS_SELECTED, LVIS_SELECTED);
+  }
+  shownRows_ = rows;
+  shownFocus_ = focus;
   if (focus >= 0) {
-    ListView_SetItemState(list_, focus, LVIS_FOCUSED, LVIS_FOCUSED);
-    ListView_SetSelectionMark(list_, focus);
+    // The row with the keyboard's focus matters once the list has the keyboard; until then
+    // it waits, since moving it costs some systems a walk over every row.
+    pendingFocus_ = focus;
+    if (GetFocus() == list_) ApplyFocus();
     ListView_EnsureVisible(list_, focus, FALSE);
   }
 }
 
-void EntriesList::SelectAll() { ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED); }
+void EntriesList::ApplyFocus() {
+  if (pendingFocus_ < 0 || pendingFocus_ >= ListView_GetItemCount(list_)) return;
+  ListView_SetItemState(list_, pendingFocus_, LVIS_FOCUSED, LVIS_FOCUSED);
+  ListView_SetSelectionMark(list_, pendingFocus_);
+  pendingFocus_ = -1;
+}
+
+void EntriesList::SelectAll() {
+  ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
+  shownKnown_ = false;
+}
 
 int EntriesList::RowAt(POINT screen) const {
   LVHITTESTINFO hit{};

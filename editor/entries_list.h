@@ -34,6 +34,10 @@ class EntriesList {
   // happens when the list shows that already.
   void ShowSelection(const std::vector<int>& rows, int focus);
   void SelectAll();
+  // Gives the row ShowSelection named the keyboard's focus, once the list has the keyboard.
+  void ApplyFocus();
+  // The user changed the selection: the next ShowSelection reads it from the list.
+  void SelectionChangedByUser() { shownKnown_ = false; }
 
   // Where rows dragged to a point of the screen go: before the row returned (the row
   // count: after the last).
@@ -50,6 +54,12 @@ class EntriesList {
  private:
   HWND list_ = nullptr;  // owned by the parent window
   int dropRow_ = -1;
+  // What ShowSelection last showed: asking the list for its selection walks every row,
+  // which a thousand-row list cannot afford after every command.
+  std::vector<int> shownRows_;
+  int shownFocus_ = -1;
+  bool shownKnown_ = false;
+  int pendingFocus_ = -1;
 };
 
 }  // namespace discfront::editor

@@ -509,8 +509,7 @@ void Mainform::ShowStore() {
   }
   ComboBox_SetCurSel(zap, store_.CurrentIndex());
 
-  entries_.SetRowCount(store_.Count());
-  entries_.RefreshAll();
+  RefreshChangedRows();
   entries_.ShowSelection(store_.Selection(), store_.CurrentIndex());
   showingStore_ = false;
   UpdateTitle();

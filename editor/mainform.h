@@ -117,6 +117,9 @@ class Mainform : public win32::Window<Mainform> {
   void Announce(const std::wstring& text);
   void UpdateTitle();
   void PlaceEntriesList();
+  // Repaints the rows shown whose text is no longer what they were painted with (after a
+  // move only those moved: a repaint of the whole list costs some systems a frame a command).
+  void RefreshChangedRows();
 
   // The list's statuses and icons (mainform_status.cpp): found again a moment after the
   // records or the folder's files change, and at once for F5.
@@ -125,6 +128,7 @@ class Mainform : public win32::Window<Mainform> {
   void TakeStatus();
   void WatchDiscFolder();
   void UseImages(int dpi);
+  static std::wstring KeyOf(const CatalogueEntry& entry);  // a record's whole text, one string
   // The worker's row for what record k holds now (-1: not checked as it stands).
   int StatusRowOf(int k) const;
   void GiveRowStatus(NMLVDISPINFOW& info) const;
@@ -147,6 +151,7 @@ class Mainform : public win32::Window<Mainform> {
   bool selectionPosted_ = false;   // a change of the list's selection waits to be handled
   bool announced_ = false;         // the list's name says what the last command did
   bool draggingRows_ = false;
+  mutable std::unordered_map<int, std::wstring> paintedRows_;  // row: the record's text it was last given
   std::wstring title_;
   EntryImages images_;
   std::optional<EntryStatusResult> status_;          // the last statuses and icons, by the rows of statusRecords_

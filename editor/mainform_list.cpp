@@ -38,6 +38,7 @@ void Mainform::OnEntriesNotify(NMHDR* header, LRESULT& result) {
     case LVN_ITEMCHANGED:
     case LVN_ODSTATECHANGED:
       // A click changes the selection in several notifications; the form follows once.
+      if (!showingStore_) entries_.SelectionChangedByUser();
       if (!showingStore_ && !selectionPosted_) {
         selectionPosted_ = true;
         PostMessageW(hwnd(), kMsgSelectionChanged, 0, 0);
@@ -45,6 +46,9 @@ void Mainform::OnEntriesNotify(NMHDR* header, LRESULT& result) {
       return;
     case LVN_BEGINDRAG:
       BeginRowDrag();
+      return;
+    case NM_SETFOCUS:
+      entries_.ApplyFocus();
       return;
     case NM_CUSTOMDRAW:
       result = DrawRowStatus(*reinterpret_cast<NMLVCUSTOMDRAW*>(header));
@@ -73,6 +77,7 @@ void Mainform::GiveRowText(NMLVDISPINFOW& info) const {
   GiveRowStatus(info);  // icons, and the status column's word
   if ((item.mask & LVIF_TEXT) == 0 || item.cchTextMax <= 0 || item.iSubItem == EntriesList::kStatus) return;
   const CatalogueEntry& entry = store_.Shown(item.iItem);
+  if (item.iSubItem == EntriesList::kTitle) paintedRows_[item.iItem] = KeyOf(entry);
   std::wstring text;
   switch (item.iSubItem) {
     case EntriesList::kNumber: text = DecimalText(item.iItem + 1); break;
@@ -84,6 +89,22 @@ void Mainform::GiveRowText(NMLVDISPINFOW& info) const {
   // A row is one line: a comment's line breaks never reach it, a title's tabs would.
   std::replace_if(text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n' || c == L'\t'; }, L' ');
   lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+}
+
+void Mainform::RefreshChangedRows() {
+  if (ListView_GetItemCount(entries_.hwnd()) != store_.Count()) {
+    // Rows came or went: every row from there on shows another record.
+    entries_.SetRowCount(store_.Count());
+    paintedRows_.clear();
+    entries_.RefreshAll();
+    return;
+  }
+  const int top = ListView_GetTopIndex(entries_.hwnd());
+  const int last = std::min(top + ListView_GetCountPerPage(entries_.hwnd()) + 1, store_.Count()) - 1;
+  for (int k = top; k <= last; ++k) {
+    const auto painted = paintedRows_.find(k);
+    if (painted == paintedRows_.end() || painted->second != KeyOf(store_.Shown(k))) entries_.RefreshRows(k, k);
+  }
 }
 
 void Mainform::OnEntriesSelectionChanged() {

@@ -13,7 +13,9 @@ namespace {
 
 constexpr UINT kQuietMilliseconds = 250;
 
-std::wstring KeyOf(const CatalogueEntry& entry) {
+}  // namespace
+
+std::wstring Mainform::KeyOf(const CatalogueEntry& entry) {
   std::wstring key = entry.path;
   for (const std::wstring* field : {&entry.picture, &entry.title, &entry.comment}) {
     key += L'\0';
@@ -21,8 +23,6 @@ std::wstring KeyOf(const CatalogueEntry& entry) {
   }
   return key;
 }
-
-}  // namespace
 
 void Mainform::CheckStatusSoon() {
   if (fileName_.empty()) return;

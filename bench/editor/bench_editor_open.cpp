@@ -87,7 +87,7 @@ double TimeOpen(const Process& app, HWND main, const std::wstring& file, const s
 
 // 1001 single-row moves of the first record (down to the end, and one up), then as many
 // Ctrl+Z from the keyboard: milliseconds until the first record is back in place.
-double TimeUndo(HWND main) {
+double TimeUndo(HWND main, int& pressedAgain) {
   for (int i = 0; i < 1000; ++i) PostMessageW(main, WM_COMMAND, kMenuMoveDown, 0);
   PostMessageW(main, WM_COMMAND, kMenuMoveUp, 0);
   HWND zap = GetDlgItem(main, kZap);
@@ -96,13 +96,21 @@ double TimeUndo(HWND main) {
     if (Clock::now() > limit) throw std::runtime_error("the moves were not made: " + std::to_string(ComboBoxSelection(zap)));
   }
   if (!BringToFront(main)) throw std::runtime_error("the editor cannot be brought to the front");
-  // One key after another: each undo moves the record being edited by one place.
+  // One key after another: each undo moves the record being edited by one place. A key
+  // Wine's input lost on the way (it happens, rarely) is pressed again, and counted.
   const auto start = Clock::now();
   for (int i = 0; i < 1001; ++i) {
-    const int before = ComboBoxSelection(zap);
+    // The record goes back down the one place it went up, then up one place an undo.
+    const int expected = i == 0 ? 1000 : 1000 - i;
     PressKey('Z', kCtrl);
-    while (ComboBoxSelection(zap) == before) {
+    auto again = Clock::now() + std::chrono::seconds(5);
+    while (ComboBoxSelection(zap) != expected) {
       if (Clock::now() > start + std::chrono::seconds(600)) throw std::runtime_error("an undo was not made");
+      if (Clock::now() > again) {
+        ++pressedAgain;
+        PressKey('Z', kCtrl);
+        again = Clock::now() + std::chrono::seconds(5);
+      }
     }
   }
   if (ComboBoxSelection(zap) != 0) throw std::runtime_error("the moves were not undone");
@@ -140,7 +148,8 @@ int main() {
       oneMs.push_back(TimeOpen(app, main, one, L"Одна запись", 1));
       bigMs.push_back(TimeOpen(app, main, big, L"Большой каталог", 1001));
     }
-    const double undoMs = TimeUndo(main);
+    int pressedAgain = 0;
+    const double undoMs = TimeUndo(main, pressedAgain);
     // The moves and undos left the catalogue as opened: closing asks nothing.
     app.Close();
     DeleteFileW(big.c_str());
@@ -150,6 +159,8 @@ int main() {
     std::printf("editor open: median %.1f ms for 1001 records, %.1f ms for one record (%d rounds)\n", Median(bigMs),
                 Median(oneMs), kRounds);
     std::printf("figure: editor_open_1001_ratio = %.3f\n", Median(bigMs) / Median(oneMs));
+    std::printf("editor undo: 1001 moves undone from the keyboard (%d keys lost by the input and pressed again)\n",
+                pressedAgain);
     std::printf("figure: editor_undo_1001_ms = %.0f\n", undoMs);
     return 0;
   } catch (const std::exception& e) {
