@@ -68,9 +68,7 @@ void Mainform::Create(int showCommand) {
     win32::ThrowKeptFailure();
     throw std::runtime_error("the main window could not be created");
   }
-  const RECT least = win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
-  if (!win32::RestoreWindowPlacement(hwnd(), kPlacementKey, {least.right - least.left, least.bottom - least.top},
-                                     showCommand)) {
+  if (!win32::RestoreWindowPlacement(hwnd(), kPlacementKey, LeastWindowSize(), showCommand)) {
     ShowWindow(hwnd(), showCommand);
   }
   UpdateWindow(hwnd());
@@ -118,10 +116,8 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       PlaceEntriesList();
       return 0;
     case WM_GETMINMAXINFO: {
-      const RECT least =
-          win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
-      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize = {least.right - least.left, least.bottom - least.top};
+      const SIZE least = LeastWindowSize();
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
       return 0;
     }
     case WM_MOUSEMOVE:
@@ -163,10 +159,9 @@ LRESULT Mainform::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       LayOut(win32::NewDpi(wParam));
       UseImages(dpi_);
       CheckStatusNow(true);  // the rows' icons at the new size
-      const RECT least =
-          win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
-      SetWindowPos(hwnd(), nullptr, r.left, r.top, std::max(r.right - r.left, least.right - least.left),
-                   std::max(r.bottom - r.top, least.bottom - least.top), SWP_NOZORDER | SWP_NOACTIVATE);
+      const SIZE least = LeastWindowSize();
+      SetWindowPos(hwnd(), nullptr, r.left, r.top, std::max<int>(r.right - r.left, least.cx),
+                   std::max<int>(r.bottom - r.top, least.cy), SWP_NOZORDER | SWP_NOACTIVATE);
       PlaceEntriesList();
       return 0;
     }
@@ -224,12 +219,12 @@ void Mainform::OnCreate() {
   // as far as its monitor has room.
   const ClientSize first = DefaultClientSize(form_, dpi_);
   const RECT frame = win32::OuterRectForDpi({0, 0, first.width, first.height}, kWindowStyle, true, 0, dpi_);
-  const RECT least = win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+  const SIZE least = LeastWindowSize();
   MONITORINFO monitor{};
   monitor.cbSize = sizeof(monitor);
   int width = frame.right - frame.left;
   if (GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-    width = std::max<int>(std::min<int>(width, monitor.rcWork.right - monitor.rcWork.left), least.right - least.left);
+    width = std::max<int>(std::min<int>(width, monitor.rcWork.right - monitor.rcWork.left), least.cx);
   }
   SetWindowPos(hwnd(), nullptr, 0, 0, width, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // A field holds what a catalogue line can carry; the edit control's default
@@ -274,6 +269,11 @@ void Mainform::LayOut(int dpi) {
   form_ = layout;
   PlaceEntriesList();
   InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+SIZE Mainform::LeastWindowSize() const {
+  const RECT least = win32::OuterRectForDpi({0, 0, leastClient_.width, leastClient_.height}, kWindowStyle, true, 0, dpi_);
+  return {least.right - least.left, least.bottom - least.top};
 }
 
 void Mainform::PlaceEntriesList() {

@@ -117,6 +117,8 @@ class Mainform : public win32::Window<Mainform> {
   void Announce(const std::wstring& text);
   void UpdateTitle();
   void PlaceEntriesList();
+  // The window's least outer size: the form and a narrow list.
+  SIZE LeastWindowSize() const;
   // Repaints the rows shown whose text is no longer what they were painted with (after a
   // move only those moved: a repaint of the whole list costs some systems a frame a command).
   void RefreshChangedRows();

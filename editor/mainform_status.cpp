@@ -74,11 +74,14 @@ int Mainform::StatusRowOf(int k) const {
 
 void Mainform::GiveRowStatus(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
+  const bool icon = (item.mask & LVIF_IMAGE) != 0 && item.iSubItem == EntriesList::kNumber;
+  const bool says = (item.mask & LVIF_TEXT) != 0 && item.iSubItem == EntriesList::kStatus;
+  if (!icon && !says) return;  // the other cells: no record's text looked up while painting
   const int row = StatusRowOf(item.iItem);
-  if ((item.mask & LVIF_IMAGE) != 0 && item.iSubItem == EntriesList::kNumber) {
+  if (icon) {
     item.iImage = row >= 0 ? images_.ImageOfRow(row) : I_IMAGENONE;
   }
-  if ((item.mask & LVIF_TEXT) != 0 && item.iSubItem == EntriesList::kStatus && item.cchTextMax > 0) {
+  if (says && item.cchTextMax > 0) {
     // Until the record as it stands was checked, the column says nothing.
     const std::wstring word = row >= 0 ? CellOf(status_->statuses[static_cast<std::size_t>(row)]).word : std::wstring();
     lstrcpynW(item.pszText, word.c_str(), item.cchTextMax);

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "uidriver/input.h"
+#include "win32/com_unknown.h"
 #include "uidriver/wait.h"
 
 namespace uidriver {
@@ -30,35 +31,8 @@ HGLOBAL FileList(const std::vector<std::wstring>& paths) {
   return memory;
 }
 
-// Deleted only by Release, through the derived type's virtual destructor.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-template <typename Interface>
-class Unknown : public Interface {
- public:
-  virtual ~Unknown() = default;
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(Interface))) {
-      *object = static_cast<Interface*>(this);
-      this->AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
 
- private:
-  LONG references_ = 1;
-};
-
-class FileData final : public Unknown<IDataObject> {
+class FileData final : public win32::ComUnknown<IDataObject> {
  public:
   explicit FileData(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
 
@@ -98,7 +72,7 @@ class FileData final : public Unknown<IDataObject> {
 };
 
 // Drops when the button comes up; reports that the drag runs and what the target answers.
-class ButtonSource final : public Unknown<IDropSource> {
+class ButtonSource final : public win32::ComUnknown<IDropSource> {
  public:
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
     dragging = true;
@@ -114,7 +88,6 @@ class ButtonSource final : public Unknown<IDropSource> {
   std::atomic<DWORD> lastEffect = DROPEFFECT_NONE;
 };
 
-#pragma GCC diagnostic pop
 
 // The place the drag starts from: a small window of the driver's own under the pointer.
 // Not a static control: that lets the press through to whatever lies below it.

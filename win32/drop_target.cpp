@@ -1,5 +1,7 @@
 #include "win32/drop_target.h"
 
+#include "win32/com_unknown.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 
@@ -40,31 +42,11 @@ LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
 
 // The COM object the system calls while files are dragged over the window. Its owner
 // may go before the last reference does (the drag's source can hold one): Detach
-// leaves it answering "nothing can be dropped". Deleted only by Release, through its own
-// type: the interface has no virtual destructor, as COM interfaces never do.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class OleFileDropTarget final : public IDropTarget {
+// leaves it answering "nothing can be dropped".
+class OleFileDropTarget final : public ComUnknown<IDropTarget> {
  public:
   explicit OleFileDropTarget(FileDrops* owner) : owner_(owner) {}
   void Detach() { owner_ = nullptr; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget)) {
-      *object = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG left = InterlockedDecrement(&references_);
-    if (left == 0) delete this;
-    return static_cast<ULONG>(left);
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL point, DWORD* effect) override {
     if (effect == nullptr) return E_INVALIDARG;
@@ -115,11 +97,9 @@ class OleFileDropTarget final : public IDropTarget {
     return takes ? DROPEFFECT_COPY : DROPEFFECT_NONE;
   }
 
-  LONG references_ = 1;
   FileDrops* owner_;  // not owned
   bool hasFiles_ = false;
 };
-#pragma GCC diagnostic pop
 
 std::vector<std::wstring> DroppedPaths(HDROP drop) {
   std::vector<std::wstring> paths;

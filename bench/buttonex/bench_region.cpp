@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "win32/app_folder.h"
 #include "win32/com_apartment.h"
 #include "win32/handles.h"
@@ -73,10 +74,7 @@ win32::UniqueBitmap ComplexSkin(int w, int h) {
   return bitmap;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using discfront::bench::Median;
 
 // In rounds, each a naive build and then the builder's: a load that comes and goes on
 // the machine weighs on both alike, and the figure is the medians' ratio. The naive

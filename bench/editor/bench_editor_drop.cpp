@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/median.h"
 #include "uidriver/uidriver.h"
 #include "win32/atomic_file.h"
 
@@ -58,10 +59,7 @@ void Open(const Process& app, HWND main, const std::wstring& file) {
   }
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using discfront::bench::Median;
 
 }  // namespace
 

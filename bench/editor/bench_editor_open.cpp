@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "base/cp1251.h"
 #include "catalogue/line_format.h"
 #include "uidriver/uidriver.h"
@@ -117,10 +118,7 @@ double TimeUndo(HWND main, int& pressedAgain) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
+using discfront::bench::Median;
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "bench/launcher/shown_window.h"
 #include "win32/app_folder.h"
 
@@ -25,10 +26,7 @@ bool WaitFor(Condition condition) {
   return true;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using discfront::bench::Median;
 
 }  // namespace
 

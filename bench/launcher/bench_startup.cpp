@@ -18,16 +18,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "bench/launcher/settle.h"
 #include "bench/launcher/shown_window.h"
 #include "win32/app_folder.h"
 
 namespace {
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using discfront::bench::Median;
 
 struct Program {
   const wchar_t* file;

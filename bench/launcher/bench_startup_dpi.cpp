@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "bench/launcher/settle.h"
 #include "bench/launcher/shown_window.h"
 #include "launcher/skin_shape.h"
@@ -46,10 +47,7 @@ void WriteLogPixels(std::optional<DWORD> value) {
   RegCloseKey(key);
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v[v.size() / 2];
-}
+using discfront::bench::Median;
 
 double RegionBuildMs(const std::wstring& backFile) {
   const discfront::ScaledSkin back = discfront::LoadScaledSkin(backFile, 200, 192);
